@@ -1,0 +1,40 @@
+#pragma once
+// The one macro document of the program. Other parts read and write its
+// fields directly; the framework gives it a title, a path and the
+// modified flag.
+
+#include <string>
+
+#include "document/macro_data.h"
+#include "framework/document.h"
+#include "framework/message_box.h"
+
+// Offered in the message shown for a file written by a newer version.
+extern const char* const kUpgradeAddress;
+// "Zorvakomat Error:  Unable to load this file with this version of ..."
+std::string VersionTooNewMessage();
+
+// The newest file format this program reads and the one it writes.
+constexpr std::int32_t kFileFormatVersion = 1;
+
+class CZorvakDoc : public CDocument, public MacroData {
+ public:
+  // messages shows the version message when a file is too new.
+  explicit CZorvakDoc(MessageBoxPort& messages) : messages_(messages) {}
+
+  bool OnNewDocument() override;
+  // Storing writes the content; loading reads a file into this document in
+  // place, field by field, and throws CFileException (version too new) or
+  // CArchiveException (file too short; a count above 50) on failure.
+  void Serialize(CArchive& ar) override;
+
+  // The version word of the last file loaded (for tools that show it).
+  std::int32_t LoadedVersion() const { return loadedVersion_; }
+
+ private:
+  void Store(CArchive& ar) const;
+  void Load(CArchive& ar);
+
+  MessageBoxPort& messages_;
+  std::int32_t loadedVersion_ = kFileFormatVersion;
+};

@@ -1,0 +1,60 @@
+#pragma once
+// The framework's two failure kinds for files and archives. They carry a
+// cause code (the index into the message tables of error_messages.h) and,
+// where known, the name of the file concerned.
+
+#include <cstdint>
+#include <string>
+
+class CException {
+ public:
+  virtual ~CException() = default;
+};
+
+class CFileException : public CException {
+ public:
+  enum Cause : int {
+    none = 0,
+    genericException = 1,
+    fileNotFound = 2,
+    badPath = 3,
+    tooManyOpenFiles = 4,
+    accessDenied = 5,
+    invalidFile = 6,
+    removeCurrentDir = 7,
+    directoryFull = 8,
+    badSeek = 9,
+    hardIO = 10,
+    sharingViolation = 11,
+    lockViolation = 12,
+    diskFull = 13,
+    endOfFile = 14,
+  };
+
+  CFileException(int cause, std::int32_t osError, std::string fileName = {})
+      : m_cause(cause), m_lOsError(osError), m_strFileName(std::move(fileName)) {}
+
+  int m_cause;
+  std::int32_t m_lOsError;
+  std::string m_strFileName;  // empty: the failure names no file
+};
+
+class CArchiveException : public CException {
+ public:
+  enum Cause : int {
+    none = 0,
+    genericException = 1,
+    readOnly = 2,
+    endOfFile = 3,
+    writeOnly = 4,
+    badIndex = 5,  // reported as "%1 has a bad format."
+    badClass = 6,
+    badSchema = 7,
+  };
+
+  explicit CArchiveException(int cause, std::string fileName = {})
+      : m_cause(cause), m_strFileName(std::move(fileName)) {}
+
+  int m_cause;
+  std::string m_strFileName;
+};

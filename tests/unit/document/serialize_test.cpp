@@ -1,0 +1,230 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+#include "document/zorvak_doc.h"
+#include "framework/archive.h"
+#include "framework/exceptions.h"
+#include "framework/mem_file.h"
+#include "test_bytes.h"
+
+namespace {
+
+class Messages : public MessageBoxPort {
+ public:
+  int AfxMessageBox(const std::string& text, unsigned type) override {
+    shown.push_back(text);
+    types.push_back(type);
+    return MB::IdOk;
+  }
+  std::vector<std::string> shown;
+  std::vector<unsigned> types;
+};
+
+// The 70-byte file of the two-submenu example: "TopLevel" with Enter
+// (chained) and Tab, then an empty "Help".
+const Bytes kExample = Int32(1) + Int32(0) + Int32(0) + Int32(2) + Int32(2) + Counted("TopLevel") +
+                       Counted("Enter") + Counted("[enter]") + Int32(1) + Counted("Tab") +
+                       Counted("[tab]") + Int32(0) + Int32(0) + Counted("Help");
+
+struct DocTest : ::testing::Test {
+  Messages messages;
+  std::unique_ptr<CZorvakDoc> doc = std::make_unique<CZorvakDoc>(messages);
+
+  void SetUp() override { doc->OnNewDocument(); }
+
+  void FillExample() {
+    doc->nNumSubMenus = 2;
+    doc->nNumSubMenuItems[0] = 2;
+    doc->strSubMenuName[0] = "TopLevel";
+    doc->strSubMenuItemName[0] = "Enter";
+    doc->strSubMenuItemText[0] = "[enter]";
+    doc->bChainToNext[0] = 1;
+    doc->strSubMenuItemName[1] = "Tab";
+    doc->strSubMenuItemText[1] = "[tab]";
+    doc->strSubMenuName[1] = "Help";
+  }
+
+  Bytes Save() {
+    CMemFile file;
+    CArchive ar(file, CArchive::store);
+    doc->Serialize(ar);
+    ar.Close();
+    return file.Bytes();
+  }
+
+  void Load(const Bytes& bytes) {
+    CMemFile file(bytes);
+    CArchive ar(file, CArchive::load);
+    doc->Serialize(ar);
+  }
+
+  // Loads and returns the archive failure's cause, or -1 without one.
+  int LoadFailure(const Bytes& bytes) {
+    try {
+      Load(bytes);
+    } catch (const CArchiveException& e) {
+      return e.m_cause;
+    }
+    return -1;
+  }
+};
+
+TEST_F(DocTest, NewDocumentClearsEverySlotAndIsSixteenBytes) {
+  doc->nNumSubMenus = 50;
+  doc->nNumSubMenuItems[49] = 50;
+  doc->strSubMenuName[49] = "x";
+  doc->strSubMenuItemText[2499] = "y";
+  doc->strSubMenuItemName[2499] = "z";
+  doc->bChainToNext[2499] = 1;
+  doc->SetModifiedFlag(true);
+  doc->SetPathNameOnly("C:\\a.zvk");
+  ASSERT_TRUE(doc->OnNewDocument());
+  EXPECT_EQ(doc->nNumSubMenus, 0);
+  EXPECT_FALSE(doc->IsModified());
+  EXPECT_EQ(doc->GetPathName(), "");
+  for (int s = 0; s < kMaxSubMenus; ++s) {
+    EXPECT_EQ(doc->nNumSubMenuItems[s], 0);
+    EXPECT_EQ(doc->strSubMenuName[s], "");
+  }
+  for (int k = 0; k < kItemSlots; ++k) {
+    ASSERT_EQ(doc->bChainToNext[k], 0);
+    ASSERT_EQ(doc->strSubMenuItemText[k], "");
+    ASSERT_EQ(doc->strSubMenuItemName[k], "");
+  }
+  EXPECT_EQ(Save(), Int32(1) + Int32(0) + Int32(0) + Int32(0));
+}
+
+TEST_F(DocTest, WorkedExampleIsWrittenByteForByteAndReadsBack) {
+  FillExample();
+  EXPECT_EQ(Hex(Save()), Hex(kExample));
+  EXPECT_EQ(kExample.size(), 70u);
+
+  doc->OnNewDocument();
+  Load(kExample);
+  EXPECT_EQ(doc->nNumSubMenus, 2);
+  EXPECT_EQ(doc->nNumSubMenuItems[0], 2);
+  EXPECT_EQ(doc->nNumSubMenuItems[1], 0);
+  EXPECT_EQ(doc->strSubMenuName[1], "Help");
+  EXPECT_EQ(doc->strSubMenuItemText[ItemSlot(0, 0)], "[enter]");
+  EXPECT_EQ(doc->bChainToNext[ItemSlot(0, 0)], 1);
+  EXPECT_EQ(doc->strSubMenuItemName[ItemSlot(0, 1)], "Tab");
+  EXPECT_EQ(Hex(Save()), Hex(kExample));
+}
+
+TEST_F(DocTest, VersionAndReservedWordsOnReading) {
+  // Version 0 and -1 are accepted, reserved words are ignored, and bytes
+  // after the last record are never read.
+  for (std::int32_t version : {0, -1, 1}) {
+    Bytes file = kExample;
+    std::copy_n(Int32(version).begin(), 4, file.begin());
+    std::copy_n(Int32(0x7eadbeef).begin(), 4, file.begin() + 4);
+    file = file + Bytes{0xFF, 0xFF, 0xFF};
+    doc->OnNewDocument();
+    Load(file);
+    EXPECT_EQ(doc->strSubMenuName[1], "Help") << version;
+    EXPECT_EQ(doc->LoadedVersion(), version);
+  }
+  EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(DocTest, NewerVersionShowsTheMessageAndLeavesTheDocumentUntouched) {
+  FillExample();
+  Bytes file = Int32(2) + Int32(0) + Int32(0) + Int32(0);
+  try {
+    Load(file);
+    FAIL() << "no exception";
+  } catch (const CFileException& e) {
+    EXPECT_EQ(e.m_cause, CFileException::genericException);
+    EXPECT_EQ(e.m_lOsError, 9);
+    EXPECT_EQ(e.m_strFileName, "");
+  }
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].rfind(
+                "Zorvakomat Error:  Unable to load this file with this version of Zorvakomat.  "
+                "Please check for an upgrade at ",
+                0),
+            0u);
+  EXPECT_EQ(messages.shown[0].back(), '.');
+  EXPECT_EQ(messages.types[0], MB::Ok);
+  EXPECT_EQ(doc->nNumSubMenus, 2);
+}
+
+TEST_F(DocTest, ShortHeadersFailBeforeTheVersionIsLookedAt) {
+  Bytes newer = Int32(2) + Int32(0) + Int32(0);
+  for (std::size_t n = 0; n <= 11; ++n) {
+    EXPECT_EQ(LoadFailure(Bytes(newer.begin(), newer.begin() + std::min(n, newer.size()))),
+              CArchiveException::endOfFile)
+        << n << " bytes";
+  }
+  EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(DocTest, TruncationInsideTheSecondItemKeepsWhatWasRead) {
+  // Cut after the second item's name: its text and flag are missing.
+  const Bytes cut(kExample.begin(), kExample.begin() + 51);
+  EXPECT_EQ(LoadFailure(cut), CArchiveException::endOfFile);
+  EXPECT_EQ(doc->nNumSubMenus, 2);
+  EXPECT_EQ(doc->nNumSubMenuItems[0], 2);
+  EXPECT_EQ(doc->strSubMenuName[0], "TopLevel");
+  EXPECT_EQ(doc->strSubMenuItemText[0], "[enter]");
+  EXPECT_EQ(doc->bChainToNext[0], 1);
+  EXPECT_EQ(doc->strSubMenuItemName[1], "Tab");
+  EXPECT_EQ(doc->strSubMenuItemText[1], "");
+}
+
+TEST_F(DocTest, LoadingInPlaceKeepsSlotsBeyondTheNewCounts) {
+  doc->nNumSubMenus = 5;
+  for (int s = 0; s < 5; ++s) {
+    doc->strSubMenuName[s] = "old" + std::to_string(s);
+    doc->nNumSubMenuItems[s] = 3;
+    doc->strSubMenuItemText[ItemSlot(s, 2)] = "old text";
+  }
+  Load(kExample);
+  EXPECT_EQ(doc->nNumSubMenus, 2);
+  EXPECT_EQ(doc->strSubMenuName[2], "old2");
+  EXPECT_EQ(doc->nNumSubMenuItems[4], 3);
+  EXPECT_EQ(doc->strSubMenuItemText[ItemSlot(0, 2)], "old text");
+  // Only the content within the counts is written back.
+  EXPECT_EQ(Hex(Save()), Hex(kExample));
+}
+
+TEST_F(DocTest, ChainFlagIsKeptAsStored) {
+  Bytes file = Int32(1) + Int32(0) + Int32(0) + Int32(1) + Int32(1) + Counted("S") + Counted("i") +
+               Counted("t") + Int32(7);
+  Load(file);
+  EXPECT_EQ(doc->bChainToNext[0], 7);
+  EXPECT_EQ(Save(), file);
+}
+
+TEST_F(DocTest, CountsAboveCapacityAreRefusedBeforeAnythingPastItIsTouched) {
+  const Bytes header = Int32(1) + Int32(0) + Int32(0);
+  EXPECT_EQ(LoadFailure(header + Int32(51)), CArchiveException::badIndex);
+  EXPECT_EQ(doc->nNumSubMenus, 0);
+  EXPECT_EQ(LoadFailure(header + Int32(1) + Int32(51)), CArchiveException::badIndex);
+  EXPECT_EQ(doc->nNumSubMenuItems[0], 0);
+  EXPECT_EQ(LoadFailure(header + Int32(0x7FFFFFFF)), CArchiveException::badIndex);
+  // 50 is the capacity and is accepted (here it then runs out of bytes).
+  EXPECT_EQ(LoadFailure(header + Int32(50)), CArchiveException::endOfFile);
+  EXPECT_EQ(doc->nNumSubMenus, 50);
+}
+
+TEST_F(DocTest, NegativeCountsReadNoRecordsAndAreStoredUnchanged) {
+  Load(Int32(1) + Int32(0) + Int32(0) + Int32(-3));
+  EXPECT_EQ(doc->nNumSubMenus, -3);
+  EXPECT_EQ(doc->SubMenuCount(), 0);
+  Load(Int32(1) + Int32(0) + Int32(0) + Int32(1) + Int32(-1) + Counted("S"));
+  EXPECT_EQ(doc->nNumSubMenuItems[0], -1);
+  EXPECT_EQ(doc->ItemCount(0), 0);
+}
+
+TEST_F(DocTest, HugeClaimedStringInATinyFileFailsAtOnce) {
+  // 40 bytes that claim a 2 GiB submenu name.
+  Bytes file = Int32(1) + Int32(0) + Int32(0) + Int32(1) + Int32(0) +
+               Bytes{0xFF, 0xFF, 0xFF, 0x00, 0x00, 0x00, 0x80};
+  file.resize(40, 'x');
+  EXPECT_EQ(LoadFailure(file), CArchiveException::endOfFile);
+}
+
+}  // namespace

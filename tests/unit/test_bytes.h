@@ -1,0 +1,40 @@
+#pragma once
+// Helpers for tests that compare or build byte streams.
+
+#include <cstdint>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+using Bytes = std::vector<std::uint8_t>;
+
+inline Bytes operator+(Bytes a, const Bytes& b) {
+  a.insert(a.end(), b.begin(), b.end());
+  return a;
+}
+
+inline Bytes Int32(std::int32_t v) {
+  const auto u = static_cast<std::uint32_t>(v);
+  return {static_cast<std::uint8_t>(u), static_cast<std::uint8_t>(u >> 8),
+          static_cast<std::uint8_t>(u >> 16), static_cast<std::uint8_t>(u >> 24)};
+}
+
+// A short counted string: one length byte, then the text.
+inline Bytes Counted(const std::string& s) {
+  Bytes out;
+  out.reserve(s.size() + 1);
+  out.push_back(static_cast<std::uint8_t>(s.size()));
+  for (const char c : s) out.push_back(static_cast<std::uint8_t>(c));
+  return out;
+}
+
+inline std::string Hex(const Bytes& bytes) {
+  static const char* digits = "0123456789ABCDEF";
+  std::string out;
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    if (i) out += ' ';
+    out += digits[bytes[i] >> 4];
+    out += digits[bytes[i] & 15];
+  }
+  return out;
+}
