@@ -24,6 +24,7 @@ constexpr std::uint8_t kVkMenu = 0x12;
 
 // One run of the data entry box: what it is shown with, what it gave back.
 struct DataEntryRequest {
+  int nVariable = 0;  // which variable the answer fills (0 .. 9)
   bool bMultiLine = false;
   std::string strPrompt;
   std::string strDefault;  // "NODEFAULT": none

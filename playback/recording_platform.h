@@ -25,6 +25,8 @@ struct Effect {
     prompt,         // request: what the data entry box was shown with
     setForeground,  // window
   };
+  explicit Effect(Kind k) : kind(k) {}
+
   Kind kind;
   std::uint8_t key = 0;
   std::uint32_t number = 0;

@@ -1,0 +1,56 @@
+#include "playback/effect_text.h"
+
+#include <cstdio>
+
+namespace {
+
+std::string Hex2(unsigned value) {
+  char buffer[8];
+  std::snprintf(buffer, sizeof buffer, "%02x", value & 0xFF);
+  return buffer;
+}
+
+}  // namespace
+
+std::string QuoteText(std::string_view text) {
+  std::string out = "\"";
+  for (const char c : text) {
+    const auto b = static_cast<unsigned char>(c);
+    if (c == '"' || c == '\\') {
+      out += '\\';
+      out += c;
+    } else if (b >= 0x20 && b < 0x7F) {
+      out += c;
+    } else {
+      out += "\\x" + Hex2(b);
+    }
+  }
+  return out + "\"";
+}
+
+std::string EffectText(const Effect& effect) {
+  switch (effect.kind) {
+    case Effect::Kind::keyDown: return "down " + Hex2(effect.key);
+    case Effect::Kind::keyUp: return "up " + Hex2(effect.key);
+    case Effect::Kind::sleep: return "sleep " + std::to_string(effect.number);
+    case Effect::Kind::clipboard: return "clipboard " + QuoteText(effect.text);
+    case Effect::Kind::message: return "message " + QuoteText(effect.text);
+    case Effect::Kind::prompt: {
+      const DataEntryRequest& r = effect.request;
+      std::string line = "prompt " + std::to_string(r.nVariable) + " " + QuoteText(r.strPrompt);
+      if (r.strDefault != "NODEFAULT") line += " default " + QuoteText(r.strDefault);
+      return line + (r.bMultiLine ? " multi" : " single");
+    }
+    case Effect::Kind::setForeground: return {};
+  }
+  return {};
+}
+
+std::vector<std::string> EffectLines(const std::vector<Effect>& effects) {
+  std::vector<std::string> lines;
+  for (const Effect& e : effects) {
+    std::string line = EffectText(e);
+    if (!line.empty()) lines.push_back(std::move(line));
+  }
+  return lines;
+}

@@ -1,0 +1,26 @@
+#pragma once
+// Text helpers of the token interpreter.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// Whole-text comparison that ignores the case of ASCII letters only.
+bool EqualsIgnoringCase(std::string_view a, std::string_view b);
+
+// The argument of a prefixed token: the whole token with every "[", every
+// marker character and every "]" deleted, wherever they stand.
+std::string StripArgument(std::string_view token, char marker);
+
+// The C library's atoi rule: leading white space, an optional sign, then
+// decimal digits up to the first other character; no digits give 0. A
+// number too large for 32 bits is held at the nearest limit.
+std::int32_t ReadNumber(std::string_view text);
+
+// The variable number of a "%" or "&" argument: its first character when
+// that is a digit, otherwise 0.
+int VariableNumber(std::string_view argument);
+
+// Whether Shift is held to type c: the capitals and 21 punctuation marks,
+// never a byte of 0x80 or above.
+bool IsInShiftSet(char c);
