@@ -66,11 +66,11 @@ void CZorvakDoc::Load(CArchive& ar) {
   nNumSubMenus = CheckedCount(ar.ReadInt32(), kMaxSubMenus);
   for (int s = 0; s < nNumSubMenus; ++s) {
     nNumSubMenuItems[s] = CheckedCount(ar.ReadInt32(), kMaxItems);
-    strSubMenuName[s] = ar.ReadString();
+    ar.ReadString(strSubMenuName[s]);
     for (int j = 0; j < nNumSubMenuItems[s]; ++j) {
       const int k = ItemSlot(s, j);
-      strSubMenuItemName[k] = ar.ReadString();
-      strSubMenuItemText[k] = ar.ReadString();
+      ar.ReadString(strSubMenuItemName[k]);
+      ar.ReadString(strSubMenuItemText[k]);
       bChainToNext[k] = ar.ReadInt32();
     }
   }

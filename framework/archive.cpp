@@ -126,14 +126,23 @@ std::uint32_t CArchive::ReadLength(bool& wide) {
 }
 
 std::string CArchive::ReadString() {
+  std::string text;
+  ReadString(text);
+  return text;
+}
+
+void CArchive::ReadString(std::string& text) {
   bool wide = false;
   const std::uint32_t length = ReadLength(wide);
-  if (length == 0) return {};
+  if (length == 0) {
+    text.clear();
+    return;
+  }
   if (!wide) {
     RequireRemaining(length);
-    std::string text(length, '\0');
+    text.resize(length);
     ReadBytes(text.data(), length);
-    return text;
+    return;
   }
   RequireRemaining(std::uint64_t{length} * 2);
   std::vector<std::uint8_t> raw(std::size_t{length} * 2);
@@ -142,7 +151,7 @@ std::string CArchive::ReadString() {
   for (std::size_t i = 0; i < length; ++i) {
     units[i] = static_cast<char16_t>(raw[2 * i] | (raw[2 * i + 1] << 8));
   }
-  return WideToAnsi(units);
+  text = WideToAnsi(units);
 }
 
 void CArchive::WriteString(const std::string& text) {

@@ -36,6 +36,8 @@ class CArchive {
   // (0xFF FFFE + a length in 16-bit units), converted to the ANSI code page.
   void WriteString(const std::string& text);
   std::string ReadString();
+  // The same, read into an existing string (its storage is reused).
+  void ReadString(std::string& text);
 
   // Storing: writes out what is buffered, then flushes the file.
   void Flush();

@@ -48,6 +48,9 @@ DiskFile::DiskFile(const std::string& path, Mode mode) : path_(path) {
   errno = 0;
   file_ = std::fopen(path.c_str(), mode == Mode::read ? "rb" : "w+b");
   if (file_ == nullptr) Fail(errno);
+  // The archive buffers; a second buffer here would only copy every byte
+  // once more.
+  std::setvbuf(file_, nullptr, _IONBF, 0);
 }
 
 DiskFile::~DiskFile() {

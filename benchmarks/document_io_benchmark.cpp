@@ -1,0 +1,141 @@
+// Loading and saving a full document (50 submenus of 50 items, 4 KiB texts)
+// from memory and from a file, beside a plain read of the same bytes.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "document/zorvak_doc.h"
+#include "framework/archive.h"
+#include "framework/disk_file.h"
+#include "framework/mem_file.h"
+
+namespace {
+
+class QuietMessages : public MessageBoxPort {
+ public:
+  int AfxMessageBox(const std::string&, unsigned) override { return MB::IdOk; }
+};
+
+QuietMessages messages;
+
+std::unique_ptr<CZorvakDoc> FullDocument() {
+  auto doc = std::make_unique<CZorvakDoc>(messages);
+  doc->OnNewDocument();
+  doc->nNumSubMenus = kMaxSubMenus;
+  for (int s = 0; s < kMaxSubMenus; ++s) {
+    doc->nNumSubMenuItems[s] = kMaxItems;
+    doc->strSubMenuName[s] = "Submenu " + std::to_string(s);
+    for (int j = 0; j < kMaxItems; ++j) {
+      const int k = ItemSlot(s, j);
+      doc->strSubMenuItemName[k] = "Item " + std::to_string(j);
+      doc->strSubMenuItemText[k] = std::string(4096, static_cast<char>('a' + k % 26));
+      doc->bChainToNext[k] = j % 2;
+    }
+  }
+  return doc;
+}
+
+const std::vector<std::uint8_t>& FullDocumentBytes() {
+  static const std::vector<std::uint8_t> bytes = [] {
+    CMemFile file;
+    CArchive ar(file, CArchive::store);
+    FullDocument()->Serialize(ar);
+    ar.Close();
+    return file.Bytes();
+  }();
+  return bytes;
+}
+
+const std::string& FullDocumentPath() {
+  static const std::string path = [] {
+    const auto p = std::filesystem::temp_directory_path() / "zvk_benchmark_full.zvk";
+    std::FILE* f = std::fopen(p.string().c_str(), "wb");
+    const auto& bytes = FullDocumentBytes();
+    std::fwrite(bytes.data(), 1, bytes.size(), f);
+    std::fclose(f);
+    return p.string();
+  }();
+  return path;
+}
+
+void SetThroughput(benchmark::State& state) {
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
+                          static_cast<std::int64_t>(FullDocumentBytes().size()));
+}
+
+void BM_LoadFromMemory(benchmark::State& state) {
+  auto doc = std::make_unique<CZorvakDoc>(messages);
+  CMemFile file(FullDocumentBytes());
+  for (auto _ : state) {
+    file.Rewind();
+    CArchive ar(file, CArchive::load);
+    doc->Serialize(ar);
+    benchmark::DoNotOptimize(doc->nNumSubMenus);
+  }
+  SetThroughput(state);
+}
+BENCHMARK(BM_LoadFromMemory)->Unit(benchmark::kMillisecond);
+
+void BM_SaveToMemory(benchmark::State& state) {
+  const auto doc = FullDocument();
+  for (auto _ : state) {
+    CMemFile file;
+    CArchive ar(file, CArchive::store);
+    doc->Serialize(ar);
+    ar.Close();
+    benchmark::DoNotOptimize(file.Bytes().data());
+  }
+  SetThroughput(state);
+}
+BENCHMARK(BM_SaveToMemory)->Unit(benchmark::kMillisecond);
+
+void BM_PlainReadOfFile(benchmark::State& state) {
+  const std::string& path = FullDocumentPath();
+  std::vector<char> buffer(4096);
+  for (auto _ : state) {
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    std::size_t total = 0;
+    for (std::size_t got; (got = std::fread(buffer.data(), 1, buffer.size(), f)) > 0;) total += got;
+    std::fclose(f);
+    benchmark::DoNotOptimize(total);
+  }
+  SetThroughput(state);
+}
+BENCHMARK(BM_PlainReadOfFile)->Unit(benchmark::kMillisecond);
+
+void BM_LoadFromFile(benchmark::State& state) {
+  const std::string& path = FullDocumentPath();
+  auto doc = std::make_unique<CZorvakDoc>(messages);
+  for (auto _ : state) {
+    DiskFile file(path, DiskFile::Mode::read);
+    CArchive ar(file, CArchive::load);
+    doc->Serialize(ar);
+    benchmark::DoNotOptimize(doc->nNumSubMenus);
+  }
+  SetThroughput(state);
+}
+BENCHMARK(BM_LoadFromFile)->Unit(benchmark::kMillisecond);
+
+void BM_SaveToFile(benchmark::State& state) {
+  const auto doc = FullDocument();
+  const std::string path =
+      (std::filesystem::temp_directory_path() / "zvk_benchmark_saved.zvk").string();
+  for (auto _ : state) {
+    DiskFile file(path, DiskFile::Mode::create);
+    CArchive ar(file, CArchive::store);
+    doc->Serialize(ar);
+    ar.Close();
+    file.Close();
+  }
+  SetThroughput(state);
+  std::filesystem::remove(path);
+}
+BENCHMARK(BM_SaveToFile)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
