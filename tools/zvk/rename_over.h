@@ -1,0 +1,8 @@
+#pragma once
+// Moves a finished file into place, replacing what was there in one step,
+// so that the old file stays whole until the new one is complete.
+
+#include <string>
+
+// 0 on success, otherwise a CFileException cause code.
+int RenameOver(const std::string& from, const std::string& to);

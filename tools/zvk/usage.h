@@ -1,0 +1,6 @@
+#pragma once
+// The tool's usage text.
+
+#include <string>
+
+std::string UsageText();
