@@ -1,0 +1,162 @@
+// The Edit SubMenus command around the dialog: copy-in, OK and Cancel, and
+// a whole editing session as a person does it.
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <set>
+
+#include "document/zorvak_doc.h"
+#include "editor/edit_submenus_command.h"
+#include "editor/help_page_location.h"
+#include "fake_editor_controls.h"
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+namespace {
+
+constexpr int kDialogCancel = 2;
+constexpr int kDialogFailed = -1;
+
+struct EditSubMenusCommand : ::testing::Test {
+  RecordingMessages docMessages;
+  std::unique_ptr<CZorvakDoc> doc = std::make_unique<CZorvakDoc>(docMessages);
+
+  void SetUp() override {
+    doc->OnNewDocument();
+    doc->nNumSubMenus = 1;
+    doc->strSubMenuName[0] = "Keys";
+    doc->nNumSubMenuItems[0] = 1;
+    doc->strSubMenuItemName[0] = "Enter";
+    doc->strSubMenuItemText[0] = "[enter]";
+    doc->bChainToNext[0] = 7;
+    // A leftover beyond the counts.
+    doc->strSubMenuName[3] = "old";
+    doc->strSubMenuItemText[ItemSlot(3, 2)] = "old text";
+  }
+
+  // Runs the command with a dialog in which `actions` is done, ended by
+  // the given code.
+  template <typename Actions>
+  void Run(int endCode, Actions actions) {
+    EditSubMenus(*doc, [&](MacroData& workingCopy) {
+      FakeEditorControls controls;
+      RecordingMessages messages;
+      RecordingHelp help;
+      SubMenuEditor editor(workingCopy, controls, messages, help);
+      EditorUser user(controls, editor);
+      editor.OnInitDialog();
+      actions(editor, user, controls);
+      EXPECT_THAT(messages.shown, IsEmpty());
+      return endCode;
+    });
+  }
+};
+
+MacroData Content(const CZorvakDoc& doc) { return static_cast<const MacroData&>(doc); }
+
+bool SameContent(const MacroData& a, const MacroData& b) {
+  return a.nNumSubMenus == b.nNumSubMenus && a.nNumSubMenuItems == b.nNumSubMenuItems &&
+         a.bChainToNext == b.bChainToNext && a.strSubMenuName == b.strSubMenuName &&
+         a.strSubMenuItemName == b.strSubMenuItemName &&
+         a.strSubMenuItemText == b.strSubMenuItemText;
+}
+
+void RenameAndDelete(SubMenuEditor& editor, EditorUser& user, FakeEditorControls&) {
+  user.Retype(EditorBox::SubMenuName, "Renamed");
+  editor.OnNewSub();
+  editor.OnDeleteSub();
+  user.ClickSubMenu(0);
+  editor.OnDeleteItem();
+}
+
+TEST_F(EditSubMenusCommand, TheDialogWorksOnACopyOfEverySlot) {
+  EditSubMenus(*doc, [&](MacroData& workingCopy) {
+    EXPECT_NE(&workingCopy, static_cast<MacroData*>(doc.get()));
+    EXPECT_TRUE(SameContent(workingCopy, Content(*doc)));
+    workingCopy.strSubMenuName[0] = "changed";
+    EXPECT_EQ(doc->strSubMenuName[0], "Keys") << "edits stay in the copy while the dialog runs";
+    return kDialogCancel;
+  });
+}
+
+TEST_F(EditSubMenusCommand, CancelOrAFailedDialogChangesNothing) {
+  const MacroData before = Content(*doc);
+  for (int endCode : {kDialogCancel, kDialogFailed}) {
+    Run(endCode, RenameAndDelete);
+    EXPECT_TRUE(SameContent(Content(*doc), before)) << endCode;
+    EXPECT_FALSE(doc->IsModified()) << endCode;
+  }
+}
+
+TEST_F(EditSubMenusCommand, OkWithoutChangesStillMarksTheDocumentModified) {
+  const MacroData before = Content(*doc);
+  Run(kDialogOk, [](SubMenuEditor&, EditorUser&, FakeEditorControls&) {});
+  EXPECT_TRUE(doc->IsModified());
+  EXPECT_TRUE(SameContent(Content(*doc), before)) << "the chain flag 7 and leftovers survive";
+}
+
+TEST_F(EditSubMenusCommand, OkCopiesTheEditsBack) {
+  Run(kDialogOk, RenameAndDelete);
+  EXPECT_TRUE(doc->IsModified());
+  EXPECT_EQ(doc->nNumSubMenus, 1);
+  EXPECT_EQ(doc->strSubMenuName[0], "Renamed");
+  EXPECT_EQ(doc->nNumSubMenuItems[0], 0);
+}
+
+// A person builds a document from nothing: a submenu renamed, three items,
+// one text over two lines, a chain, and one item deleted in the middle.
+TEST_F(EditSubMenusCommand, BuildingAMacroDocumentFromNothing) {
+  doc->OnNewDocument();
+  Run(kDialogOk, [](SubMenuEditor& editor, EditorUser& user, FakeEditorControls& controls) {
+    editor.OnNewSub();
+    user.Retype(EditorBox::SubMenuName, "Letters");
+    for (const char* name : {"Greeting", "Middle", "Farewell"}) {
+      editor.OnNewItem();
+      user.Retype(EditorBox::ItemName, name);
+    }
+    user.ClickItem(0);
+    user.Type(EditorBox::ItemText, "Dear Sir,\nThank you.");
+    user.ClickChain();
+    user.ClickItem(2);
+    user.Type(EditorBox::ItemText, "[enter]");
+    user.ClickItem(1);
+    editor.OnDeleteItem();
+    EXPECT_THAT(controls.Get(EditorList::Items).entries, ElementsAre("Greeting", "Farewell"));
+    editor.OnNewSub();
+    user.Retype(EditorBox::SubMenuName, "TopLevel");
+  });
+  EXPECT_TRUE(doc->IsModified());
+  EXPECT_EQ(doc->nNumSubMenus, 2);
+  EXPECT_EQ(doc->strSubMenuName[0], "Letters");
+  EXPECT_EQ(doc->strSubMenuName[1], "TopLevel");
+  EXPECT_EQ(doc->nNumSubMenuItems[0], 2);
+  EXPECT_EQ(doc->nNumSubMenuItems[1], 0);
+  EXPECT_EQ(doc->strSubMenuItemName[ItemSlot(0, 0)], "Greeting");
+  EXPECT_EQ(doc->strSubMenuItemText[ItemSlot(0, 0)], "Dear Sir,\r\nThank you.");
+  EXPECT_EQ(doc->bChainToNext[ItemSlot(0, 0)], 1);
+  EXPECT_EQ(doc->strSubMenuItemName[ItemSlot(0, 1)], "Farewell");
+  EXPECT_EQ(doc->strSubMenuItemText[ItemSlot(0, 1)], "[enter]");
+  EXPECT_EQ(doc->bChainToNext[ItemSlot(0, 1)], 0);
+}
+
+TEST(HelpPageLocation, ProgramFolderFirstThenCurrentFolderThenTheBareName) {
+  std::set<std::string> files;
+  const auto exists = [&](const std::string& path) { return files.count(path) > 0; };
+  EXPECT_EQ(LocateHelpPage("Help.html", "C:\\Prog", "D:\\Docs", exists), "Help.html");
+  files.insert("D:\\Docs\\Help.html");
+  EXPECT_EQ(LocateHelpPage("Help.html", "C:\\Prog", "D:\\Docs", exists), "D:\\Docs\\Help.html");
+  files.insert("C:\\Prog\\Help.html");
+  EXPECT_EQ(LocateHelpPage("Help.html", "C:\\Prog", "D:\\Docs", exists), "C:\\Prog\\Help.html");
+  EXPECT_EQ(LocateHelpPage("Help.html", "", "D:\\Docs", exists), "D:\\Docs\\Help.html");
+}
+
+TEST(HelpPageLocation, JoinsRootFoldersWithoutADoubleSeparator) {
+  EXPECT_EQ(JoinWindowsPath("C:\\", "a.html"), "C:\\a.html");
+  EXPECT_EQ(JoinWindowsPath("C:\\Prog", "a.html"), "C:\\Prog\\a.html");
+  EXPECT_EQ(JoinWindowsPath("", "a.html"), "a.html");
+}
+
+}  // namespace
