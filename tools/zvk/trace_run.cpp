@@ -11,7 +11,9 @@ namespace {
 // out before every line of its own.
 class TraceLines : public SlotListener {
  public:
-  explicit TraceLines(const RecordingPlatform& platform) : platform_(platform) {}
+  // Effects recorded before this run are not part of it.
+  explicit TraceLines(const RecordingPlatform& platform)
+      : platform_(platform), taken_(platform.Effects().size()) {}
 
   void SlotStarting(int subMenu, int item) override {
     Add("run " + std::to_string(subMenu) + " " + std::to_string(item));
@@ -38,7 +40,7 @@ class TraceLines : public SlotListener {
   }
 
   const RecordingPlatform& platform_;
-  std::size_t taken_ = 0;
+  std::size_t taken_;
   std::vector<std::string> lines_;
 };
 
