@@ -28,6 +28,11 @@
 #define IDC_CHECK_CHAIN 1016
 #define IDC_HELP_BUTTON 1021
 
+// A control that is never addressed.
+#ifndef IDC_STATIC
+#define IDC_STATIC (-1)
+#endif
+
 // ---- Controls of the data entry box ----
 #define IDC_EDIT_MULTILINE 1017
 #define IDC_STATIC_PROMPT 1018

@@ -1,0 +1,10 @@
+#pragma once
+// The About box (dialog 100).
+
+#include "framework/dialog_win32.h"
+#include "resources/resource.h"
+
+class CAboutDlg : public CDialog {
+ public:
+  CAboutDlg() : CDialog(IDD_ABOUTBOX) {}
+};

@@ -1,0 +1,290 @@
+#include "app/main_frame_win32.h"
+
+#include <commctrl.h>
+
+#include "app/frame_bars.h"
+#include "framework/command_prompt.h"
+#include "framework/app_name.h"
+#include "framework/resource_strings_win32.h"
+#include "resources/resource.h"
+#include "view/tray_icon_win32.h"
+
+namespace {
+
+constexpr char kFrameClass[] = "ZorvakomatFrame";
+constexpr int kViewChildId = 0xE900;  // the first pane of a frame
+
+std::string PromptOf(int id) { return CommandPrompt(LoadResourceString(static_cast<unsigned>(id))); }
+
+int TextWidth(HWND window, const std::string& text) {
+  HDC dc = GetDC(window);
+  const HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageA(window, WM_GETFONT, 0, 0));
+  const HGDIOBJ previous = font != nullptr ? SelectObject(dc, font) : nullptr;
+  SIZE size{};
+  GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  if (previous != nullptr) SelectObject(dc, previous);
+  ReleaseDC(window, dc);
+  return size.cx;
+}
+
+}  // namespace
+
+CMainFrame::CMainFrame(CZorvakDoc& doc, DocumentCommandPort& documentCommands,
+                       ShellOpenPort& shell, CCmdTarget& app)
+    : doc_(doc), documentCommands_(documentCommands), shell_(shell), app_(app) {}
+
+CMainFrame::~CMainFrame() {
+  // Destroyed while this object (and its view) are whole.
+  if (m_hWnd != nullptr) DestroyWindow(m_hWnd);
+}
+
+bool CMainFrame::Create() {
+  HINSTANCE module = AfxGetResourceHandle();
+  if (!RegisterWindowClass(kFrameClass, CS_DBLCLKS,
+                           LoadIconA(module, MAKEINTRESOURCEA(IDR_MAINFRAME)),
+                           LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)),
+                           reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1))) {
+    return false;
+  }
+  HMENU menu = LoadMenuA(module, MAKEINTRESOURCEA(IDR_MAINFRAME));
+  if (menu == nullptr) return false;
+  if (!CreateEx(0, kFrameClass, kAppName, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT,
+                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, menu)) {
+    DestroyMenu(menu);  // a window that failed to be made owns nothing
+    return false;
+  }
+  return true;
+}
+
+LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == TaskbarCreatedMessage()) {
+    if (view_) view_->OnTaskbarCreated();
+    return 0;
+  }
+  switch (message) {
+    case WM_CREATE:
+      if (Default(message, wParam, lParam) == -1) return -1;
+      return OnCreate();
+    case WM_SIZE:
+      RecalcLayout();
+      return 0;
+    case WM_COMMAND:
+      OnCommand(LOWORD(wParam));
+      return 0;
+    case WM_NOTIFY:
+      return OnNotify(reinterpret_cast<NMHDR*>(lParam));
+    case WM_INITMENUPOPUP:
+      OnInitMenuPopup(reinterpret_cast<HMENU>(wParam));
+      return 0;
+    case WM_MENUSELECT:
+      OnMenuSelect(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HMENU>(lParam));
+      return 0;
+    case WM_EXITMENULOOP:
+      SetMessageText(LoadResourceString(IDS_IDLEMESSAGE));
+      return 0;
+    case WM_SETFOCUS:
+      if (view_ && view_->m_hWnd != nullptr) SetFocus(view_->m_hWnd);
+      return 0;
+    case WM_CLOSE:
+      if (documentCommands_.SaveModified()) DestroyWindow(m_hWnd);
+      return 0;
+    case WM_DESTROY:
+      PostQuitMessage(0);
+      return Default(message, wParam, lParam);
+    default:
+      return Default(message, wParam, lParam);
+  }
+}
+
+int CMainFrame::OnCreate() {
+  if (!CreateToolBar() || !CreateStatusBar()) return -1;
+  view_ = std::make_unique<CZorvakView>(doc_, documentCommands_, shell_, *this);
+  if (!view_->Create(m_hWnd, kViewChildId)) return -1;
+  RecalcLayout();
+  return 0;
+}
+
+bool CMainFrame::CreateToolBar() {
+  toolBar_ = CreateWindowExA(
+      0, TOOLBARCLASSNAMEA, nullptr,
+      WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_TOP,
+      0, 0, 0, 0, m_hWnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(ID_VIEW_TOOLBAR)),
+      AfxGetResourceHandle(), nullptr);
+  if (toolBar_ == nullptr) return false;
+  SendMessageA(toolBar_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+  SendMessageA(toolBar_, TB_SETBITMAPSIZE, 0, MAKELPARAM(kToolBarImageWidth, kToolBarImageHeight));
+  TBADDBITMAP bitmap{AfxGetResourceHandle(), IDR_MAINFRAME};
+  if (SendMessageA(toolBar_, TB_ADDBITMAP, kToolBarImageCount, reinterpret_cast<LPARAM>(&bitmap)) ==
+      -1) {
+    return false;
+  }
+  TBBUTTON buttons[std::size(kToolBarButtons)]{};
+  int image = 0;
+  for (std::size_t i = 0; i < std::size(kToolBarButtons); ++i) {
+    const int id = kToolBarButtons[i];
+    buttons[i].idCommand = id;
+    if (id == kToolBarSeparator) {
+      buttons[i].fsStyle = BTNS_SEP;
+    } else {
+      buttons[i].iBitmap = image++;
+      buttons[i].fsState = TBSTATE_ENABLED;
+      buttons[i].fsStyle = BTNS_BUTTON;
+    }
+  }
+  if (!SendMessageA(toolBar_, TB_ADDBUTTONSA, std::size(buttons),
+                    reinterpret_cast<LPARAM>(buttons))) {
+    return false;
+  }
+  SendMessageA(toolBar_, TB_AUTOSIZE, 0, 0);
+  return true;
+}
+
+bool CMainFrame::CreateStatusBar() {
+  statusBar_ = CreateWindowExA(
+      0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0, m_hWnd,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(ID_VIEW_STATUS_BAR)), AfxGetResourceHandle(),
+      nullptr);
+  if (statusBar_ == nullptr) return false;
+  SetMessageText(LoadResourceString(IDS_IDLEMESSAGE));
+  return true;
+}
+
+void CMainFrame::RecalcLayout() {
+  if (m_hWnd == nullptr) return;
+  RECT client{};
+  GetClientRect(m_hWnd, &client);
+  if (toolBar_ != nullptr && IsWindowVisible(toolBar_)) {
+    SendMessageA(toolBar_, TB_AUTOSIZE, 0, 0);
+    RECT bar{};
+    GetWindowRect(toolBar_, &bar);
+    client.top += bar.bottom - bar.top;
+  }
+  if (statusBar_ != nullptr && IsWindowVisible(statusBar_)) {
+    SendMessageA(statusBar_, WM_SIZE, 0, 0);
+    RECT bar{};
+    GetWindowRect(statusBar_, &bar);
+    client.bottom -= bar.bottom - bar.top;
+    // The indicators at the right, each as wide as its name; the message
+    // pane takes the rest.
+    int edges[4];
+    int right = client.right - GetSystemMetrics(SM_CXVSCROLL);
+    for (int i = 3; i >= 1; --i) {
+      edges[i] = right;
+      right -= TextWidth(statusBar_, LoadResourceString(kIndicators[i])) + 12;
+    }
+    edges[0] = right > 0 ? right : 0;
+    edges[3] = -1;
+    SendMessageA(statusBar_, SB_SETPARTS, 4, reinterpret_cast<LPARAM>(edges));
+  }
+  if (view_ && view_->m_hWnd != nullptr) {
+    RECT current{};
+    GetWindowRect(view_->m_hWnd, &current);
+    MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&current), 2);
+    if (!EqualRect(&current, &client)) {
+      SetWindowPos(view_->m_hWnd, nullptr, client.left, client.top, client.right - client.left,
+                   client.bottom - client.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+  }
+}
+
+void CMainFrame::UpdateFrameTitle(const std::string& documentTitle) {
+  if (m_hWnd != nullptr) SetWindowTextA(m_hWnd, FrameCaption(documentTitle).c_str());
+}
+
+void CMainFrame::OnIdleUpdate() {
+  if (statusBar_ == nullptr || !IsWindowVisible(statusBar_)) return;
+  for (int i = 1; i <= 3; ++i) {
+    const bool on = (GetKeyState(kIndicatorKeys[i]) & 1) != 0;
+    const std::string text = on ? LoadResourceString(kIndicators[i]) : std::string();
+    if (text != indicatorText_[i - 1]) {
+      indicatorText_[i - 1] = text;
+      SendMessageA(statusBar_, SB_SETTEXTA, i, reinterpret_cast<LPARAM>(text.c_str()));
+    }
+  }
+}
+
+void CMainFrame::SetMessageText(const std::string& text) {
+  if (statusBar_ == nullptr || text == messageText_) return;
+  messageText_ = text;
+  SendMessageA(statusBar_, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(messageText_.c_str()));
+}
+
+void CMainFrame::OnCommand(int id) {
+  if (view_ && view_->OnCmdMsg(id)) return;
+  if (OnFrameCommand(id)) return;
+  app_.OnCmdMsg(id);
+}
+
+bool CMainFrame::OnFrameCommand(int id) {
+  switch (id) {
+    case ID_VIEW_TOOLBAR:
+      ToggleBar(toolBar_);
+      return true;
+    case ID_VIEW_STATUS_BAR:
+      ToggleBar(statusBar_);
+      return true;
+    default:
+      return false;
+  }
+}
+
+void CMainFrame::ToggleBar(HWND bar) {
+  if (bar == nullptr) return;
+  ShowWindow(bar, IsWindowVisible(bar) ? SW_HIDE : SW_SHOW);
+  RecalcLayout();
+}
+
+void CMainFrame::OnInitMenuPopup(HMENU menu) {
+  const auto check = [menu](int id, HWND bar) {
+    CheckMenuItem(menu, static_cast<UINT>(id),
+                  MF_BYCOMMAND | (bar != nullptr && IsWindowVisible(bar) ? MF_CHECKED : MF_UNCHECKED));
+  };
+  check(ID_VIEW_TOOLBAR, toolBar_);
+  check(ID_VIEW_STATUS_BAR, statusBar_);
+}
+
+void CMainFrame::OnMenuSelect(UINT item, UINT flags, HMENU menu) {
+  if (flags == 0xFFFF && menu == nullptr) {
+    SetMessageText(LoadResourceString(IDS_IDLEMESSAGE));  // the menu closed
+  } else if ((flags & (MF_POPUP | MF_SEPARATOR)) != 0) {
+    SetMessageText(std::string());
+  } else {
+    SetMessageText(PromptOf(static_cast<int>(item)));
+  }
+}
+
+LRESULT CMainFrame::OnNotify(NMHDR* header) {
+  switch (header->code) {
+    case TTN_GETDISPINFOA: {
+      auto* info = reinterpret_cast<NMTTDISPINFOA*>(header);
+      tooltipText_ = CommandTooltip(LoadResourceString(static_cast<unsigned>(header->idFrom)));
+      info->lpszText = tooltipText_.data();
+      info->hinst = nullptr;
+      return 0;
+    }
+    case TTN_GETDISPINFOW: {
+      auto* info = reinterpret_cast<NMTTDISPINFOW*>(header);
+      const std::string tip =
+          CommandTooltip(LoadResourceString(static_cast<unsigned>(header->idFrom)));
+      MultiByteToWideChar(CP_ACP, 0, tip.c_str(), -1, info->szText,
+                          static_cast<int>(std::size(info->szText)));
+      info->szText[std::size(info->szText) - 1] = L'\0';
+      info->lpszText = info->szText;
+      info->hinst = nullptr;
+      return 0;
+    }
+    case TBN_HOTITEMCHANGE: {
+      // Fly-by prompts: the button under the pointer is described in the
+      // message pane.
+      auto* hot = reinterpret_cast<NMTBHOTITEM*>(header);
+      if ((hot->dwFlags & HICF_LEAVING) != 0) {
+        SetMessageText(LoadResourceString(IDS_IDLEMESSAGE));
+      } else {
+        SetMessageText(PromptOf(hot->idNew));
+      }
+      return 0;
+    }
+    default:
+      return 0;
+  }
+}

@@ -1,0 +1,58 @@
+#pragma once
+// The main frame: menu 128, the toolbar, the status bar with its message
+// pane and key indicators, and the view filling the rest. Its commands go
+// to the view (and through it the document), then to the frame itself,
+// then to the application.
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "app/command_target_win32.h"
+#include "framework/wnd_win32.h"
+#include "view/zorvak_view_win32.h"
+
+class CMainFrame : public CWnd, public CFrameLayout {
+ public:
+  CMainFrame(CZorvakDoc& doc, DocumentCommandPort& documentCommands, ShellOpenPort& shell,
+             CCmdTarget& app);
+  ~CMainFrame() override;
+
+  // Creates the frame, hidden, with its bars and the view.
+  bool Create();
+
+  void RecalcLayout() override;
+  // The caption: the document's title, " - " and the application's name.
+  void UpdateFrameTitle(const std::string& documentTitle);
+  // Brings the key indicators up to date; run when the program is idle.
+  void OnIdleUpdate();
+
+  CZorvakView& View() { return *view_; }
+
+ protected:
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  int OnCreate();
+  bool CreateToolBar();
+  bool CreateStatusBar();
+  void OnCommand(int id);
+  bool OnFrameCommand(int id);
+  void ToggleBar(HWND bar);
+  void OnInitMenuPopup(HMENU menu);
+  void OnMenuSelect(UINT item, UINT flags, HMENU menu);
+  LRESULT OnNotify(NMHDR* header);
+  void SetMessageText(const std::string& text);
+
+  CZorvakDoc& doc_;
+  DocumentCommandPort& documentCommands_;
+  ShellOpenPort& shell_;
+  CCmdTarget& app_;
+  std::unique_ptr<CZorvakView> view_;
+  HWND statusBar_ = nullptr;  // child windows: they go with the frame
+  HWND toolBar_ = nullptr;
+  std::string messageText_;
+  std::string indicatorText_[3];
+  std::string tooltipText_;
+};

@@ -1,0 +1,120 @@
+#include "app/zorvak_app_win32.h"
+
+#include <commctrl.h>
+#include <stdlib.h>
+
+#include <string>
+#include <vector>
+
+#include "app/about_dlg_win32.h"
+#include "framework/command_line.h"
+#include "framework/resource_strings_win32.h"
+#include "resources/resource.h"
+
+namespace {
+
+std::vector<std::string> ProgramArguments() {
+  std::vector<std::string> args;
+  for (int i = 1; i < __argc; ++i) args.emplace_back(__argv[i]);
+  return args;
+}
+
+}  // namespace
+
+CZorvakApp::CZorvakApp() : doc_(messages_), documentCommands_(doc_, messages_) {}
+
+bool CZorvakApp::InitInstance() {
+  // The bars of the main frame are common controls.
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES};
+  InitCommonControlsEx(&controls);
+
+  // Settings live under HKEY_CURRENT_USER\Software\Zorvak\Zorvakomat.
+  SetRegistryKey("Zorvak");
+
+  // The recent-file list (4 entries) is loaded here from the settings.
+
+  // The single document template: one CZorvakDoc, shown in a CMainFrame
+  // holding a CZorvakView, all made from resources 128.
+
+  // The ".zvk" file type is registered with the shell here, at every start.
+
+  // The command line: a new empty document, or the document it names.
+  const CommandLineInfo cmdInfo = ParseCommandLine(ProgramArguments());
+  if (cmdInfo.command == CommandLineInfo::Command::fileNew) {
+    documentCommands_.NewAtStartUp();
+    if (!CreateMainFrame()) {
+      messages_.AfxMessageBox(LoadResourceString(IDP_FAILED_TO_CREATE_DOC));
+      return false;
+    }
+  } else {
+    if (!CreateMainFrame()) {
+      messages_.AfxMessageBox(LoadResourceString(IDP_FAILED_TO_OPEN_DOC));
+      return false;
+    }
+    if (!documentCommands_.OpenAtStartUp(cmdInfo.fileName)) {
+      frame_.reset();
+      return false;
+    }
+  }
+  OnDocumentChanged();
+
+  // Shown now; the view's first paint hides it again and the program
+  // waits in the tray.
+  ShowWindow(frame_->m_hWnd, SW_SHOW);
+  UpdateWindow(frame_->m_hWnd);
+  return true;
+}
+
+bool CZorvakApp::CreateMainFrame() {
+  frame_ = std::make_unique<CMainFrame>(doc_, documentCommands_, shell_, *this);
+  if (!frame_->Create()) {
+    frame_.reset();
+    return false;
+  }
+  messages_.SetOwner(reinterpret_cast<std::uintptr_t>(frame_->m_hWnd));
+  SetMainWindow(frame_->m_hWnd, LoadAcceleratorsA(AfxGetResourceHandle(),
+                                                  MAKEINTRESOURCEA(IDR_MAINFRAME)));
+  documentCommands_.SetFrame(frame_->m_hWnd, [this] { OnDocumentChanged(); });
+  return true;
+}
+
+void CZorvakApp::OnDocumentChanged() {
+  if (!frame_ || frame_->m_hWnd == nullptr) return;
+  frame_->UpdateFrameTitle(doc_.GetTitle());
+  InvalidateRect(frame_->View().m_hWnd, nullptr, TRUE);
+}
+
+bool CZorvakApp::OnIdle(long count) {
+  if (count == 0 && frame_ && frame_->m_hWnd != nullptr) frame_->OnIdleUpdate();
+  return false;
+}
+
+int CZorvakApp::ExitInstance() {
+  // After the tray's Exit the frame still stands: it goes now, quietly.
+  frame_.reset();
+  return CWinApp::ExitInstance();
+}
+
+bool CZorvakApp::OnCmdMsg(int id) {
+  switch (id) {
+    case ID_APP_ABOUT:
+      OnAppAbout();
+      return true;
+    case ID_FILE_NEW:
+      documentCommands_.OnFileNew();
+      return true;
+    case ID_FILE_OPEN:
+      documentCommands_.OnFileOpen();
+      return true;
+    case ID_APP_EXIT:
+      if (frame_ && frame_->m_hWnd != nullptr) SendMessageA(frame_->m_hWnd, WM_CLOSE, 0, 0);
+      return true;
+    default:
+      return false;
+  }
+}
+
+void CZorvakApp::OnAppAbout() {
+  CAboutDlg about;
+  about.DoModal();
+}

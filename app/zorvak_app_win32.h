@@ -1,0 +1,36 @@
+#pragma once
+// The application: its start-up creates the one document with the main
+// frame and the view, and handles the commands that belong to the
+// application (New, Open, About, Exit).
+
+#include <memory>
+
+#include "app/command_target_win32.h"
+#include "app/document_commands_win32.h"
+#include "app/main_frame_win32.h"
+#include "document/zorvak_doc.h"
+#include "framework/message_box_win32.h"
+#include "framework/shell_open_win32.h"
+#include "framework/win_app_win32.h"
+
+class CZorvakApp : public CWinApp, public CCmdTarget {
+ public:
+  CZorvakApp();
+
+  bool InitInstance() override;
+  bool OnIdle(long count) override;
+  int ExitInstance() override;
+
+  bool OnCmdMsg(int id) override;
+
+ private:
+  bool CreateMainFrame();
+  void OnDocumentChanged();
+  void OnAppAbout();
+
+  Win32MessageBoxes messages_;
+  CZorvakDoc doc_;
+  DocumentCommandsWin32 documentCommands_;
+  Win32ShellOpen shell_;
+  std::unique_ptr<CMainFrame> frame_;
+};

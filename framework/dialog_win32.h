@@ -1,0 +1,43 @@
+#pragma once
+// The modal dialog base: a dialog made from a template of the program's
+// resources, whose messages reach virtual handlers of the object.
+
+#include <windows.h>
+
+class CDialog {
+ public:
+  // parent: the owner; none makes the application's main window the owner.
+  explicit CDialog(int templateId, HWND parent = nullptr)
+      : templateId_(templateId), parent_(parent) {}
+  CDialog(const CDialog&) = delete;
+  CDialog& operator=(const CDialog&) = delete;
+  virtual ~CDialog() = default;
+
+  // Runs the dialog; IDOK, IDCANCEL or what EndDialog was given (-1 when
+  // the dialog could not be made).
+  INT_PTR DoModal();
+
+  HWND m_hWnd = nullptr;
+
+ protected:
+  // True: the dialog manager gives the focus to the first tab stop.
+  virtual BOOL OnInitDialog() { return TRUE; }
+  // A WM_COMMAND from a control or a button; true when handled.
+  virtual bool OnCommand(int id, int notifyCode) {
+    (void)id;
+    (void)notifyCode;
+    return false;
+  }
+  virtual void OnOK() { EndDialog(IDOK); }
+  virtual void OnCancel() { EndDialog(IDCANCEL); }
+
+  void EndDialog(INT_PTR result) { ::EndDialog(m_hWnd, result); }
+  HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
+
+ private:
+  static INT_PTR CALLBACK StaticDialogProc(HWND dialog, UINT message, WPARAM wParam,
+                                           LPARAM lParam);
+
+  int templateId_;
+  HWND parent_;
+};

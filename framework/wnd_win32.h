@@ -1,0 +1,37 @@
+#pragma once
+// The window base: a C++ object bound to one window. The window procedure
+// finds the object and forwards every message to its virtual WindowProc;
+// what a derived class does not handle gets the default processing.
+
+#include <windows.h>
+
+class CWnd {
+ public:
+  CWnd() = default;
+  CWnd(const CWnd&) = delete;
+  CWnd& operator=(const CWnd&) = delete;
+  virtual ~CWnd();
+
+  HWND m_hWnd = nullptr;
+  HWND GetSafeHwnd() const { return m_hWnd; }
+
+  // Registers a window class whose windows are bound to CWnd objects.
+  static bool RegisterWindowClass(const char* className, UINT style, HICON icon, HCURSOR cursor,
+                                  HBRUSH background);
+
+  // Creates the window of a class registered above; false on failure.
+  bool CreateEx(DWORD exStyle, const char* className, const char* title, DWORD style, int x,
+                int y, int width, int height, HWND parent, HMENU menuOrId);
+
+ protected:
+  // Every message of the window; the default is DefWindowProc.
+  virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam);
+
+ private:
+  static LRESULT CALLBACK StaticWindowProc(HWND window, UINT message, WPARAM wParam,
+                                           LPARAM lParam);
+};
+
+// The module that holds the program's resources.
+HINSTANCE AfxGetResourceHandle();

@@ -1,0 +1,15 @@
+#include "playback/data_entry_model.h"
+
+#include "playback/playback.h"
+
+std::optional<std::string> DataEntryModel::DefaultText() const {
+  if (request_.strDefault == kNoDefault) return std::nullopt;
+  return request_.strDefault;
+}
+
+DataEntryResult DataEntryModel::Result(bool ok) const {
+  DataEntryResult result;
+  result.ok = ok;
+  if (ok) result.strValue = strValue;
+  return result;
+}

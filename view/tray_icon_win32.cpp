@@ -1,0 +1,44 @@
+#include "view/tray_icon_win32.h"
+
+#include <shellapi.h>
+
+#include <cstring>
+
+#include "framework/wnd_win32.h"
+#include "resources/resource.h"
+
+namespace {
+
+// Built afresh each time, with the same values for adding and deleting.
+// The record is the first version's (88 bytes on x86), which every shell
+// understands.
+NOTIFYICONDATAA TrayRecord(HWND view) {
+  NOTIFYICONDATAA record{};
+  record.cbSize = NOTIFYICONDATAA_V1_SIZE;
+  record.hWnd = view;
+  record.uID = TRAY_ICON_ID;
+  record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+  record.uCallbackMessage = WM_TRAY_NOTIFY;
+  record.hIcon = LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME));
+  static constexpr char kTip[] = "Zorvakomat Keyboard Simulator";
+  static_assert(sizeof kTip <= 64, "the first version's tip holds 64 characters");
+  std::memcpy(record.szTip, kTip, sizeof kTip);
+  return record;
+}
+
+}  // namespace
+
+void AddTrayIcon(HWND view) {
+  NOTIFYICONDATAA record = TrayRecord(view);
+  Shell_NotifyIconA(NIM_ADD, &record);
+}
+
+void DeleteTrayIcon(HWND view) {
+  NOTIFYICONDATAA record = TrayRecord(view);
+  Shell_NotifyIconA(NIM_DELETE, &record);
+}
+
+UINT TaskbarCreatedMessage() {
+  static const UINT message = RegisterWindowMessageA("TaskbarCreated");
+  return message;
+}

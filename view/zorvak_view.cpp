@@ -1,0 +1,69 @@
+#include "view/zorvak_view.h"
+
+#include "resources/resource.h"
+#include "view/pick_command.h"
+
+namespace {
+
+constexpr unsigned kLeftDoubleClick = 0x0203;  // WM_LBUTTONDBLCLK
+constexpr unsigned kRightButtonUp = 0x0205;    // WM_RBUTTONUP
+
+// Whether the id is the one the pick menu gives an item it shows.
+bool IsShownItemCommand(const MacroData& doc, int id) {
+  const ItemAddress address = DecodePickCommand(id);
+  return id >= kFirstPickCommand && address.subMenu < doc.SubMenuCount() &&
+         address.item >= 0 && address.item < doc.ItemCount(address.subMenu) &&
+         IsPickableItemIndex(address.item) && PickCommandId(address.subMenu, address.item) == id;
+}
+
+}  // namespace
+
+ZorvakView::ZorvakView(PlaybackPlatform& platform, const MacroData& doc)
+    : playback(platform, doc), doc_(doc) {}
+
+TrayAction ZorvakView::OnTrayNotify(unsigned iconId, unsigned mouseMessage) {
+  if (iconId != TRAY_ICON_ID) return TrayAction::none;
+  if (mouseMessage == kLeftDoubleClick) return TrayAction::restoreMainWindow;
+  if (mouseMessage == kRightButtonUp) {
+    playback.bPickPending = false;
+    return TrayAction::showPickMenu;
+  }
+  return TrayAction::none;
+}
+
+HookAction ZorvakView::OnCommandHook(int id) {
+  switch (id) {
+    case ID_FILE_SAVE:
+    case ID_FILE_SAVE_AS:
+    case ID_EDIT_SUBMENUS:
+    case ID_HELP_INDEX:
+    case ID_WIN_MONEY:
+      return HookAction::passOn;
+    case ID_FILE_OPEN:
+      return HookAction::trayOpen;
+    case ID_APP_EXIT:
+      return HookAction::trayExit;
+    default:
+      break;
+  }
+  if (!IsShownItemCommand(doc_, id)) return HookAction::passOn;
+  const ItemAddress address = DecodePickCommand(id);
+  playback.nPickSubMenu = address.subMenu;
+  playback.nPickItem = address.item;
+  playback.bPickPending = true;
+  return HookAction::itemPicked;
+}
+
+FrameShow ZorvakView::OnRestore() {
+  bHideOnPaint = false;
+  return FrameShow::showMaximized;
+}
+
+FrameShow ZorvakView::OnHideMainWindow() {
+  if (!bHideOnPaint) {
+    bHideOnPaint = true;
+    return FrameShow::hide;
+  }
+  bHideOnPaint = false;
+  return FrameShow::showNormal;
+}

@@ -1,0 +1,47 @@
+#pragma once
+// The decisions of the view, free of windows: what a tray notification
+// does, what a command from the pick menu means, and the hide-and-restore
+// state of the main window. The view's playback state (the pending pick,
+// the prompt variables) lives in its Playback.
+
+#include "document/macro_data.h"
+#include "playback/playback.h"
+
+enum class TrayAction { none, restoreMainWindow, showPickMenu };
+
+// What the command hook does before it passes a command on.
+enum class HookAction {
+  passOn,      // a fixed command handled further along (or an unknown id)
+  trayOpen,    // the tray's own Open first
+  trayExit,    // the save-changes question, then the icon goes and the loop ends
+  itemPicked,  // a pick is now pending
+};
+
+// How the main frame is to be shown.
+enum class FrameShow { hide, showNormal, showMaximized };
+
+class ZorvakView {
+ public:
+  ZorvakView(PlaybackPlatform& platform, const MacroData& doc);
+
+  Playback playback;
+  // True while the main window is to stay hidden: a paint then hides it.
+  bool bHideOnPaint = true;
+
+  // A notification from the tray icon (icon id, mouse message). Opening
+  // the pick menu drops any pick that has not run yet.
+  TrayAction OnTrayNotify(unsigned iconId, unsigned mouseMessage);
+
+  // A command sent to the view by the pick menu. Only an id that names an
+  // item of the document as the menu shows it sets a pick; any other id
+  // sets nothing.
+  HookAction OnCommandHook(int id);
+
+  // The tray double click: shown maximized, drawn from now on.
+  FrameShow OnRestore();
+  // Hide Main Window: hides a shown window, shows a hidden one.
+  FrameShow OnHideMainWindow();
+
+ private:
+  const MacroData& doc_;
+};

@@ -1,0 +1,195 @@
+#include "view/zorvak_view_win32.h"
+
+#include <windowsx.h>
+
+#include "resources/resource.h"
+#include "view/edit_submenus_command_win32.h"
+#include "view/pick_menu_win32.h"
+#include "view/tray_icon_win32.h"
+#include "view/welcome_page.h"
+#include "view/welcome_page_win32.h"
+
+namespace {
+
+constexpr char kViewClass[] = "ZorvakomatView";
+
+WindowId AsWindowId(HWND window) { return reinterpret_cast<WindowId>(window); }
+
+}  // namespace
+
+CZorvakView::CZorvakView(CZorvakDoc& doc, DocumentCommandPort& documentCommands,
+                         ShellOpenPort& shell, CFrameLayout& frame)
+    : pDoc(&doc),
+      documentCommands_(documentCommands),
+      shell_(shell),
+      frameLayout_(frame),
+      core_(platform_, doc) {}
+
+CZorvakView::~CZorvakView() {
+  // Destroyed while this object is whole, so the destroy handler runs.
+  if (m_hWnd != nullptr) DestroyWindow(m_hWnd);
+}
+
+bool CZorvakView::Create(HWND frame, int childId) {
+  if (!RegisterWindowClass(kViewClass, CS_HREDRAW | CS_VREDRAW, nullptr,
+                           LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)),
+                           reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1))) {
+    return false;
+  }
+  return CreateEx(WS_EX_CLIENTEDGE, kViewClass, "", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, frame,
+                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(childId)));
+}
+
+LRESULT CZorvakView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_CREATE:
+      core_.playback.SetOwnWindow(AsWindowId(m_hWnd));
+      return Default(message, wParam, lParam);
+    case WM_SHOWWINDOW: {
+      const LRESULT result = Default(message, wParam, lParam);
+      // The handle given to the procedure: the creator may not know it yet.
+      if (wParam != 0) AddTrayIcon(m_hWnd);
+      return result;
+    }
+    case WM_DESTROY: {
+      const LRESULT result = Default(message, wParam, lParam);
+      DeleteTrayIcon(m_hWnd);
+      return result;
+    }
+    case WM_KILLFOCUS: {
+      const LRESULT result = Default(message, wParam, lParam);
+      core_.playback.OnKillFocus();
+      return result;
+    }
+    case WM_PAINT: {
+      PAINTSTRUCT paint;
+      HDC dc = BeginPaint(m_hWnd, &paint);
+      OnDraw(dc);
+      EndPaint(m_hWnd, &paint);
+      return 0;
+    }
+    case WM_LBUTTONUP:
+      OnLButtonUp(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+      return Default(message, wParam, lParam);
+    case WM_COMMAND:
+      OnCommandHook(wParam);
+      return 0;
+    case WM_TRAY_NOTIFY:
+      OnTrayNotify(wParam, lParam);
+      return 0;
+    default:
+      return Default(message, wParam, lParam);
+  }
+}
+
+void CZorvakView::OnTaskbarCreated() {
+  if (m_hWnd != nullptr) AddTrayIcon(m_hWnd);
+}
+
+void CZorvakView::OnDraw(HDC dc) {
+  frameLayout_.RecalcLayout();
+  if (core_.bHideOnPaint) {
+    ShowFrame(FrameShow::hide);
+    return;
+  }
+  DrawWelcomePage(dc);
+}
+
+void CZorvakView::OnTrayNotify(WPARAM iconId, LPARAM mouseMessage) {
+  switch (core_.OnTrayNotify(static_cast<unsigned>(iconId), static_cast<unsigned>(mouseMessage))) {
+    case TrayAction::restoreMainWindow:
+      ShowFrame(core_.OnRestore());
+      break;
+    case TrayAction::showPickMenu:
+      ShowPickMenu();
+      break;
+    case TrayAction::none:
+      break;
+  }
+}
+
+void CZorvakView::ShowPickMenu() {
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  const std::vector<PickMenuEntry> entries = BuildPickMenu(*pDoc);
+  // With the view in front and holding the focus, the menu closes when
+  // the user clicks elsewhere, and the click into the target window that
+  // follows a pick takes the focus away from the view.
+  BringWindowForward(AsWindowId(m_hWnd));
+  TrackPickMenu(entries, cursor, m_hWnd);
+}
+
+void CZorvakView::OnCommandHook(WPARAM wParam) {
+  // Menu commands carry no notification code; anything else is passed on.
+  const int id = LOWORD(wParam);
+  if (HIWORD(wParam) == 0) {
+    switch (core_.OnCommandHook(id)) {
+      case HookAction::trayOpen:
+        documentCommands_.OnTrayOpen();
+        break;
+      case HookAction::trayExit:
+        if (documentCommands_.SaveModified()) {
+          DeleteTrayIcon(m_hWnd);
+          PostMessageA(m_hWnd, WM_QUIT, 0, 0);
+        }
+        break;
+      case HookAction::passOn:
+      case HookAction::itemPicked:
+        break;
+    }
+  }
+  OnCmdMsg(id);
+}
+
+bool CZorvakView::OnCmdMsg(int id) {
+  switch (id) {
+    case ID_EDIT_SUBMENUS:
+      OnEditSubMenus();
+      return true;
+    case ID_HIDE_MAIN_WINDOW:
+      OnHideMainWindow();
+      return true;
+    case ID_HELP_INDEX:
+      OnHelpIndex();
+      return true;
+    case ID_WIN_MONEY:
+      OnWinMoney();
+      return true;
+    // The document's commands.
+    case ID_FILE_SAVE:
+      documentCommands_.OnFileSave();
+      return true;
+    case ID_FILE_SAVE_AS:
+      documentCommands_.OnFileSaveAs();
+      return true;
+    default:
+      return false;
+  }
+}
+
+void CZorvakView::OnLButtonUp(int x, int y) {
+  if (const auto page = BannerPageAt(x, y)) shell_.OpenAddress(*page);
+}
+
+void CZorvakView::ShowFrame(FrameShow how) {
+  switch (how) {
+    case FrameShow::hide:
+      ShowWindow(Frame(), SW_HIDE);
+      break;
+    case FrameShow::showNormal:
+      ShowWindow(Frame(), SW_SHOWNORMAL);
+      break;
+    case FrameShow::showMaximized:
+      BringWindowForward(AsWindowId(m_hWnd));
+      ShowWindow(Frame(), SW_SHOWMAXIMIZED);
+      break;
+  }
+}
+
+void CZorvakView::OnEditSubMenus() { OnEditSubMenusCommand(m_hWnd, *pDoc, messages_); }
+
+void CZorvakView::OnHideMainWindow() { ShowFrame(core_.OnHideMainWindow()); }
+
+void CZorvakView::OnHelpIndex() { shell_.OpenHelpPage("index.html"); }
+
+void CZorvakView::OnWinMoney() { shell_.OpenAddress(kSponsorAddress); }

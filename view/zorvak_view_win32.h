@@ -1,0 +1,70 @@
+#pragma once
+// The view window: it lives inside the main frame, owns the tray icon and
+// the pick menu, runs a pending pick when it loses the keyboard focus,
+// hides the frame on its first paint and draws the welcome page once the
+// frame has been restored.
+
+#include <windows.h>
+
+#include "document/zorvak_doc.h"
+#include "framework/message_box_win32.h"
+#include "framework/shell_open.h"
+#include "framework/wnd_win32.h"
+#include "playback/playback_platform_win32.h"
+#include "view/document_command_port.h"
+#include "view/zorvak_view.h"
+
+// What the view asks of the frame it lives in.
+class CFrameLayout {
+ public:
+  // Places the toolbar, the status bar and the view.
+  virtual void RecalcLayout() = 0;
+
+ protected:
+  ~CFrameLayout() = default;
+};
+
+class CZorvakView : public CWnd {
+ public:
+  CZorvakView(CZorvakDoc& doc, DocumentCommandPort& documentCommands, ShellOpenPort& shell,
+              CFrameLayout& frame);
+  ~CZorvakView() override;
+
+  // Creates the view visible inside the frame; the tray icon is added as
+  // it is shown.
+  bool Create(HWND frame, int childId);
+
+  // A command routed from the frame: the view's own handlers, then the
+  // document's. True when one of them handled it.
+  bool OnCmdMsg(int id);
+
+  // The taskbar was created anew: the icon is added again.
+  void OnTaskbarCreated();
+
+  CZorvakDoc* pDoc;
+
+ protected:
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  void OnDraw(HDC dc);
+  void OnTrayNotify(WPARAM iconId, LPARAM mouseMessage);
+  void ShowPickMenu();
+  void OnCommandHook(WPARAM wParam);
+  void OnLButtonUp(int x, int y);
+  void ShowFrame(FrameShow how);
+
+  void OnEditSubMenus();
+  void OnHideMainWindow();
+  void OnHelpIndex();
+  void OnWinMoney();
+
+  HWND Frame() const { return GetParent(m_hWnd); }
+
+  DocumentCommandPort& documentCommands_;
+  ShellOpenPort& shell_;
+  CFrameLayout& frameLayout_;
+  Win32PlaybackPlatform platform_;
+  Win32MessageBoxes messages_;
+  ZorvakView core_;
+};
