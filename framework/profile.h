@@ -1,0 +1,21 @@
+#pragma once
+// The program's settings store: strings and integers under named sections.
+// On Windows it is the registry under the application's key.
+
+#include <string>
+
+class ProfilePort {
+ public:
+  virtual ~ProfilePort() = default;
+  virtual std::string GetProfileString(const std::string& section, const std::string& entry,
+                                       const std::string& defaultValue = {}) = 0;
+  virtual int GetProfileInt(const std::string& section, const std::string& entry,
+                            int defaultValue) = 0;
+  // False when the value could not be written.
+  virtual bool WriteProfileString(const std::string& section, const std::string& entry,
+                                  const std::string& value) = 0;
+  virtual bool WriteProfileInt(const std::string& section, const std::string& entry,
+                               int value) = 0;
+  // Removes a value; a value that is not there counts as removed.
+  virtual bool DeleteProfileValue(const std::string& section, const std::string& entry) = 0;
+};
