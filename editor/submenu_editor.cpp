@@ -26,7 +26,7 @@ const char* const kNewItemName = "NewItem";
 }  // namespace
 
 SubMenuEditor::SubMenuEditor(MacroData& workingCopy, EditorControls& controls,
-                             MessageBoxPort& messages, HelpPagePort& help)
+                             MessageBoxPort& messages, ShellOpenPort& help)
     : data_(workingCopy), controls_(controls), messages_(messages), help_(help) {}
 
 int SubMenuEditor::SelectedSubMenu() const {

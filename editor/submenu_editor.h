@@ -21,7 +21,7 @@
 
 #include "document/macro_data.h"
 #include "editor/editor_controls.h"
-#include "editor/help_page_port.h"
+#include "framework/shell_open.h"
 #include "framework/message_box.h"
 
 // The help page of this dialog, a file beside the program.
@@ -30,7 +30,7 @@ inline constexpr const char* kEditSubMenuHelpPage = "EditSubMenuHelp.html";
 class SubMenuEditor {
  public:
   SubMenuEditor(MacroData& workingCopy, EditorControls& controls, MessageBoxPort& messages,
-                HelpPagePort& help);
+                ShellOpenPort& help);
   SubMenuEditor(const SubMenuEditor&) = delete;
   SubMenuEditor& operator=(const SubMenuEditor&) = delete;
 
@@ -68,5 +68,5 @@ class SubMenuEditor {
   MacroData& data_;
   EditorControls& controls_;
   MessageBoxPort& messages_;
-  HelpPagePort& help_;
+  ShellOpenPort& help_;
 };

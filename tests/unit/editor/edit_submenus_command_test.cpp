@@ -5,11 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <set>
 
 #include "document/zorvak_doc.h"
 #include "editor/edit_submenus_command.h"
-#include "editor/help_page_location.h"
 #include "fake_editor_controls.h"
 
 using ::testing::ElementsAre;
@@ -140,23 +138,6 @@ TEST_F(EditSubMenusCommand, BuildingAMacroDocumentFromNothing) {
   EXPECT_EQ(doc->strSubMenuItemName[ItemSlot(0, 1)], "Farewell");
   EXPECT_EQ(doc->strSubMenuItemText[ItemSlot(0, 1)], "[enter]");
   EXPECT_EQ(doc->bChainToNext[ItemSlot(0, 1)], 0);
-}
-
-TEST(HelpPageLocation, ProgramFolderFirstThenCurrentFolderThenTheBareName) {
-  std::set<std::string> files;
-  const auto exists = [&](const std::string& path) { return files.count(path) > 0; };
-  EXPECT_EQ(LocateHelpPage("Help.html", "C:\\Prog", "D:\\Docs", exists), "Help.html");
-  files.insert("D:\\Docs\\Help.html");
-  EXPECT_EQ(LocateHelpPage("Help.html", "C:\\Prog", "D:\\Docs", exists), "D:\\Docs\\Help.html");
-  files.insert("C:\\Prog\\Help.html");
-  EXPECT_EQ(LocateHelpPage("Help.html", "C:\\Prog", "D:\\Docs", exists), "C:\\Prog\\Help.html");
-  EXPECT_EQ(LocateHelpPage("Help.html", "", "D:\\Docs", exists), "D:\\Docs\\Help.html");
-}
-
-TEST(HelpPageLocation, JoinsRootFoldersWithoutADoubleSeparator) {
-  EXPECT_EQ(JoinWindowsPath("C:\\", "a.html"), "C:\\a.html");
-  EXPECT_EQ(JoinWindowsPath("C:\\Prog", "a.html"), "C:\\Prog\\a.html");
-  EXPECT_EQ(JoinWindowsPath("", "a.html"), "a.html");
 }
 
 }  // namespace

@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "editor/editor_controls.h"
-#include "editor/help_page_port.h"
 #include "editor/submenu_editor.h"
 #include "framework/message_box.h"
+#include "framework/shell_open.h"
 
 struct FakeList {
   std::vector<std::string> entries;
@@ -62,9 +62,10 @@ class RecordingMessages : public MessageBoxPort {
   std::vector<std::pair<std::string, unsigned>> shown;
 };
 
-class RecordingHelp : public HelpPagePort {
+class RecordingHelp : public ShellOpenPort {
  public:
   void OpenHelpPage(const std::string& fileName) override { opened.push_back(fileName); }
+  void OpenAddress(const std::string& address) override { opened.push_back(address); }
   std::vector<std::string> opened;
 };
 
