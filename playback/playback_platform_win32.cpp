@@ -65,11 +65,36 @@ DataEntryResult Win32PlaybackPlatform::RunDataEntry(const DataEntryRequest& requ
   return dialog.Run();
 }
 
+namespace {
+
+// A window of another program finishes its activation in its own time: key
+// events injected before it has given the focus to one of its windows are
+// lost. Waits (briefly) until it has.
+void WaitUntilFocusArrives(HWND root) {
+  const DWORD thread = GetWindowThreadProcessId(root, nullptr);
+  if (thread == 0 || thread == GetCurrentThreadId()) return;
+  constexpr int kSteps = 50;
+  constexpr DWORD kStepMilliseconds = 10;
+  for (int i = 0; i < kSteps; ++i) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(thread, &info)) return;
+    if (info.hwndActive == root && info.hwndFocus != nullptr) return;
+    ::Sleep(kStepMilliseconds);
+  }
+}
+
+}  // namespace
+
 void BringWindowForward(WindowId window) {
   HWND target = AsWindow(window);
-  if (target == nullptr) return;
+  if (target == nullptr || !IsWindow(target)) return;
   HWND root = GetAncestor(target, GA_ROOT);
   if (root == nullptr) root = target;
   ::SetForegroundWindow(root);
-  if (root != target) SetFocus(target);
+  if (root != target) {
+    SetFocus(target);
+  } else {
+    WaitUntilFocusArrives(root);
+  }
 }
