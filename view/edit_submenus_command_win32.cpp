@@ -1,9 +1,11 @@
 #include "view/edit_submenus_command_win32.h"
 
-// The Edit SubMenus dialog is not part of the program yet: the command
-// does nothing until it is. This is the one place that will call it.
+#include "editor/edit_submenu_dlg_win32.h"
+
+// The dialog is made with no explicit parent, so the main window owns it;
+// its refusals are message boxes owned by the dialog itself.
 void OnEditSubMenusCommand(HWND view, CZorvakDoc& doc, MessageBoxPort& messages) {
   (void)view;
-  (void)doc;
   (void)messages;
+  RunEditSubMenus(doc);
 }
