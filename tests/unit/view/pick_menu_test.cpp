@@ -1,0 +1,117 @@
+// The tray's pick menu built from a document.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "document/macro_data.h"
+#include "view/pick_menu.h"
+
+namespace {
+
+using Kind = PickMenuEntry::Kind;
+
+class PickMenuTest : public ::testing::Test {
+ protected:
+  std::unique_ptr<MacroData> doc = std::make_unique<MacroData>();
+
+  void AddSubMenu(const std::string& name, std::vector<std::pair<std::string, std::string>> items) {
+    const int s = doc->nNumSubMenus++;
+    doc->strSubMenuName[s] = name;
+    doc->nNumSubMenuItems[s] = static_cast<int>(items.size());
+    for (int j = 0; j < static_cast<int>(items.size()); ++j) {
+      doc->strSubMenuItemName[ItemSlot(s, j)] = items[j].first;
+      doc->strSubMenuItemText[ItemSlot(s, j)] = items[j].second;
+    }
+  }
+
+  // The entries after the fixed part, as "text" / "[cascade]" / "(grayed text)".
+  static std::vector<std::string> Outline(const std::vector<PickMenuEntry>& menu) {
+    std::vector<std::string> out;
+    for (std::size_t i = 8; i < menu.size(); ++i) {
+      const PickMenuEntry& e = menu[i];
+      if (e.kind == Kind::popup) {
+        out.push_back("[" + e.text + ":" + std::to_string(e.children.size()) + "]");
+      } else {
+        out.push_back(e.grayed ? "(" + e.text + ")" : e.text);
+      }
+    }
+    return out;
+  }
+};
+
+TEST_F(PickMenuTest, EmptyDocumentGivesTheSevenCommandsAndASeparator) {
+  const auto menu = BuildPickMenu(*doc);
+  ASSERT_EQ(menu.size(), 8u);
+  const std::vector<std::pair<std::string, int>> expected = {
+      {"&Edit SubMenus", 32775}, {"&Win Money!", 32782}, {"&Help Index", 57666},
+      {"&Open", 57601},          {"&Save", 57603},       {"Save &As", 57604},
+      {"E&xit", 57665}};
+  for (std::size_t i = 0; i < expected.size(); ++i) {
+    EXPECT_EQ(menu[i].kind, Kind::command);
+    EXPECT_EQ(menu[i].text, expected[i].first);
+    EXPECT_EQ(menu[i].id, expected[i].second);
+    EXPECT_FALSE(menu[i].grayed);
+  }
+  EXPECT_EQ(menu[7].kind, Kind::separator);
+}
+
+TEST_F(PickMenuTest, TopLevelItemsStandInlineAtTheirPlaceInAnyLetterCase) {
+  AddSubMenu("Greetings", {{"Hi", "Hello"}});
+  AddSubMenu("toplevel", {{"Tab", "[tab]"}, {"Enter", "[enter]"}});
+  AddSubMenu("Keys", {});
+  AddSubMenu("TOPLEVEL", {{"Sign", "Regards"}});
+  AddSubMenu("TopLevels", {{"x", "y"}});  // only the exact word counts
+  EXPECT_EQ(Outline(BuildPickMenu(*doc)),
+            (std::vector<std::string>{"[Greetings:1]", "Tab", "Enter", "[Keys:0]", "Sign",
+                                      "[TopLevels:1]"}));
+}
+
+TEST_F(PickMenuTest, ItemsCarryTheirCommandIdsAndEmptyTextsAreGrayed) {
+  for (int s = 0; s < 3; ++s) AddSubMenu("S" + std::to_string(s), {});
+  AddSubMenu("Fourth", {});
+  for (int j = 0; j < 8; ++j) {
+    doc->strSubMenuItemName[ItemSlot(3, j)] = j == 6 ? "" : "item" + std::to_string(j);
+    doc->strSubMenuItemText[ItemSlot(3, j)] = j == 2 ? "" : "text";
+  }
+  doc->nNumSubMenuItems[3] = 8;
+
+  const auto menu = BuildPickMenu(*doc);
+  const PickMenuEntry& fourth = menu.back();
+  ASSERT_EQ(fourth.kind, Kind::popup);
+  ASSERT_EQ(fourth.children.size(), 8u);
+  EXPECT_EQ(fourth.children[7].id, 1232);
+  EXPECT_EQ(fourth.children[0].id, 1225);
+  EXPECT_TRUE(fourth.children[2].grayed);
+  // A nameless item with a text is an ordinary, choosable entry.
+  EXPECT_EQ(fourth.children[6].text, "");
+  EXPECT_FALSE(fourth.children[6].grayed);
+}
+
+TEST_F(PickMenuTest, AFiftiethItemFromAFileIsLeftOut) {
+  AddSubMenu("Full", {});
+  AddSubMenu("TopLevel", {});
+  for (int s = 0; s < 2; ++s) {
+    doc->nNumSubMenuItems[s] = kMaxItems;
+    for (int j = 0; j < kMaxItems; ++j) doc->strSubMenuItemText[ItemSlot(s, j)] = "t";
+  }
+  const auto menu = BuildPickMenu(*doc);
+  EXPECT_EQ(menu[8].children.size(), 49u);
+  EXPECT_EQ(menu[8].children.back().id, 1075 + 48);
+  EXPECT_EQ(menu.size(), 9u + 49u);  // the TopLevel items inline, also without their 50th
+}
+
+TEST_F(PickMenuTest, CountsOutsideTheDocumentsRoomAreReadSafely) {
+  doc->nNumSubMenus = -3;
+  EXPECT_EQ(BuildPickMenu(*doc).size(), 8u);
+  doc->nNumSubMenus = 1000;
+  doc->nNumSubMenuItems.fill(-1);
+  doc->nNumSubMenuItems[0] = 1000;
+  const auto menu = BuildPickMenu(*doc);
+  EXPECT_EQ(menu.size(), 8u + kMaxSubMenus);
+  EXPECT_EQ(menu[8].children.size(), 49u);
+  EXPECT_TRUE(menu[9].children.empty());
+}
+
+}  // namespace

@@ -1,0 +1,51 @@
+// Where help pages are found, and the texts the frame builds from its
+// string resources.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "framework/command_prompt.h"
+#include "framework/help_page_location.h"
+
+namespace {
+
+TEST(HelpPageLocationTest, ThePageNextToTheProgramComesFirst) {
+  std::set<std::string> existing = {"C:\\Program Files\\Zorvakomat\\index.html",
+                                    "D:\\macros\\index.html"};
+  const auto exists = [&](const std::string& p) { return existing.count(p) > 0; };
+  EXPECT_EQ(LocateHelpPage("index.html", "C:\\Program Files\\Zorvakomat", "D:\\macros", exists),
+            "C:\\Program Files\\Zorvakomat\\index.html");
+  existing.erase("C:\\Program Files\\Zorvakomat\\index.html");
+  EXPECT_EQ(LocateHelpPage("index.html", "C:\\Program Files\\Zorvakomat", "D:\\macros", exists),
+            "D:\\macros\\index.html");
+  // Found nowhere: the current directory's, where it was looked for last.
+  existing.clear();
+  EXPECT_EQ(LocateHelpPage("index.html", "C:\\Zvk", "D:\\", exists), "D:\\index.html");
+  EXPECT_EQ(LocateHelpPage("index.html", "", "", exists), "index.html");
+}
+
+TEST(HelpPageLocationTest, PathsAreJoinedAndSplitOnEitherSeparator) {
+  EXPECT_EQ(JoinPath("C:\\", "a.html"), "C:\\a.html");
+  EXPECT_EQ(JoinPath("C:/dir/", "a.html"), "C:/dir/a.html");
+  EXPECT_EQ(DirectoryOf("C:\\Zvk\\zorvakomat.exe"), "C:\\Zvk");
+  EXPECT_EQ(DirectoryOf("/opt/zvk/zorvakomat.exe"), "/opt/zvk");
+  EXPECT_EQ(DirectoryOf("zorvakomat.exe"), "");
+}
+
+TEST(CommandPromptTest, PromptAndTooltipAreSplitAtTheLineFeed) {
+  const std::string hide =
+      "Hides Main Program Window (Double Click Tray Icon to Restore)\nHide Main Window";
+  EXPECT_EQ(CommandPrompt(hide), "Hides Main Program Window (Double Click Tray Icon to Restore)");
+  EXPECT_EQ(CommandTooltip(hide), "Hide Main Window");
+  EXPECT_EQ(CommandPrompt("Information on using Zorvakomat."), "Information on using Zorvakomat.");
+  EXPECT_EQ(CommandTooltip("Information on using Zorvakomat."), "");
+}
+
+TEST(CommandPromptTest, CaptionNamesTheDocumentThenTheProgram) {
+  EXPECT_EQ(FrameCaption("Untitled"), "Untitled - Zorvakomat");
+  EXPECT_EQ(FrameCaption("work.zvk"), "work.zvk - Zorvakomat");
+  EXPECT_EQ(FrameCaption(""), "Zorvakomat");
+}
+
+}  // namespace

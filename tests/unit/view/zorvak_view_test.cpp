@@ -1,0 +1,130 @@
+// The view's decisions: tray notifications, the command hook, hiding and
+// restoring the main window, and a pick carried all the way to its keys.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "document/macro_data.h"
+#include "playback/effect_text.h"
+#include "playback/recording_platform.h"
+#include "view/pick_menu.h"
+#include "view/zorvak_view.h"
+
+namespace {
+
+constexpr unsigned kTrayId = 123;
+constexpr unsigned kLeftUp = 0x0202;
+constexpr unsigned kLeftDoubleClick = 0x0203;
+constexpr unsigned kRightDown = 0x0204;
+constexpr unsigned kRightUp = 0x0205;
+
+class ViewTest : public ::testing::Test {
+ protected:
+  RecordingPlatform rec;
+  std::unique_ptr<MacroData> doc = std::make_unique<MacroData>();
+  ZorvakView view{rec, *doc};
+
+  void SetUp() override {
+    doc->nNumSubMenus = 5;
+    doc->nNumSubMenuItems[3] = 8;
+    for (int j = 0; j < 8; ++j) doc->strSubMenuItemText[ItemSlot(3, j)] = "text";
+  }
+
+  std::string Effects() {
+    std::string out;
+    for (const std::string& line : EffectLines(rec.Effects())) out += (out.empty() ? "" : ", ") + line;
+    rec.ClearEffects();
+    return out;
+  }
+
+  void ExpectNoPick() {
+    EXPECT_FALSE(view.playback.bPickPending);
+    view.playback.OnKillFocus();
+    EXPECT_EQ(Effects(), "");
+  }
+};
+
+TEST_F(ViewTest, OnlyDoubleClickAndRightReleaseOnOurIconDoAnything) {
+  EXPECT_EQ(view.OnTrayNotify(kTrayId, kLeftDoubleClick), TrayAction::restoreMainWindow);
+  EXPECT_EQ(view.OnTrayNotify(kTrayId, kRightUp), TrayAction::showPickMenu);
+  for (unsigned mouse : {kLeftUp, kRightDown, 0x0200u}) {
+    EXPECT_EQ(view.OnTrayNotify(kTrayId, mouse), TrayAction::none) << mouse;
+  }
+  EXPECT_EQ(view.OnTrayNotify(124, kRightUp), TrayAction::none);
+  EXPECT_EQ(view.OnTrayNotify(124, kLeftDoubleClick), TrayAction::none);
+}
+
+TEST_F(ViewTest, ChoosingAnItemSetsAPendingPick) {
+  EXPECT_EQ(view.OnCommandHook(1232), HookAction::itemPicked);
+  EXPECT_TRUE(view.playback.bPickPending);
+  EXPECT_EQ(view.playback.nPickSubMenu, 3);
+  EXPECT_EQ(view.playback.nPickItem, 7);
+}
+
+TEST_F(ViewTest, FixedCommandsSetNoPick) {
+  EXPECT_EQ(view.OnCommandHook(57601), HookAction::trayOpen);
+  EXPECT_EQ(view.OnCommandHook(57665), HookAction::trayExit);
+  for (int id : {57603, 57604, 32775, 57666, 32782}) {
+    EXPECT_EQ(view.OnCommandHook(id), HookAction::passOn) << id;
+  }
+  ExpectNoPick();
+}
+
+TEST_F(ViewTest, IdsThatNameNoShownItemSetNoPick) {
+  // Past the submenu's items, in a submenu past the count, the 50th-item
+  // id that would decode as the next submenu's item -1, and ids below the
+  // first item id.
+  for (int id : {1075 + 150 + 8, 1075 + 250, 1075 + 49, 1074, 1024, 0, 65535}) {
+    EXPECT_EQ(view.OnCommandHook(id), HookAction::passOn) << id;
+  }
+  ExpectNoPick();
+}
+
+TEST_F(ViewTest, AnUnknownIdLeavesAnEarlierPickAsItWas) {
+  view.OnCommandHook(1232);
+  view.OnCommandHook(3000);
+  EXPECT_TRUE(view.playback.bPickPending);
+  EXPECT_EQ(view.playback.nPickItem, 7);
+}
+
+TEST_F(ViewTest, MainWindowHidesAndComesBack) {
+  EXPECT_TRUE(view.bHideOnPaint);  // the first paint hides the frame
+  EXPECT_EQ(view.OnHideMainWindow(), FrameShow::showNormal);
+  EXPECT_FALSE(view.bHideOnPaint);
+  EXPECT_EQ(view.OnHideMainWindow(), FrameShow::hide);
+  EXPECT_TRUE(view.bHideOnPaint);
+  EXPECT_EQ(view.OnRestore(), FrameShow::showMaximized);
+  EXPECT_FALSE(view.bHideOnPaint);
+  EXPECT_EQ(view.OnRestore(), FrameShow::showMaximized);  // already shown: stays drawn
+  EXPECT_FALSE(view.bHideOnPaint);
+  EXPECT_EQ(view.OnHideMainWindow(), FrameShow::hide);
+}
+
+// The road of a pick: the menu shows the item, its id comes back to the
+// hook, and the focus loss types it.
+TEST_F(ViewTest, APickFromTheMenuRunsOnFocusLossAndOnlyOnce) {
+  doc->strSubMenuName[0] = "TopLevel";
+  doc->nNumSubMenuItems[0] = 1;
+  doc->strSubMenuItemName[ItemSlot(0, 0)] = "Hello";
+  doc->strSubMenuItemText[ItemSlot(0, 0)] = "Hello World";
+
+  const auto menu = BuildPickMenu(*doc);
+  ASSERT_EQ(menu[8].text, "Hello");
+  ASSERT_EQ(view.OnTrayNotify(kTrayId, kRightUp), TrayAction::showPickMenu);
+  ASSERT_EQ(view.OnCommandHook(menu[8].id), HookAction::itemPicked);
+
+  view.playback.OnKillFocus();
+  EXPECT_EQ(Effects(),
+            "sleep 500, clipboard \"Hello World\", down 11, down 56, up 56, up 11, sleep 250");
+  view.playback.OnKillFocus();
+  EXPECT_EQ(Effects(), "");
+}
+
+TEST_F(ViewTest, ReopeningTheMenuDropsAPendingPick) {
+  view.OnCommandHook(1232);
+  EXPECT_EQ(view.OnTrayNotify(kTrayId, kRightUp), TrayAction::showPickMenu);
+  ExpectNoPick();  // the menu was dismissed without a choice
+}
+
+}  // namespace
