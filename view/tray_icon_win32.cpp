@@ -7,6 +7,9 @@
 #include "framework/wnd_win32.h"
 #include "resources/resource.h"
 
+static_assert(sizeof(void*) != 4 || NOTIFYICONDATAA_V1_SIZE == 88,
+              "the first version of the tray record is 88 bytes on x86");
+
 namespace {
 
 // Built afresh each time, with the same values for adding and deleting.
