@@ -34,7 +34,11 @@ bool CWinApp::PreTranslateMessage(MSG& msg) {
 }
 
 int CWinApp::Run() {
-  if (!InitInstance()) return ExitInstance();
+  if (!InitInstance()) {
+    // A start-up that failed ends the program with a failure status.
+    exitCode_ = 1;
+    return ExitInstance();
+  }
   MSG msg{};
   bool idle = true;
   long idleCount = 0;
