@@ -92,10 +92,18 @@ def zvk(*args, cwd):
         env["ASAN_OPTIONS"] = env.get("ASAN_OPTIONS", "") + ":max_allocation_size_mb=64:allocator_may_return_null=0"
     elif not ARGS.emulator:
         preexec = limit_memory
-    start = time.monotonic()
-    proc = subprocess.run(command, cwd=cwd, env=env, stdin=subprocess.DEVNULL, capture_output=True,
-                          preexec_fn=preexec, timeout=120)
-    return Run(proc, time.monotonic() - start)
+    # Output goes to files, not pipes: a wineserver started by the run
+    # inherits them and would hold a pipe open for seconds after it ends.
+    with tempfile.TemporaryFile() as out, tempfile.TemporaryFile() as err:
+        start = time.monotonic()
+        proc = subprocess.run(command, cwd=cwd, env=env, stdin=subprocess.DEVNULL, stdout=out, stderr=err,
+                              preexec_fn=preexec, timeout=120)
+        seconds = time.monotonic() - start
+        out.seek(0)
+        err.seek(0)
+        proc.stdout = out.read()
+        proc.stderr = err.read()
+    return Run(proc, seconds)
 
 
 def check(condition, what, run=None):
@@ -478,6 +486,8 @@ def main():
     parser.add_argument("cases", nargs="*", help="names of the cases to run (all when none)")
     ARGS = parser.parse_args()
     ARGS.zvk = os.path.abspath(ARGS.zvk)
+    if ARGS.emulator:
+        ARGS.emulator = os.path.abspath(ARGS.emulator)
 
     failed = []
     selected = [c for c in CASES if not ARGS.cases or c.__name__ in ARGS.cases]
