@@ -5,7 +5,6 @@
 // CFileException carrying the full path concerned.
 
 #include <memory>
-#include <optional>
 #include <string>
 
 #include "framework/file.h"
@@ -23,8 +22,8 @@ class FileSystemPort {
 
   virtual bool Exists(const std::string& path) = 0;
   // Makes a new, empty file with a unique name in folder and returns its
-  // path; nothing when no file can be made there.
-  virtual std::optional<std::string> CreateTempFileIn(const std::string& folder) = 0;
+  // path. Throws CFileException when no file can be made there.
+  virtual std::string CreateTempFileIn(const std::string& folder) = 0;
   // Puts replacement in the place of target in one step; target stays as it
   // was when this fails. Throws CFileException naming target.
   virtual void Replace(const std::string& target, const std::string& replacement) = 0;

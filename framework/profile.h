@@ -7,15 +7,15 @@
 class ProfilePort {
  public:
   virtual ~ProfilePort() = default;
-  virtual std::string GetProfileString(const std::string& section, const std::string& entry,
+  virtual std::string ReadString(const std::string& section, const std::string& entry,
                                        const std::string& defaultValue = {}) = 0;
-  virtual int GetProfileInt(const std::string& section, const std::string& entry,
+  virtual int ReadInt(const std::string& section, const std::string& entry,
                             int defaultValue) = 0;
   // False when the value could not be written.
-  virtual bool WriteProfileString(const std::string& section, const std::string& entry,
+  virtual bool WriteString(const std::string& section, const std::string& entry,
                                   const std::string& value) = 0;
-  virtual bool WriteProfileInt(const std::string& section, const std::string& entry,
+  virtual bool WriteInt(const std::string& section, const std::string& entry,
                                int value) = 0;
   // Removes a value; a value that is not there counts as removed.
-  virtual bool DeleteProfileValue(const std::string& section, const std::string& entry) = 0;
+  virtual bool DeleteValue(const std::string& section, const std::string& entry) = 0;
 };

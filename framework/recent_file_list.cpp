@@ -43,7 +43,7 @@ bool CRecentFileList::Remove(const std::string& path) {
 void CRecentFileList::ReadList(ProfilePort& profile) {
   entries_.clear();
   for (int number = 1; number <= kSize; ++number) {
-    const std::string path = profile.GetProfileString(kSection, EntryName(number));
+    const std::string path = profile.ReadString(kSection, EntryName(number));
     if (path.empty()) continue;
     if (std::none_of(entries_.begin(), entries_.end(),
                      [&](const std::string& entry) { return SamePath(entry, path); })) {
@@ -55,9 +55,9 @@ void CRecentFileList::ReadList(ProfilePort& profile) {
 void CRecentFileList::WriteList(ProfilePort& profile) const {
   for (int number = 1; number <= kSize; ++number) {
     if (number <= GetSize()) {
-      profile.WriteProfileString(kSection, EntryName(number), entries_[number - 1]);
+      profile.WriteString(kSection, EntryName(number), entries_[number - 1]);
     } else {
-      profile.DeleteProfileValue(kSection, EntryName(number));
+      profile.DeleteValue(kSection, EntryName(number));
     }
   }
 }

@@ -15,17 +15,16 @@ void WriteAndClose(FileSystemPort& files, const std::string& path,
 void SaveFileSafely(FileSystemPort& files, const std::string& path,
                     const std::function<void(CFile&)>& write, bool discardIncomplete) {
   if (files.Exists(path)) {
-    if (const auto temp = files.CreateTempFileIn(FolderOf(path))) {
-      try {
-        bool created = false;
-        WriteAndClose(files, *temp, write, created);
-        files.Replace(path, *temp);
-      } catch (...) {
-        files.Delete(*temp);
-        throw;
-      }
-      return;
+    const std::string temp = files.CreateTempFileIn(FolderOf(path));
+    try {
+      bool created = false;
+      WriteAndClose(files, temp, write, created);
+      files.Replace(path, temp);
+    } catch (...) {
+      files.Delete(temp);
+      throw;
     }
+    return;
   }
   bool created = false;
   try {

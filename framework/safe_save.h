@@ -3,10 +3,10 @@
 //
 // An existing file is never written over: the new content goes to a
 // temporary file in the same folder, which takes the old file's place only
-// once it has been completely written, flushed and closed. Any failure
-// removes the temporary file and leaves the old one as it was. A file that
-// does not exist yet, or one in a folder where no temporary file can be
-// made, is written in place.
+// once it has been completely written, flushed and closed. Any failure,
+// including a folder where no temporary file can be made, removes the
+// temporary file and leaves the old one as it was. Only a file that does
+// not exist yet is written in place.
 
 #include <functional>
 #include <string>

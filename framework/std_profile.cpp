@@ -3,7 +3,7 @@
 StdProfileSettings LoadStdProfileSettings(ProfilePort& profile, CRecentFileList& recentFiles) {
   recentFiles.ReadList(profile);
   StdProfileSettings settings;
-  settings.nPreviewPages = profile.GetProfileInt("Settings", "PreviewPages", 0);
+  settings.nPreviewPages = profile.ReadInt("Settings", "PreviewPages", 0);
   return settings;
 }
 

@@ -54,24 +54,24 @@ class ScriptedFileDialogs : public FileDialogPort {
 
 class MemoryProfile : public ProfilePort {
  public:
-  std::string GetProfileString(const std::string& section, const std::string& entry,
+  std::string ReadString(const std::string& section, const std::string& entry,
                                const std::string& defaultValue) override {
     const auto found = values.find({section, entry});
     return found == values.end() ? defaultValue : found->second;
   }
-  int GetProfileInt(const std::string& section, const std::string& entry, int defaultValue) override {
+  int ReadInt(const std::string& section, const std::string& entry, int defaultValue) override {
     const auto found = values.find({section, entry});
     return found == values.end() ? defaultValue : std::stoi(found->second);
   }
-  bool WriteProfileString(const std::string& section, const std::string& entry,
+  bool WriteString(const std::string& section, const std::string& entry,
                           const std::string& value) override {
     values[{section, entry}] = value;
     return true;
   }
-  bool WriteProfileInt(const std::string& section, const std::string& entry, int value) override {
-    return WriteProfileString(section, entry, std::to_string(value));
+  bool WriteInt(const std::string& section, const std::string& entry, int value) override {
+    return WriteString(section, entry, std::to_string(value));
   }
-  bool DeleteProfileValue(const std::string& section, const std::string& entry) override {
+  bool DeleteValue(const std::string& section, const std::string& entry) override {
     values.erase({section, entry});
     return true;
   }

@@ -67,8 +67,8 @@ std::unique_ptr<CFile> FakeFileSystem::CreateForWriting(const std::string& path)
   return std::make_unique<FakeFile>(*this, path);
 }
 
-std::optional<std::string> FakeFileSystem::CreateTempFileIn(const std::string& folder) {
-  if (failures_.erase(Step::tempFile) != 0) return std::nullopt;
+std::string FakeFileSystem::CreateTempFileIn(const std::string& folder) {
+  Check(Step::tempFile, folder);
   const std::string path = folder + "\\zvk" + std::to_string(++tempFilesMade) + ".tmp";
   files[path];
   return path;

@@ -15,14 +15,13 @@ class FakeFileSystem : public FileSystemPort {
  public:
   enum class Step { openForReading, create, write, flush, close, tempFile, replace };
 
-  // The next call of step fails: with a CFileException of this cause, or
-  // for tempFile by making no temporary file.
+  // The next call of step fails with a CFileException of this cause.
   void FailNext(Step step, int cause = CFileException::accessDenied) { failures_[step] = cause; }
 
   std::unique_ptr<CFile> OpenForReading(const std::string& path) override;
   std::unique_ptr<CFile> CreateForWriting(const std::string& path) override;
   bool Exists(const std::string& path) override { return files.count(path) != 0; }
-  std::optional<std::string> CreateTempFileIn(const std::string& folder) override;
+  std::string CreateTempFileIn(const std::string& folder) override;
   void Replace(const std::string& target, const std::string& replacement) override;
   bool Delete(const std::string& path) override { return files.erase(path) != 0; }
   // The last part without its extension, as Windows shows it by default.

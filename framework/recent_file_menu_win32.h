@@ -1,0 +1,14 @@
+#pragma once
+// The recent-file entries of the File menu: they stand where the menu
+// resource holds the grayed "Recent File" placeholder (the first recent-file
+// command), numbered, with the commands of entries 1 to 4.
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+// Puts texts (from CRecentFileList::MenuTexts) in place of the entries or
+// the placeholder in menu; an empty list shows the grayed placeholder. A
+// menu without either is left alone.
+void UpdateRecentFileMenu(HMENU menu, const std::vector<std::string>& texts);
