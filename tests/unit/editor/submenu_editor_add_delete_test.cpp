@@ -130,18 +130,6 @@ TEST_F(NewItem, AddsThe48thAndRefusesThe49thClearingOnlyTheCheckBox) {
 
 }
 
-TEST_F(NewItem, TypingANameWithNoItemSelectedInAFullSubMenuIsRefused) {
-  AddSubMenu("Full", NumberedItems(48));
-  Open();
-  controls.SetCurSel(EditorList::Items, -1);
-  const MacroData before = *data;
-  user.Type(EditorBox::ItemName, "q");
-  EXPECT_THAT(TakeMessages(), ElementsAre(Shown::value_type{kTooManyItems, kInfo}));
-  EXPECT_EQ(data->strSubMenuItemName, before.strSubMenuItemName);
-  EXPECT_EQ(data->nNumSubMenuItems, before.nNumSubMenuItems);
-  EXPECT_EQ(Box(EditorBox::ItemName), "I0q") << "the typed character stays in the box";
-}
-
 using DeleteSub = EditorTest;
 
 TEST_F(DeleteSub, InTheMiddleMovesTheNextSubMenuDownWithAllItsItems) {

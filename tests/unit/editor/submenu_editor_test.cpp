@@ -137,19 +137,6 @@ TEST_F(Typing, NamesRenameTheirListEntryAtEveryKeystroke) {
   EXPECT_THAT(TakeMessages(), IsEmpty());
 }
 
-TEST_F(Typing, NamesAreStoredAsTypedWithoutChecks) {
-  AddSubMenu("Keys", {{"Enter", "[enter]"}});
-  AddSubMenu("Other");
-  Open();
-  user.Retype(EditorBox::SubMenuName, "Other");
-  user.Retype(EditorBox::SubMenuName, "toplevel");
-  user.Retype(EditorBox::ItemName, "");
-  EXPECT_EQ(data->strSubMenuName[0], "toplevel");
-  EXPECT_EQ(ItemName(0, 0), "");
-  EXPECT_THAT(Entries(EditorList::Items), ElementsAre(""));
-  EXPECT_THAT(TakeMessages(), IsEmpty());
-}
-
 TEST_F(Typing, ItemTextOverSeveralLinesIsStoredWithCarriageReturnLineFeed) {
   AddSubMenu("Text", {{"Address", ""}, {"Other", "keep"}});
   Open();
