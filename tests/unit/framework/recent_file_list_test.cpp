@@ -21,17 +21,6 @@ std::vector<std::string> Entries(const CRecentFileList& list) {
   return out;
 }
 
-TEST(RecentFileList, KeepsFourMostRecentFirstWithoutCopies) {
-  CRecentFileList list;
-  for (const char* path : {"C:\\a.zvk", "C:\\b.zvk", "C:\\c.zvk", "C:\\d.zvk", "C:\\e.zvk"}) list.Add(path);
-  EXPECT_THAT(Entries(list), ElementsAre("C:\\e.zvk", "C:\\d.zvk", "C:\\c.zvk", "C:\\b.zvk"));
-  list.Add("c:\\C.ZVK");  // the same file, spelled otherwise
-  EXPECT_THAT(Entries(list), ElementsAre("c:\\C.ZVK", "C:\\e.zvk", "C:\\d.zvk", "C:\\b.zvk"));
-  EXPECT_TRUE(list.Remove("C:\\E.zvk"));
-  EXPECT_FALSE(list.Remove("C:\\e.zvk"));
-  EXPECT_THAT(Entries(list), ElementsAre("c:\\C.ZVK", "C:\\d.zvk", "C:\\b.zvk"));
-}
-
 TEST(RecentFileList, IsReadAtStartAndWrittenBackWithoutRemovedEntries) {
   MemoryProfile profile;
   const std::string section = "Recent File List";
