@@ -2,11 +2,39 @@
 taskbar on the private display, and the programs started in it."""
 import fcntl
 import os
+import shutil
+import struct
 import subprocess
 
 from .polling import wait_until
 
 DESKTOP_NAME = "shell"
+
+
+_MACHINE_AMD64 = 0x8664
+
+
+def _is_64_bit(exe):
+    """Whether a Windows executable is an x86-64 one (its PE header's machine)."""
+    with open(exe, "rb") as file:
+        header = file.read(4096)
+    (pe_offset,) = struct.unpack_from("<I", header, 0x3C)
+    if header[pe_offset:pe_offset + 4] != b"PE\0\0":
+        raise RuntimeError(f"{exe} is not a Windows executable")
+    (machine,) = struct.unpack_from("<H", header, pe_offset + 4)
+    return machine == _MACHINE_AMD64
+
+
+def loader_for(exe):
+    """The Wine loader that runs exe in the process it starts. Plain "wine"
+    hands a 64-bit program to a helper process when 32-bit Wine is installed,
+    and the tests need the program's own process id."""
+    if _is_64_bit(exe):
+        for candidate in (shutil.which("wine64"), "/usr/lib/wine/wine64",
+                          "/usr/lib64/wine/wine64"):
+            if candidate and os.access(candidate, os.X_OK):
+                return candidate
+    return "wine"
 
 
 def windows_path(path):
@@ -81,7 +109,7 @@ class WineSession:
         """Starts a Windows program; the process is the program itself."""
         log = self._log(log_name)
         try:
-            process = subprocess.Popen(["wine", exe, *args], env=self.env, cwd=cwd,
+            process = subprocess.Popen([loader_for(exe), exe, *args], env=self.env, cwd=cwd,
                                        stdin=subprocess.DEVNULL, stdout=log, stderr=log)
         finally:
             log.close()

@@ -56,6 +56,8 @@ class Zorvakomat:
             self._check_running()
             return [icon for icon in self.icons() if not _near_any(icon, before)]
         self.icon = wait_until(new_icons, timeout=timeout, what="Zorvakomat's tray icon")[-1]
+        # Windows are told apart by their process; make sure that is this one.
+        wait_until(self.main_window, timeout=10, what="a main window of the started process")
         return self
 
     def _check_running(self):
