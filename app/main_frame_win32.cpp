@@ -2,8 +2,11 @@
 
 #include <commctrl.h>
 
+#include <array>
+
 #include "app/frame_bars.h"
 #include "framework/command_prompt.h"
+#include "framework/frame_layout.h"
 #include "framework/app_name.h"
 #include "framework/resource_strings_win32.h"
 #include "resources/resource.h"
@@ -25,6 +28,12 @@ int TextWidth(HWND window, const std::string& text) {
   if (previous != nullptr) SelectObject(dc, previous);
   ReleaseDC(window, dc);
   return size.cx;
+}
+
+int WindowHeight(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  return r.bottom - r.top;
 }
 
 }  // namespace
@@ -153,36 +162,36 @@ void CMainFrame::RecalcLayout() {
   if (m_hWnd == nullptr) return;
   RECT client{};
   GetClientRect(m_hWnd, &client);
+  int toolBarHeight = 0;
   if (toolBar_ != nullptr && IsWindowVisible(toolBar_)) {
     SendMessageA(toolBar_, TB_AUTOSIZE, 0, 0);
-    RECT bar{};
-    GetWindowRect(toolBar_, &bar);
-    client.top += bar.bottom - bar.top;
+    toolBarHeight = WindowHeight(toolBar_);
   }
+  int statusBarHeight = 0;
+  std::array<int, 3> indicatorWidths{};
   if (statusBar_ != nullptr && IsWindowVisible(statusBar_)) {
     SendMessageA(statusBar_, WM_SIZE, 0, 0);
-    RECT bar{};
-    GetWindowRect(statusBar_, &bar);
-    client.bottom -= bar.bottom - bar.top;
-    // The indicators at the right, each as wide as its name; the message
-    // pane takes the rest.
-    int edges[4];
-    int right = client.right - GetSystemMetrics(SM_CXVSCROLL);
-    for (int i = 3; i >= 1; --i) {
-      edges[i] = right;
-      right -= TextWidth(statusBar_, LoadResourceString(kIndicators[i])) + 12;
+    statusBarHeight = WindowHeight(statusBar_);
+    for (int i = 1; i <= 3; ++i) {
+      indicatorWidths[i - 1] = TextWidth(statusBar_, LoadResourceString(kIndicators[i])) + 12;
     }
-    edges[0] = right > 0 ? right : 0;
-    edges[3] = -1;
-    SendMessageA(statusBar_, SB_SETPARTS, 4, reinterpret_cast<LPARAM>(edges));
+  }
+  const FrameLayout layout =
+      LayOutFrame({client.left, client.top, client.right, client.bottom}, toolBarHeight,
+                  statusBarHeight, indicatorWidths, GetSystemMetrics(SM_CXVSCROLL));
+  if (statusBarHeight > 0) {
+    std::array<int, 4> edges = layout.statusEdges;
+    SendMessageA(statusBar_, SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
   }
   if (view_ && view_->m_hWnd != nullptr) {
     RECT current{};
     GetWindowRect(view_->m_hWnd, &current);
     MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&current), 2);
-    if (!EqualRect(&current, &client)) {
-      SetWindowPos(view_->m_hWnd, nullptr, client.left, client.top, client.right - client.left,
-                   client.bottom - client.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    const LayoutRect& v = layout.view;
+    if (current.left != v.left || current.top != v.top || current.right != v.right ||
+        current.bottom != v.bottom) {
+      SetWindowPos(view_->m_hWnd, nullptr, v.left, v.top, v.right - v.left, v.bottom - v.top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
     }
   }
 }
