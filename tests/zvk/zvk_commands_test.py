@@ -321,6 +321,17 @@ def build_replaces_a_file_only_when_complete(d):
 
 
 @case
+def output_that_cannot_be_written_is_a_failure(d):
+    if under_wine() or not os.path.exists("/dev/full"):
+        return
+    write(d, "ex.zvk", EXAMPLE)
+    with open("/dev/full", "wb") as full:
+        proc = subprocess.run([ARGS.zvk, "dump", "ex.zvk"], cwd=d, stdout=full, stderr=subprocess.PIPE)
+    check(proc.returncode == 2 and proc.stderr == b"Unable to write the output.\n",
+          f"a full disk is reported: exit {proc.returncode}, stderr {proc.stderr!r}")
+
+
+@case
 def usage_errors(d):
     run = zvk(cwd=d)
     expect_status(run, 1, stderr_has="Usage:")

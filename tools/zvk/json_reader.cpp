@@ -1,5 +1,7 @@
 #include "tools/zvk/json_reader.h"
 
+#include <set>
+
 #include "tools/zvk/utf8.h"
 
 namespace {
@@ -93,6 +95,7 @@ class Parser {
     CheckDepth(depth);
     ++pos_;  // '{'
     JsonValue object = JsonValue::Object();
+    std::set<std::string, std::less<>> keys;  // a linear search would make many keys quadratic
     SkipSpace();
     if (Peek() == '}') {
       ++pos_;
@@ -103,7 +106,7 @@ class Parser {
       const std::size_t keyStart = pos_;
       if (Peek() != '"') Fail("expected a member name in double quotes, found " + Found());
       std::string key = ParseString();
-      if (object.Find(key) != nullptr) FailAt(keyStart, "the member \"" + key + "\" appears twice");
+      if (!keys.insert(key).second) FailAt(keyStart, "the member \"" + key + "\" appears twice");
       SkipSpace();
       Expect(':', "':' after the member name");
       SkipSpace();

@@ -1,4 +1,5 @@
 // zvk: reads, writes, checks and traces Zorvakomat macro files.
+#include <exception>
 #include <iostream>
 #include <new>
 #include <string>
@@ -16,22 +17,38 @@ int main(int argc, char** argv) {
   const std::string& command = all[0];
   const Arguments args(all.begin() + 1, all.end());
   try {
-    if (command == "dump") return RunDump(args, std::cout, std::cerr);
-    if (command == "build") return RunBuild(args, std::cout, std::cerr);
-    if (command == "check") return RunCheck(args, std::cout, std::cerr);
-    if (command == "trace") return RunTrace(args, std::cout, std::cerr);
-    if (command == "help" || command == "--help" || command == "-h") {
+    int status = kExitUsage;
+    if (command == "dump") {
+      status = RunDump(args, std::cout, std::cerr);
+    } else if (command == "build") {
+      status = RunBuild(args, std::cout, std::cerr);
+    } else if (command == "check") {
+      status = RunCheck(args, std::cout, std::cerr);
+    } else if (command == "trace") {
+      status = RunTrace(args, std::cout, std::cerr);
+    } else if (command == "help" || command == "--help" || command == "-h") {
       std::cout << UsageText();
-      return kExitSuccess;
+      status = kExitSuccess;
+    } else {
+      std::cerr << "Unknown command \"" << command << "\".\n" << UsageText();
+      return kExitUsage;
     }
-    std::cerr << "Unknown command \"" << command << "\".\n" << UsageText();
-    return kExitUsage;
+    // Output that did not arrive (a full disk behind a redirection) is a
+    // failure, not a success.
+    if (!std::cout.flush()) {
+      std::cerr << "Unable to write the output.\n";
+      return kExitCannotOpen;
+    }
+    return status;
   } catch (const ToolError& e) {
     const std::string message = e.what();
     if (!message.empty()) std::cerr << message << (message.back() == '\n' ? "" : "\n");
     return e.Code();
   } catch (const std::bad_alloc&) {
     std::cerr << "Not enough memory.\n";
+    return kExitCannotOpen;
+  } catch (const std::exception& e) {
+    std::cerr << "An unexpected error occurred: " << e.what() << "\n";
     return kExitCannotOpen;
   }
 }
