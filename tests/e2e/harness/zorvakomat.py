@@ -3,8 +3,8 @@ right click, the main window on a double click."""
 import os
 
 from .polling import wait_until
-from .wine import windows_path
 from .tray import tray_icons
+from .wine import windows_path
 
 CAPTION_SUFFIX = " - Zorvakomat"
 DATA_ENTRY_CAPTION = "Zorvakomat Data Entry Box"
