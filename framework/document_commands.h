@@ -5,11 +5,12 @@
 // line. Every decision is made here; the Windows side supplies the ports
 // (files, dialogs, message boxes) and carries out the two notifications.
 //
-// Every command returns whether it went through: false when the user
-// cancelled or a failure was reported.
+// The commands return whether they went through: false when the user
+// cancelled or a failure was reported (the tray's Open has no result).
 
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "framework/command_line.h"
 #include "framework/document.h"
