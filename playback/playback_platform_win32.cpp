@@ -19,7 +19,14 @@ void Win32PlaybackPlatform::KeyEvent(std::uint8_t vk, bool release) {
   keybd_event(vk, 0, release ? KEYEVENTF_KEYUP : 0, 0);
 }
 
-std::int16_t Win32PlaybackPlatform::KeyForChar(char c) { return VkKeyScanA(c); }
+std::int16_t Win32PlaybackPlatform::KeyForChar(char c) {
+  // Windows gives a line feed the Enter key (with Ctrl) on every layout; some
+  // hosts that run Windows programs report Ctrl+J instead, which would type
+  // a "j" wherever a line break was meant. Answer as Windows does.
+  constexpr std::int16_t kCtrlEnter = 0x20D;
+  if (c == '\n') return kCtrlEnter;
+  return VkKeyScanA(c);
+}
 
 MemoryBlock Win32PlaybackPlatform::GlobalAlloc(std::size_t bytes) {
   return reinterpret_cast<MemoryBlock>(::GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, bytes));
