@@ -1,49 +1,57 @@
 #pragma once
-// The document commands: New, Open, Save, Save As, the tray's own Open,
-// the save-changes question and the opening of a document named on the
-// command line. Every command reaches the document through this class.
+// The document commands on Windows: the real files, the common file
+// dialogs and the recent-file list, handed to DocumentCommands, which makes
+// every decision. The view reaches it through DocumentCommandPort, the
+// application and the frame through the rest.
 
 #include <windows.h>
 
 #include <functional>
 #include <string>
+#include <vector>
 
-#include "document/zorvak_doc.h"
+#include "framework/command_line.h"
+#include "framework/document.h"
+#include "framework/document_commands.h"
+#include "framework/file_dialogs_win32.h"
+#include "framework/file_system_win32.h"
 #include "framework/message_box.h"
+#include "framework/recent_file_list.h"
 #include "view/document_command_port.h"
 
 class DocumentCommandsWin32 : public DocumentCommandPort {
  public:
-  DocumentCommandsWin32(CZorvakDoc& doc, MessageBoxPort& messages) : doc_(doc), messages_(messages) {}
+  DocumentCommandsWin32(CDocument& doc, MessageBoxPort& messages);
+  DocumentCommandsWin32(const DocumentCommandsWin32&) = delete;
+  DocumentCommandsWin32& operator=(const DocumentCommandsWin32&) = delete;
 
-  // The window that owns the file dialogs, and what to do when the
-  // document's title or content changed (caption, repaint).
-  void SetFrame(HWND frame, std::function<void()> documentChanged);
+  // The windows that own the file dialogs (the tray's Open belongs to the
+  // view), and what to do when the document's title or content changed.
+  void SetFrame(HWND frame, HWND view, std::function<void()> documentChanged);
 
-  // The document of a new session: empty and titled "Untitled".
-  void NewAtStartUp();
-  // Opens the document named on the command line; false (after the
-  // message) when it cannot be read, which ends the start-up.
-  bool OpenAtStartUp(const std::string& path);
+  CRecentFileList& RecentFiles() { return recentFiles_; }
+  // The File menu's recent-file entries, numbered and abbreviated.
+  std::vector<std::string> RecentFileMenuTexts() { return recentFiles_.MenuTexts(files_); }
 
-  void OnFileNew();
-  void OnFileOpen();
+  // Start-up: false when the document named on the command line could not
+  // be opened (the failure has been shown).
+  bool ProcessShellCommand(const CommandLineInfo& commandLine) {
+    return commands_.ProcessShellCommand(commandLine);
+  }
 
-  bool SaveModified() override;
-  void OnTrayOpen() override;
-  void OnFileSave() override;
-  void OnFileSaveAs() override;
+  void OnFileNew() { commands_.OnFileNew(); }
+  void OnFileOpen() { commands_.OnFileOpen(); }
+  // index: 0 for the first entry of the list.
+  void OnOpenRecentFile(int index) { commands_.OnOpenRecentFile(index); }
+
+  bool SaveModified() override { return commands_.SaveModified(); }
+  void OnTrayOpen() override { commands_.OnTrayFileOpen(); }
+  void OnFileSave() override { commands_.OnFileSave(); }
+  void OnFileSaveAs() override { commands_.OnFileSaveAs(); }
 
  private:
-  // Reads the file into the document; false after the message.
-  bool Load(const std::string& path);
-  bool SaveTo(const std::string& path);
-  void ResetToNew();
-  void SetPathName(const std::string& path);
-  void Changed();
-
-  CZorvakDoc& doc_;
-  MessageBoxPort& messages_;
-  HWND frame_ = nullptr;
-  std::function<void()> documentChanged_;
+  Win32FileSystem files_;
+  Win32FileDialogs dialogs_;
+  CRecentFileList recentFiles_;
+  DocumentCommands commands_;
 };

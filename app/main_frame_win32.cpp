@@ -7,6 +7,7 @@
 #include "app/frame_bars.h"
 #include "framework/command_prompt.h"
 #include "framework/frame_layout.h"
+#include "framework/recent_file_menu_win32.h"
 #include "framework/app_name.h"
 #include "framework/resource_strings_win32.h"
 #include "resources/resource.h"
@@ -38,7 +39,7 @@ int WindowHeight(HWND window) {
 
 }  // namespace
 
-CMainFrame::CMainFrame(CZorvakDoc& doc, DocumentCommandPort& documentCommands,
+CMainFrame::CMainFrame(CZorvakDoc& doc, DocumentCommandsWin32& documentCommands,
                        ShellOpenPort& shell, CCmdTarget& app)
     : doc_(doc), documentCommands_(documentCommands), shell_(shell), app_(app) {}
 
@@ -250,6 +251,8 @@ void CMainFrame::OnInitMenuPopup(HMENU menu) {
   };
   check(ID_VIEW_TOOLBAR, toolBar_);
   check(ID_VIEW_STATUS_BAR, statusBar_);
+  // The File menu: the recent files in place of their placeholder.
+  UpdateRecentFileMenu(menu, documentCommands_.RecentFileMenuTexts());
 }
 
 void CMainFrame::OnMenuSelect(UINT item, UINT flags, HMENU menu) {

@@ -10,12 +10,13 @@
 #include <string>
 
 #include "app/command_target_win32.h"
+#include "app/document_commands_win32.h"
 #include "framework/wnd_win32.h"
 #include "view/zorvak_view_win32.h"
 
 class CMainFrame : public CWnd, public CFrameLayout {
  public:
-  CMainFrame(CZorvakDoc& doc, DocumentCommandPort& documentCommands, ShellOpenPort& shell,
+  CMainFrame(CZorvakDoc& doc, DocumentCommandsWin32& documentCommands, ShellOpenPort& shell,
              CCmdTarget& app);
   ~CMainFrame() override;
 
@@ -46,7 +47,7 @@ class CMainFrame : public CWnd, public CFrameLayout {
   void SetMessageText(const std::string& text);
 
   CZorvakDoc& doc_;
-  DocumentCommandPort& documentCommands_;
+  DocumentCommandsWin32& documentCommands_;
   ShellOpenPort& shell_;
   CCmdTarget& app_;
   std::unique_ptr<CZorvakView> view_;

@@ -9,6 +9,7 @@
 #include "app/about_dlg_win32.h"
 #include "framework/command_line.h"
 #include "framework/resource_strings_win32.h"
+#include "framework/shell_registration_win32.h"
 #include "resources/resource.h"
 
 namespace {
@@ -31,32 +32,27 @@ bool CZorvakApp::InitInstance() {
   // Settings live under HKEY_CURRENT_USER\Software\Zorvak\Zorvakomat.
   SetRegistryKey("Zorvak");
 
-  // The recent-file list (4 entries) is loaded here from the settings.
+  // The recent-file list (4 entries) and the other standard settings.
+  profile_ = std::make_unique<RegistryProfile>(RegistryKeyPath());
+  settings_ = LoadStdProfileSettings(*profile_, documentCommands_.RecentFiles());
 
   // The single document template: one CZorvakDoc, shown in a CMainFrame
   // holding a CZorvakView, all made from resources 128.
 
-  // The ".zvk" file type is registered with the shell here, at every start.
+  // The ".zvk" file type, registered with the shell at every start. A
+  // registration that fails costs only the double click on a file.
+  RegisterShellFileTypes();
 
-  // The command line: a new empty document, or the document it names.
-  const CommandLineInfo cmdInfo = ParseCommandLine(ProgramArguments());
-  if (cmdInfo.command == CommandLineInfo::Command::fileNew) {
-    documentCommands_.NewAtStartUp();
-    if (!CreateMainFrame()) {
-      messages_.AfxMessageBox(LoadResourceString(IDP_FAILED_TO_CREATE_DOC));
-      return false;
-    }
-  } else {
-    if (!CreateMainFrame()) {
-      messages_.AfxMessageBox(LoadResourceString(IDP_FAILED_TO_OPEN_DOC));
-      return false;
-    }
-    if (!documentCommands_.OpenAtStartUp(cmdInfo.fileName)) {
-      frame_.reset();
-      return false;
-    }
+  // The command line: a new empty document, or the document it names. The
+  // frame and the view come first, as the document is shown in them.
+  if (!CreateMainFrame()) {
+    messages_.AfxMessageBox(LoadResourceString(IDP_FAILED_TO_CREATE_DOC));
+    return false;
   }
-  OnDocumentChanged();
+  if (!documentCommands_.ProcessShellCommand(ParseCommandLine(ProgramArguments()))) {
+    frame_.reset();
+    return false;
+  }
 
   // Shown now; the view's first paint hides it again and the program
   // waits in the tray.
@@ -74,7 +70,8 @@ bool CZorvakApp::CreateMainFrame() {
   messages_.SetOwner(reinterpret_cast<std::uintptr_t>(frame_->m_hWnd));
   SetMainWindow(frame_->m_hWnd, LoadAcceleratorsA(AfxGetResourceHandle(),
                                                   MAKEINTRESOURCEA(IDR_MAINFRAME)));
-  documentCommands_.SetFrame(frame_->m_hWnd, [this] { OnDocumentChanged(); });
+  documentCommands_.SetFrame(frame_->m_hWnd, frame_->View().m_hWnd,
+                             [this] { OnDocumentChanged(); });
   return true;
 }
 
@@ -92,6 +89,7 @@ bool CZorvakApp::OnIdle(long count) {
 int CZorvakApp::ExitInstance() {
   // After the tray's Exit the frame still stands: it goes now, quietly.
   frame_.reset();
+  if (profile_) SaveStdProfileSettings(*profile_, documentCommands_.RecentFiles());
   return CWinApp::ExitInstance();
 }
 
@@ -105,6 +103,12 @@ bool CZorvakApp::OnCmdMsg(int id) {
       return true;
     case ID_FILE_OPEN:
       documentCommands_.OnFileOpen();
+      return true;
+    case ID_FILE_MRU_FILE1:
+    case ID_FILE_MRU_FILE2:
+    case ID_FILE_MRU_FILE3:
+    case ID_FILE_MRU_FILE4:
+      documentCommands_.OnOpenRecentFile(id - ID_FILE_MRU_FILE1);
       return true;
     case ID_APP_EXIT:
       if (frame_ && frame_->m_hWnd != nullptr) SendMessageA(frame_->m_hWnd, WM_CLOSE, 0, 0);

@@ -1,7 +1,9 @@
 #pragma once
-// The application: its start-up creates the one document with the main
-// frame and the view, and handles the commands that belong to the
-// application (New, Open, About, Exit).
+// The application: its start-up reads the settings, registers the file
+// type, creates the main frame with the view and makes the one document
+// (new or named on the command line); it handles the commands that belong
+// to the application (New, Open, the recent files, About, Exit) and writes
+// the settings back at exit.
 
 #include <memory>
 
@@ -10,7 +12,9 @@
 #include "app/main_frame_win32.h"
 #include "document/zorvak_doc.h"
 #include "framework/message_box_win32.h"
+#include "framework/registry_profile_win32.h"
 #include "framework/shell_open_win32.h"
+#include "framework/std_profile.h"
 #include "framework/win_app_win32.h"
 
 class CZorvakApp : public CWinApp, public CCmdTarget {
@@ -32,5 +36,8 @@ class CZorvakApp : public CWinApp, public CCmdTarget {
   CZorvakDoc doc_;
   DocumentCommandsWin32 documentCommands_;
   Win32ShellOpen shell_;
+  // Made once the registry key is set.
+  std::unique_ptr<RegistryProfile> profile_;
+  StdProfileSettings settings_;
   std::unique_ptr<CMainFrame> frame_;
 };
