@@ -15,10 +15,12 @@ import subprocess
 from harness.e2e_case import E2ETestCase
 from harness.polling import wait_until, stays_true
 from harness.wine import windows_path
+from harness.zorvakomat import Zorvakomat, keys_to_entry
 from harness.zvk_file import Item, SubMenu, document_bytes
 
 APP = "Zorvakomat"
 RECENT_KEY = r"HKCU\Software\Zorvak\Zorvakomat\Recent File List"
+CLASSES_KEY = r"HKCU\Software\Classes"
 VERSION_MESSAGE_START = ("Zorvakomat Error:  Unable to load this file with this version of "
                          "Zorvakomat.  Please check for an upgrade at ")
 
@@ -31,6 +33,12 @@ def _unescape(text):
     return re.sub(r"\\(x[0-9a-fA-F]{4}|.)",
                   lambda m: chr(int(m.group(1)[1:], 16)) if m.group(1)[0] == "x" and len(m.group(1)) == 5
                   else _ESCAPES.get(m.group(1), m.group(1)), text)
+
+
+def _near(icon, icons, tolerance=6):
+    """Whether icon stands where one of icons stood (give or take a few
+    pixels of highlight)."""
+    return any(abs(icon[0] - x) <= tolerance and abs(icon[1] - y) <= tolerance for x, y in icons)
 
 
 def macros(*names):
@@ -68,6 +76,23 @@ class Documents(E2ETestCase):
             return self.start_zorvakomat(document)
         finally:
             env["WINEDEBUG"] = saved
+
+    def start_expecting_failure(self, document):
+        """Starts the program without waiting for its tray icon: a start-up
+        that fails may never show one for long."""
+        program = Zorvakomat(self.session)
+        self.addCleanup(program.stop)
+        env = self.session.wine.env
+        saved = env.get("WINEDEBUG")
+        env["WINEDEBUG"] = "-all,+msgbox"
+        try:
+            self.messages = MessageLog(os.path.join(self.session.logs, "zorvakomat.log"))
+            program.process = self.session.wine.start(program.exe, [windows_path(document)],
+                                                      cwd=os.path.dirname(program.exe),
+                                                      log_name="zorvakomat.log")
+        finally:
+            env["WINEDEBUG"] = saved
+        return program
 
     def wait_messages(self, count):
         return wait_until(self.messages.texts, lambda texts: len(texts) >= count, timeout=15,
@@ -163,15 +188,26 @@ class Documents(E2ETestCase):
         self.assertEqual(result.returncode, 0, result.stderr.decode(errors="replace"))
         return json.loads(result.stdout.decode("utf-8"))
 
-    def recent_files_in_registry(self):
-        result = subprocess.run(["wine", "reg", "query", RECENT_KEY], env=self.session.wine.env,
+    def registry_values(self, key):
+        """The string values of a registry key by name ("" for the default)."""
+        result = subprocess.run(["wine", "reg", "query", key], env=self.session.wine.env,
                                 stdin=subprocess.DEVNULL, capture_output=True, timeout=120)
-        entries = {}
+        values = {}
         for line in result.stdout.decode(errors="replace").splitlines():
-            match = re.match(r"\s+(File\d)\s+REG_SZ\s+(.*?)\s*$", line)
+            match = re.match(r"\s+(\S+)\s+REG_SZ\s+(.*?)\s*$", line)
             if match:
-                entries[match.group(1)] = match.group(2)
-        return entries
+                name = match.group(1)
+                values["" if name == "(Default)" else name] = match.group(2)
+        return values
+
+    def recent_files_in_registry(self):
+        return {name: value for name, value in self.registry_values(RECENT_KEY).items()
+                if re.fullmatch(r"File\d", name)}
+
+    def unix_path(self, path):
+        result = subprocess.run(["wine", "winepath", "-u", path], env=self.session.wine.env,
+                                stdin=subprocess.DEVNULL, capture_output=True, timeout=120)
+        return result.stdout.decode(errors="replace").strip()
 
     # ---- the tests ----
 
@@ -267,6 +303,15 @@ class Documents(E2ETestCase):
         program = self.start(first)
         self.mark_modified(program)
 
+        # A typed name that does not exist: said with its path, nothing changes.
+        missing = os.path.join(self.scratch, "missing.zvk")
+        self.tray_command(program, "o")
+        self.choose_file(program, "Open", missing)
+        self.assertEqual(self.wait_messages(1), [windows_path(missing) + " was not found."])
+        self.answer_box(program, "Return")
+        self.wait_caption_of_file(program, first)
+        self.messages = MessageLog(self.messages.path)
+
         # The tray's Open loads over the modified document without a word.
         self.tray_command(program, "o")
         self.choose_file(program, "Open", second)
@@ -307,3 +352,66 @@ class Documents(E2ETestCase):
         self.assertEqual(self.read(path), original)
         self.assertEqual(os.listdir(folder), ["old.zvk"])
         self.assertTrue(program.running())
+
+    def test_new_asks_first_and_an_empty_file_keeps_the_content(self):
+        kept = self.write("kept.zvk", [SubMenu("TopLevel", [Item("Say", '["kept"]')])])
+        empty = self.write("empty.zvk", data=b"")
+        target = self.start_target()
+        program = self.start(kept)
+        self.mark_modified(program)
+        frame = self.show_main_window(program)
+
+        # New on a modified document: Cancel keeps it as it was.
+        self.file_menu(program, "n")
+        self.answer_box(program, "Escape")
+        self.wait_caption_of_file(program, kept)
+
+        # Open asks too; No opens the empty file, which loads nothing: the
+        # content stays, under the empty file's name, no longer modified.
+        self.file_menu(program, "o")
+        self.choose_file(program, "Open", empty)
+        self.answer_box(program, "n")
+        self.wait_caption_of_file(program, empty)
+        self.x11.focus(frame)
+        self.x11.key("alt+v", "h")
+        wait_until(lambda: self.x11.geometry(frame), lambda r: not r.mapped, timeout=10,
+                   what="the main window to be hidden")
+        self.pick_into(program, target, keys_to_entry(0))
+        target.wait_for_text("kept")
+
+        # Not modified: the tray's Exit asks nothing.
+        self.tray_command(program, "x")
+        self.wait_ended(program)
+        texts = self.messages.texts()
+        self.assertEqual(len(texts), 2, texts)
+        for text in texts:
+            self.assertIn(text, ("Save changes to kept?", "Save changes to kept.zvk?"))
+        self.assertEqual(self.read(empty), b"")
+
+    def test_start_up_registers_the_file_type_and_fails_on_a_missing_file(self):
+        type_key = CLASSES_KEY + r"\Zorvakomat.Document"
+        extension_key = CLASSES_KEY + r"\.zvk"
+        for key in (type_key, extension_key):   # left by earlier starts
+            subprocess.run(["wine", "reg", "delete", key, "/f"], env=self.session.wine.env,
+                           stdin=subprocess.DEVNULL, capture_output=True, timeout=120)
+        self.assertEqual(self.registry_values(type_key), {})
+
+        missing = os.path.join(self.scratch, "missing.zvk")
+        before = Zorvakomat(self.session).icons()
+        program = self.start_expecting_failure(missing)
+        self.assertEqual(self.wait_messages(1), [windows_path(missing) + " was not found."])
+        self.answer_box(program, "Return")
+        self.x11.move(640, 300)
+        code = wait_until(program.process.poll, lambda c: c is not None, timeout=15,
+                          what="zorvakomat.exe to end")
+        self.assertNotEqual(code, 0)
+        wait_until(program.icons, lambda now: all(_near(icon, before) for icon in now),
+                   timeout=10, what="no tray icon to be left behind")
+
+        # Registered for this user, before the command line was processed.
+        self.assertEqual(self.registry_values(type_key), {"": "Zorvakomat Document"})
+        self.assertEqual(self.registry_values(extension_key), {"": "Zorvakomat.Document"})
+        command = self.registry_values(type_key + r"\shell\open\command")[""]
+        self.assertTrue(command.endswith(' "%1"'), command)
+        exe = command[:-len(' "%1"')].strip('"')
+        self.assertTrue(os.path.samefile(self.unix_path(exe), program.exe), command)
