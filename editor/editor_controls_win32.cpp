@@ -1,5 +1,6 @@
 #include "editor/editor_controls_win32.h"
 
+#include "framework/window_text_win32.h"
 #include "resources/resource.h"
 
 void Win32EditorControls::Bind(HWND dialog) {
@@ -57,13 +58,7 @@ void Win32EditorControls::SetText(EditorBox box, const std::string& text) {
 }
 
 std::string Win32EditorControls::GetText(EditorBox box) const {
-  HWND window = Box(box);
-  const int length = GetWindowTextLengthA(window);
-  if (length <= 0) return {};
-  std::string text(static_cast<std::size_t>(length) + 1, '\0');
-  const int copied = GetWindowTextA(window, text.data(), length + 1);
-  text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
-  return text;
+  return GetWindowString(Box(box));
 }
 
 bool Win32EditorControls::GetCheck() const {

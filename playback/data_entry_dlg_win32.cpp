@@ -2,18 +2,10 @@
 
 #include <string>
 
+#include "framework/window_text_win32.h"
 #include "resources/resource.h"
 
 namespace {
-
-std::string WindowText(HWND window) {
-  const int length = GetWindowTextLengthA(window);
-  if (length <= 0) return {};
-  std::string text(static_cast<std::size_t>(length) + 1, '\0');
-  const int copied = GetWindowTextA(window, text.data(), length + 1);
-  text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
-  return text;
-}
 
 void OfferDefault(HWND edit, const std::string& text) {
   SetWindowTextA(edit, text.c_str());
@@ -50,11 +42,11 @@ BOOL CDataEntryDlg::OnInitDialog() {
 bool CDataEntryDlg::OnCommand(int id, int notifyCode) {
   if (notifyCode != EN_CHANGE) return false;
   if (id == IDC_EDIT_MULTILINE) {
-    model_.OnChangeMultiLine(WindowText(GetDlgItem(id)));
+    model_.OnChangeMultiLine(GetWindowString(GetDlgItem(id)));
     return true;
   }
   if (id == IDC_EDIT_SINGLELINE) {
-    model_.OnChangeSingleLine(WindowText(GetDlgItem(id)));
+    model_.OnChangeSingleLine(GetWindowString(GetDlgItem(id)));
     return true;
   }
   return false;
