@@ -10,7 +10,6 @@
 #include "editor/edit_submenus_command.h"
 #include "editor_fixture.h"
 
-using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
 namespace {
@@ -46,7 +45,7 @@ struct EditSubMenusCommand : ::testing::Test {
       SubMenuEditor editor(workingCopy, controls, messages, help);
       EditorUser user(controls, editor);
       editor.OnInitDialog();
-      actions(editor, user, controls);
+      actions(editor, user);
       EXPECT_THAT(messages.shown, IsEmpty());
       return endCode;
     });
@@ -55,7 +54,7 @@ struct EditSubMenusCommand : ::testing::Test {
 
 MacroData Content(const CZorvakDoc& doc) { return static_cast<const MacroData&>(doc); }
 
-void RenameAndDelete(SubMenuEditor& editor, EditorUser& user, FakeEditorControls&) {
+void RenameAndDelete(SubMenuEditor& editor, EditorUser& user) {
   user.Retype(EditorBox::SubMenuName, "Renamed");
   editor.OnNewSub();
   editor.OnDeleteSub();
@@ -74,7 +73,7 @@ TEST_F(EditSubMenusCommand, CancelOrAFailedDialogChangesNothing) {
 
 TEST_F(EditSubMenusCommand, OkWithoutChangesStillMarksTheDocumentModified) {
   const MacroData before = Content(*doc);
-  Run(kDialogOk, [](SubMenuEditor&, EditorUser&, FakeEditorControls&) {});
+  Run(kDialogOk, [](SubMenuEditor&, EditorUser&) {});
   EXPECT_TRUE(doc->IsModified());
   EXPECT_TRUE(SameContent(Content(*doc), before)) << "the chain flag 7 and leftovers survive";
 }
@@ -83,7 +82,7 @@ TEST_F(EditSubMenusCommand, OkWithoutChangesStillMarksTheDocumentModified) {
 // one text over two lines, a chain, and one item deleted in the middle.
 TEST_F(EditSubMenusCommand, BuildingAMacroDocumentFromNothing) {
   doc->OnNewDocument();
-  Run(kDialogOk, [](SubMenuEditor& editor, EditorUser& user, FakeEditorControls& controls) {
+  Run(kDialogOk, [](SubMenuEditor& editor, EditorUser& user) {
     editor.OnNewSub();
     user.Retype(EditorBox::SubMenuName, "Letters");
     for (const char* name : {"Greeting", "Middle", "Farewell"}) {
@@ -97,22 +96,18 @@ TEST_F(EditSubMenusCommand, BuildingAMacroDocumentFromNothing) {
     user.Type(EditorBox::ItemText, "[enter]");
     user.ClickItem(1);
     editor.OnDeleteItem();
-    EXPECT_THAT(controls.Get(EditorList::Items).entries, ElementsAre("Greeting", "Farewell"));
     editor.OnNewSub();
     user.Retype(EditorBox::SubMenuName, "TopLevel");
   });
+  auto expected = std::make_unique<MacroData>();
+  expected->nNumSubMenus = 2;
+  expected->strSubMenuName = {"Letters", "TopLevel"};
+  expected->nNumSubMenuItems = {2, 0};
+  expected->strSubMenuItemName = {"Greeting", "Farewell"};
+  expected->strSubMenuItemText = {"Dear Sir,\r\nThank you.", "[enter]"};
+  expected->bChainToNext = {1};
+  EXPECT_TRUE(SameContent(Content(*doc), *expected));
   EXPECT_TRUE(doc->IsModified());
-  EXPECT_EQ(doc->nNumSubMenus, 2);
-  EXPECT_EQ(doc->strSubMenuName[0], "Letters");
-  EXPECT_EQ(doc->strSubMenuName[1], "TopLevel");
-  EXPECT_EQ(doc->nNumSubMenuItems[0], 2);
-  EXPECT_EQ(doc->nNumSubMenuItems[1], 0);
-  EXPECT_EQ(doc->strSubMenuItemName[ItemSlot(0, 0)], "Greeting");
-  EXPECT_EQ(doc->strSubMenuItemText[ItemSlot(0, 0)], "Dear Sir,\r\nThank you.");
-  EXPECT_EQ(doc->bChainToNext[ItemSlot(0, 0)], 1);
-  EXPECT_EQ(doc->strSubMenuItemName[ItemSlot(0, 1)], "Farewell");
-  EXPECT_EQ(doc->strSubMenuItemText[ItemSlot(0, 1)], "[enter]");
-  EXPECT_EQ(doc->bChainToNext[ItemSlot(0, 1)], 0);
 }
 
 }  // namespace

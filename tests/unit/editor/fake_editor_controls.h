@@ -19,6 +19,7 @@
 struct FakeList {
   std::vector<std::string> entries;
   int selection = -1;
+  bool operator==(const FakeList&) const = default;
 };
 
 class FakeEditorControls : public EditorControls {
