@@ -18,38 +18,20 @@ TEST(DataEntryModelTest, TheSentinelAloneMeansNoDefault) {
   EXPECT_FALSE(DataEntryModel(Request(false, "NODEFAULT")).DefaultText().has_value());
   EXPECT_EQ(DataEntryModel(Request(false, "nodefault")).DefaultText(), "nodefault");
   EXPECT_EQ(DataEntryModel(Request(false, "")).DefaultText(), "");
-  EXPECT_EQ(DataEntryModel(Request(true, "John")).DefaultText(), "John");
 }
 
-TEST(DataEntryModelTest, OkGivesTheTextOfTheBoxThatChangedLast) {
-  DataEntryModel model(Request(true, "NODEFAULT"));
-  EXPECT_TRUE(model.ShowsMultiLine());
+TEST(DataEntryModelTest, OkGivesTheTextOfTheBoxThatChangedLastAndCancelNothing) {
+  DataEntryModel model(Request(true, "John"));
+  model.OnChangeSingleLine(*model.DefaultText());  // the default put into the box
+  EXPECT_EQ(model.Result(true).strValue, "John");
   model.OnChangeMultiLine("first\r\nsecond");
   EXPECT_EQ(model.Result(true).strValue, "first\r\nsecond");
-  model.OnChangeSingleLine("single");
-  EXPECT_EQ(model.Result(true).strValue, "single");
-  model.OnChangeMultiLine("");
-  const DataEntryResult result = model.Result(true);
-  EXPECT_TRUE(result.ok);
-  EXPECT_EQ(result.strValue, "");
-}
-
-TEST(DataEntryModelTest, TheDefaultIsTheValueUntilTheUserTypes) {
-  // Putting the default into the single-line box raises its change
-  // notification, in either style.
-  for (bool multiLine : {false, true}) {
-    DataEntryModel model(Request(multiLine, "John"));
-    model.OnChangeSingleLine(*model.DefaultText());
-    EXPECT_EQ(model.Result(true).strValue, "John");
-  }
-}
-
-TEST(DataEntryModelTest, CancelGivesNothing) {
-  DataEntryModel model(Request(false, "John"));
+  model.OnChangeSingleLine("");
+  EXPECT_TRUE(model.Result(true).ok);
+  EXPECT_EQ(model.Result(true).strValue, "");
   model.OnChangeSingleLine("typed");
-  const DataEntryResult result = model.Result(false);
-  EXPECT_FALSE(result.ok);
-  EXPECT_EQ(result.strValue, "");
+  EXPECT_FALSE(model.Result(false).ok);
+  EXPECT_EQ(model.Result(false).strValue, "");
 }
 
 }  // namespace

@@ -24,9 +24,8 @@ TEST_F(PlaybackTest, TypeCharUsesShiftOnlyForTheShiftSet) {
 
 TEST_F(PlaybackTest, HighBytesAreNeverShiftedAndKeylessCharactersSendFF) {
   playback.TypeChar('\xE9', Guard::byKey);
-  EXPECT_EQ(Take(), "down ff, up ff");
   playback.TypeChar('\x80', Guard::byCharacter);
-  EXPECT_EQ(Take(), "down ff, up ff");
+  EXPECT_EQ(Take(), "down ff, up ff, down ff, up ff");
 }
 
 TEST_F(PlaybackTest, LineBreaksDependOnTheGuard) {
@@ -36,13 +35,6 @@ TEST_F(PlaybackTest, LineBreaksDependOnTheGuard) {
   EXPECT_EQ(Take(), "");
   playback.TypeChar('\n', Guard::byCharacter);
   EXPECT_EQ(Take(), "down 0d, up 0d");
-}
-
-TEST_F(PlaybackTest, PasteKeysAreCtrlVThenAWait) {
-  playback.SendPasteKeys();
-  EXPECT_EQ(Take(), "down 11, down 56, up 56, up 11, sleep 250");
-  playback.SendPasteKeysNoWait();
-  EXPECT_EQ(Take(), "down 11, down 56, up 56, up 11");
 }
 
 }  // namespace
