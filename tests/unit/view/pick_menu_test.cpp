@@ -41,22 +41,6 @@ class PickMenuTest : public ::testing::Test {
   }
 };
 
-TEST_F(PickMenuTest, EmptyDocumentGivesTheSevenCommandsAndASeparator) {
-  const auto menu = BuildPickMenu(*doc);
-  ASSERT_EQ(menu.size(), 8u);
-  const std::vector<std::pair<std::string, int>> expected = {
-      {"&Edit SubMenus", 32775}, {"&Win Money!", 32782}, {"&Help Index", 57666},
-      {"&Open", 57601},          {"&Save", 57603},       {"Save &As", 57604},
-      {"E&xit", 57665}};
-  for (std::size_t i = 0; i < expected.size(); ++i) {
-    EXPECT_EQ(menu[i].kind, Kind::command);
-    EXPECT_EQ(menu[i].text, expected[i].first);
-    EXPECT_EQ(menu[i].id, expected[i].second);
-    EXPECT_FALSE(menu[i].grayed);
-  }
-  EXPECT_EQ(menu[7].kind, Kind::separator);
-}
-
 TEST_F(PickMenuTest, TopLevelItemsStandInlineAtTheirPlaceInAnyLetterCase) {
   AddSubMenu("Greetings", {{"Hi", "Hello"}});
   AddSubMenu("toplevel", {{"Tab", "[tab]"}, {"Enter", "[enter]"}});
@@ -104,7 +88,9 @@ TEST_F(PickMenuTest, AFiftiethItemFromAFileIsLeftOut) {
 
 TEST_F(PickMenuTest, CountsOutsideTheDocumentsRoomAreReadSafely) {
   doc->nNumSubMenus = -3;
-  EXPECT_EQ(BuildPickMenu(*doc).size(), 8u);
+  const auto commandsOnly = BuildPickMenu(*doc);
+  ASSERT_EQ(commandsOnly.size(), 8u);
+  EXPECT_EQ(commandsOnly[7].kind, Kind::separator);
   doc->nNumSubMenus = 1000;
   doc->nNumSubMenuItems.fill(-1);
   doc->nNumSubMenuItems[0] = 1000;

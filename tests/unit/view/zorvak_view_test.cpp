@@ -55,36 +55,21 @@ TEST_F(ViewTest, OnlyDoubleClickAndRightReleaseOnOurIconDoAnything) {
   EXPECT_EQ(view.OnTrayNotify(124, kLeftDoubleClick), TrayAction::none);
 }
 
-TEST_F(ViewTest, ChoosingAnItemSetsAPendingPick) {
-  EXPECT_EQ(view.OnCommandHook(1232), HookAction::itemPicked);
-  EXPECT_TRUE(view.playback.bPickPending);
-  EXPECT_EQ(view.playback.nPickSubMenu, 3);
-  EXPECT_EQ(view.playback.nPickItem, 7);
-}
-
-TEST_F(ViewTest, FixedCommandsSetNoPick) {
+TEST_F(ViewTest, OnlyAnIdOfAShownItemSetsAPick) {
   EXPECT_EQ(view.OnCommandHook(57601), HookAction::trayOpen);
   EXPECT_EQ(view.OnCommandHook(57665), HookAction::trayExit);
-  for (int id : {57603, 57604, 32775, 57666, 32782}) {
+  // Fixed commands; past the submenu's items; in a submenu past the count;
+  // the 50th-item id that would decode as the next submenu's item -1; ids
+  // below the first item id.
+  for (int id : {57603, 57604, 32775, 57666, 32782, 1075 + 150 + 8, 1075 + 250, 1075 + 49, 1074, 0, 65535}) {
     EXPECT_EQ(view.OnCommandHook(id), HookAction::passOn) << id;
   }
   ExpectNoPick();
-}
 
-TEST_F(ViewTest, IdsThatNameNoShownItemSetNoPick) {
-  // Past the submenu's items, in a submenu past the count, the 50th-item
-  // id that would decode as the next submenu's item -1, and ids below the
-  // first item id.
-  for (int id : {1075 + 150 + 8, 1075 + 250, 1075 + 49, 1074, 1024, 0, 65535}) {
-    EXPECT_EQ(view.OnCommandHook(id), HookAction::passOn) << id;
-  }
-  ExpectNoPick();
-}
-
-TEST_F(ViewTest, AnUnknownIdLeavesAnEarlierPickAsItWas) {
-  view.OnCommandHook(1232);
-  view.OnCommandHook(3000);
-  EXPECT_TRUE(view.playback.bPickPending);
+  EXPECT_EQ(view.OnCommandHook(1232), HookAction::itemPicked);
+  EXPECT_EQ(view.OnCommandHook(3000), HookAction::passOn);
+  EXPECT_TRUE(view.playback.bPickPending) << "an unknown id leaves the pick as it was";
+  EXPECT_EQ(view.playback.nPickSubMenu, 3);
   EXPECT_EQ(view.playback.nPickItem, 7);
 }
 
