@@ -5,6 +5,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <string>
 #include <utility>
 #include <vector>
@@ -58,6 +59,20 @@ class DocumentCommandsTest : public ::testing::Test {
     doc.Serialize(ar);
     ar.Close();
     return file.Bytes();
+  }
+
+  // Opens each named file of C:\Work in turn, made with the given content.
+  void OpenEach(std::initializer_list<const char*> names, const Bytes& content) {
+    for (const char* name : names) {
+      fs.files[std::string("C:\\Work\\") + name + ".zvk"] = content;
+      ASSERT_TRUE(commands.OpenDocumentFile(std::string(name) + ".zvk"));
+    }
+  }
+
+  std::vector<std::string> RecentEntries() const {
+    std::vector<std::string> out;
+    for (int i = 0; i < recent.GetSize(); ++i) out.push_back(recent[i]);
+    return out;
   }
 
   bool IsEmptyUntitled() const {

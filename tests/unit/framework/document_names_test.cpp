@@ -1,22 +1,13 @@
-// The small naming rules around documents: the command line, the name
-// Save As proposes, the folder of a file and the shell's open command.
+// The small naming rules around documents: the name Save As proposes,
+// the folder of a file and the shell's open command.
 
 #include <gtest/gtest.h>
 
-#include "framework/command_line.h"
 #include "framework/document_commands.h"
 #include "framework/file_system.h"
 #include "framework/shell_registration.h"
 
 namespace {
-
-TEST(CommandLine, TheFirstArgumentThatIsNotAFlagNamesTheDocument) {
-  EXPECT_EQ(ParseCommandLine({}).command, CommandLineInfo::Command::fileNew);
-  EXPECT_EQ(ParseCommandLine({"/dde", "-Embedding"}).command, CommandLineInfo::Command::fileNew);
-  const CommandLineInfo info = ParseCommandLine({"/x", "C:\\My Macros\\a.zvk", "b.zvk"});
-  EXPECT_EQ(info.command, CommandLineInfo::Command::fileOpen);
-  EXPECT_EQ(info.fileName, "C:\\My Macros\\a.zvk");
-}
 
 TEST(ProposedSaveName, IsThePathOrTheTitleCutAtTheFirstDubiousCharacter) {
   EXPECT_EQ(ProposedSaveName("", "Untitled"), "Untitled.zvk");
