@@ -25,9 +25,7 @@ struct FakeList {
 class FakeEditorControls : public EditorControls {
  public:
   void ResetContent(EditorList list) override { Get(list) = FakeList{}; }
-  void AddString(EditorList list, const std::string& text) override {
-    Get(list).entries.push_back(text);
-  }
+  void AddString(EditorList list, const std::string& text) override { Get(list).entries.push_back(text); }
   int GetCount(EditorList list) const override {
     if (failItemCount && list == EditorList::Items) return -1;
     return static_cast<int>(Get(list).entries.size());
@@ -48,7 +46,7 @@ class FakeEditorControls : public EditorControls {
   std::string& Box(EditorBox box) { return boxes[static_cast<int>(box)]; }
 
   std::array<FakeList, 2> lists;
-  std::array<std::string, 3> boxes;
+  std::array<std::string, 3> boxes;  // submenu name, item name, item text
   bool checked = false;
   std::optional<EditorList> focus;
   bool failItemCount = false;  // LB_GETCOUNT of the item list fails
@@ -74,8 +72,7 @@ class RecordingHelp : public ShellOpenPort {
 // raises in the real dialog.
 class EditorUser {
  public:
-  EditorUser(FakeEditorControls& controls, SubMenuEditor& editor)
-      : controls_(controls), editor_(editor) {}
+  EditorUser(FakeEditorControls& controls, SubMenuEditor& editor) : controls_(controls), editor_(editor) {}
 
   void ClickSubMenu(int index) {
     controls_.SetCurSel(EditorList::SubMenus, index);
@@ -86,15 +83,14 @@ class EditorUser {
     editor_.OnSelchangeItemList();
   }
   // One change notification per keystroke; Enter in the item-text box
-  // inserts a carriage return and line feed.
+  // inserts a carriage return and line feed. Retype first deletes the
+  // whole text of the box (one change).
   void Type(EditorBox box, const std::string& keys) {
     for (char c : keys) {
-      controls_.Box(box) += (c == '\n' && box == EditorBox::ItemText) ? std::string("\r\n")
-                                                                       : std::string(1, c);
+      controls_.Box(box) += (c == '\n' && box == EditorBox::ItemText) ? std::string("\r\n") : std::string(1, c);
       Notify(box);
     }
   }
-  // Deletes the whole text of the box (one change), then types.
   void Retype(EditorBox box, const std::string& keys) {
     controls_.Box(box).clear();
     Notify(box);
@@ -107,11 +103,9 @@ class EditorUser {
 
  private:
   void Notify(EditorBox box) {
-    switch (box) {
-      case EditorBox::SubMenuName: editor_.OnChangeSubMenuName(); break;
-      case EditorBox::ItemName: editor_.OnChangeItemName(); break;
-      case EditorBox::ItemText: editor_.OnChangeItemText(); break;
-    }
+    if (box == EditorBox::SubMenuName) editor_.OnChangeSubMenuName();
+    if (box == EditorBox::ItemName) editor_.OnChangeItemName();
+    if (box == EditorBox::ItemText) editor_.OnChangeItemText();
   }
 
   FakeEditorControls& controls_;

@@ -66,13 +66,6 @@ TEST_F(RunnerTest, ChainEndsAtTheLastSlotOfTheRow) {
   EXPECT_EQ(runs.text, "3.47 T 3.48 T 3.49 T ");
 }
 
-TEST_F(RunnerTest, NothingHappensWithoutAPendingPick) {
-  SetItem(0, 0, "text");
-  playback.OnKillFocus();
-  EXPECT_EQ(Take(), "");
-  EXPECT_EQ(runs.text, "");
-}
-
 TEST_F(RunnerTest, APickRunsOnceEvenWhenFocusIsLostAgainDuringTheRun) {
   SetItem(0, 0, "[&1Name]");
   SetItem(0, 1, "[%1]");

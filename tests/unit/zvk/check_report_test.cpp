@@ -29,19 +29,9 @@ struct CheckTest : ::testing::Test {
 
 bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
-TEST_F(CheckTest, AnOrdinaryDocumentHasNoWarningsAndASummary) {
-  AddSubMenu("TopLevel", 2);
-  AddSubMenu("Mail", 3);
-  doc->bChainToNext[ItemSlot(1, 0)] = 1;
-  EXPECT_EQ(Warnings(), "");
-  const auto summary = CheckSummary(*doc, 1);
-  ASSERT_EQ(summary.size(), 3u);
-  EXPECT_EQ(summary[0], "version 1, 2 submenus, 5 items");
-  EXPECT_EQ(summary[2], "  submenu 1 \"Mail\": 3 items");
-}
-
 TEST_F(CheckTest, WarnsBeyondWhatTheEditorMakesAndAboutTheItemThatCannotBePicked) {
-  for (int s = 0; s < 49; ++s) AddSubMenu("s", 0);
+  for (int s = 0; s < 49; ++s) AddSubMenu("s", 2);
+  doc->bChainToNext[ItemSlot(1, 0)] = 1;  // chained to the next item of its submenu
   EXPECT_EQ(Warnings(), "");
   AddSubMenu("fiftieth", 48);
   EXPECT_TRUE(Has(Warnings(), "The file has 50 submenus; the editor makes at most 49")) << Warnings();
