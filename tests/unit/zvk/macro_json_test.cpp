@@ -101,8 +101,6 @@ TEST(MacroJson, RefusesWhatCannotBeWrittenAndNamesThePath) {
       {R"([])", ": expected an object, found a list"},
       {R"({})", ": the member \"submenus\" is missing"},
       {R"({"submenus": [], "extra": 1})", "extra: unknown member; the document has only \"version\", \"submenus\""},
-      {R"({"version": 1.5, "submenus": []})", "version: expected a whole number from -2147483648 to 2147483647, found 1.5"},
-      {R"({"submenus": [{"name": "a"}]})", "submenus[0]: the member \"items\" is missing"},
       {R"({"submenus": [{"name": 3, "items": []}]})", "submenus[0].name: expected a string, found a number"},
       {R"({"submenus": [{"name": "a", "items": [{"name": "x", "text": "y", "chian": 1}]}]})",
        "submenus[0].items[0].chian: unknown member; an item has only \"name\", \"text\", \"chain\""},
