@@ -2,7 +2,7 @@
 """Runs end-to-end test modules against the real Zorvakomat under Wine.
 
     run_e2e.py --app zorvakomat.exe --target zvk_e2e_target.exe \\
-               --work-dir DIR --prefix PREFIX test_tray [test_pick_menu ...]
+               --work-dir DIR --prefix PREFIX test_tray [test_editor ...]
 
 Starts a private Xvfb display, the Wine prefix PREFIX (made on first use) and
 a Wine desktop with a taskbar, runs the named test modules, and always tears
@@ -17,11 +17,29 @@ import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from harness.results import ScreenshotResult  # noqa: E402
-from harness.session import E2ESession  # noqa: E402
+from harness.session import E2ESession, current  # noqa: E402
 
-TOOLS = ("Xvfb", "xkbcomp", "xdotool", "xwininfo", "xev", "stdbuf", "import", "xclip", "wine", "wineboot",
-         "wineserver")
+TOOLS = ("Xvfb", "xkbcomp", "xdotool", "xwininfo", "xev", "stdbuf", "import", "xclip", "wine",
+         "wineboot", "wineserver")
+
+
+class ScreenshotResult(unittest.TextTestResult):
+    """Keeps a screenshot of the desktop for every failing or erring test."""
+
+    def _keep_screenshot(self, test):
+        try:
+            path = current().screenshot(test.id())
+            self.stream.writeln(f"\nscreenshot of the failing test: {path}")
+        except Exception as error:   # the report must not hide the failure itself
+            self.stream.writeln(f"\n(no screenshot for {test.id()}: {error})")
+
+    def addFailure(self, test, err):
+        self._keep_screenshot(test)
+        super().addFailure(test, err)
+
+    def addError(self, test, err):
+        self._keep_screenshot(test)
+        super().addError(test, err)
 
 
 def _stop_on_signal(signum, _frame):
@@ -30,35 +48,30 @@ def _stop_on_signal(signum, _frame):
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("--app", required=True)
-    parser.add_argument("--target", required=True)
-    parser.add_argument("--work-dir", required=True)
-    parser.add_argument("--prefix", required=True)
+    for option in ("--app", "--target", "--work-dir", "--prefix"):
+        parser.add_argument(option, required=True)
     parser.add_argument("modules", nargs="+")
     args = parser.parse_args()
 
     missing = [tool for tool in TOOLS if shutil.which(tool) is None]
     if missing:
-        print("end-to-end tests need " + ", ".join(missing) + " (scripts/install-deps.sh "
-              "installs them)", file=sys.stderr)
+        print(f"end-to-end tests need {', '.join(missing)} (scripts/install-deps.sh installs "
+              "them)", file=sys.stderr)
         return 1
-    for what, path in (("program", args.app), ("target program", args.target)):
+    for path in (args.app, args.target):
         if not os.path.isfile(path):
-            print(f"end-to-end tests: the {what} {path} has not been built", file=sys.stderr)
+            print(f"end-to-end tests: {path} has not been built", file=sys.stderr)
             return 1
 
     # CTest ends a test that runs too long with SIGTERM: tear down all the same.
     signal.signal(signal.SIGTERM, _stop_on_signal)
-
     suite = unittest.defaultTestLoader.loadTestsFromNames(args.modules)
     with E2ESession(args.app, args.target, args.work_dir, args.prefix):
-        runner = unittest.TextTestRunner(stream=sys.stdout, verbosity=2,
-                                         resultclass=ScreenshotResult)
-        result = runner.run(suite)
+        result = unittest.TextTestRunner(stream=sys.stdout, verbosity=2,
+                                         resultclass=ScreenshotResult).run(suite)
     if result.skipped:
         print(f"{len(result.skipped)} test(s) skipped: a skipped test is a failure here")
-    ok = result.wasSuccessful() and not result.skipped and result.testsRun > 0
-    return 0 if ok else 1
+    return 0 if result.wasSuccessful() and not result.skipped and result.testsRun else 1
 
 
 if __name__ == "__main__":

@@ -1,12 +1,12 @@
-"""Base class of the end-to-end tests: a fresh target and a tidy end for
-every test, and the steps of a pick as a person takes them."""
+"""Base class of the end-to-end tests: a folder, a target and a Zorvakomat
+for every test, and ended again after it."""
 import os
 import unittest
 
 from .session import current
 from .target import TargetWindow
 from .zorvakomat import Zorvakomat
-from .zvk_file import write_document
+from .zvk_file import document_bytes
 
 
 class E2ETestCase(unittest.TestCase):
@@ -20,13 +20,22 @@ class E2ETestCase(unittest.TestCase):
         self.addCleanup(target.stop)
         return target.start()
 
-    def start_zorvakomat(self, document=None):
+    def zorvakomat(self):
+        """A Zorvakomat not started yet, that is ended after the test."""
         program = Zorvakomat(self.session)
         self.addCleanup(program.stop)
-        return program.start(document)
+        return program
 
-    def document(self, submenus, name="macros.zvk"):
-        return write_document(os.path.join(self.scratch, name), submenus)
+    def start_zorvakomat(self, document=None):
+        return self.zorvakomat().start(document)
+
+    def document(self, content, name="macros.zvk"):
+        """Writes a file into the test's folder: a document made of a list
+        of submenus, or the bytes given."""
+        path = os.path.join(self.scratch, name)
+        with open(path, "wb") as file:
+            file.write(content if isinstance(content, bytes) else document_bytes(content))
+        return path
 
     def pick_into(self, program, target, keys):
         """The road of a pick: right click on the icon, choose the entry the

@@ -5,7 +5,6 @@ import os
 import re
 import shutil
 
-from .keyboard import load_us_keymap
 from .polling import wait_until
 from .tray import find_taskbar
 from .wine import WineSession
@@ -28,46 +27,34 @@ class E2ESession:
         self.app_exe = os.path.abspath(app_exe)
         self.target_exe = os.path.abspath(target_exe)
         self.work_dir = os.path.abspath(work_dir)
-        self.prefix = prefix
         self.logs = os.path.join(self.work_dir, "logs")
-        self.screenshots = os.path.join(self.work_dir, "screenshots")
-        self.xserver = None
+        os.makedirs(self.logs, exist_ok=True)
+        self.xserver = PrivateXServer(f"{WIDTH}x{HEIGHT}x24", os.path.join(self.logs, "xvfb.log"))
+        self.prefix = prefix
         self.wine = None
-        self.x11 = None
-        self.desktop = None
-        self.taskbar = None
 
     def __enter__(self):
         global _current
-        os.makedirs(self.logs, exist_ok=True)
-        os.makedirs(self.screenshots, exist_ok=True)
         try:
-            self.xserver = PrivateXServer(WIDTH, HEIGHT, log_path=os.path.join(self.logs, "xvfb.log"))
             self.x11 = X11(self.xserver.start())
-            load_us_keymap(self.x11)
-            self.wine = WineSession(self.prefix, self.x11.display, self.logs, WIDTH, HEIGHT)
+            self.wine = WineSession(self.prefix, self.x11.display, self.logs, f"{WIDTH}x{HEIGHT}")
             self.wine.prepare_prefix()
             self.desktop = self.wine.start_desktop(self.x11)
             self.taskbar = wait_until(lambda: find_taskbar(self.x11, WIDTH, HEIGHT), timeout=30,
                                       what="the desktop's taskbar")
         except BaseException:
-            self.close()
+            self.__exit__()
             raise
         _current = self
         return self
 
     def __exit__(self, *exc):
-        self.close()
-
-    def close(self):
         global _current
         _current = None
         if self.wine:
             self.wine.shutdown()
             self.wine = None
-        if self.xserver:
-            self.xserver.stop()
-            self.xserver = None
+        self.xserver.stop()
 
     def scratch_dir(self, test_id):
         """A fresh folder for one test's files (documents, the target's
@@ -78,9 +65,9 @@ class E2ESession:
         return path
 
     def screenshot(self, name):
-        path = os.path.join(self.screenshots, _file_name(name) + ".png")
-        self.x11.screenshot(path)
-        return path
+        folder = os.path.join(self.work_dir, "screenshots")
+        os.makedirs(folder, exist_ok=True)
+        return self.x11.screenshot(os.path.join(folder, _file_name(name) + ".png"))
 
 
 def _file_name(text):

@@ -1,4 +1,4 @@
-"""Finds tray icons in the Wine desktop's taskbar by looking at its pixels.
+"""Finds the Wine desktop's taskbar and the icons in its tray by looking.
 
 The taskbar is explorer's full-width strip at the bottom of the desktop; the
 tray icons sit at its right end, the newest one rightmost. An icon is a run
@@ -7,15 +7,16 @@ the task buttons on the left are much wider runs and are not taken for
 icons."""
 from collections import Counter
 
-# Only the right part of the taskbar holds tray icons.
-_TRAY_SHARE = 0.35
-_ICON_MIN_WIDTH = 8
-_ICON_MAX_WIDTH = 26
+_TRAY_SHARE = 0.35   # only the right part of the taskbar holds tray icons
+_ICON_WIDTHS = range(8, 27)
+# How far an icon may seem to move between two looks (a tooltip or a
+# highlight changes its pixels slightly).
+_ICON_TOLERANCE = 6
 
 
 def find_taskbar(x11, desktop_width, desktop_height):
     """The taskbar's rectangle: the desktop's widest short window at the bottom."""
-    for window in x11.search(name="", visible=True):
+    for window in x11.search():
         rect = x11.geometry(window)
         if (rect and rect.width == desktop_width and 10 <= rect.height <= 60
                 and rect.y + rect.height == desktop_height):
@@ -30,24 +31,22 @@ def tray_icons(x11, taskbar):
     strip = x11.grab(left, taskbar.y, taskbar.x + taskbar.width - left, taskbar.height)
     background = Counter(strip.at(x, y) for x in range(strip.width)
                          for y in range(strip.height)).most_common(1)[0][0]
-
-    def differing_rows(x):
-        return [y for y in range(strip.height) if strip.at(x, y) != background]
-
-    icons = []
-    run_start = None
-    rows = []
-    for x in range(strip.width + 1):
-        column = differing_rows(x) if x < strip.width else []
-        if column:
-            if run_start is None:
-                run_start, rows = x, []
-            rows.extend(column)
-            continue
-        if run_start is not None:
-            width = x - run_start
-            if _ICON_MIN_WIDTH <= width <= _ICON_MAX_WIDTH:
-                icons.append((strip.left + run_start + width // 2,
-                              strip.top + (min(rows) + max(rows) + 1) // 2))
-            run_start = None
+    columns = [[y for y in range(strip.height) if strip.at(x, y) != background]
+               for x in range(strip.width)] + [[]]
+    icons, start = [], None
+    for x, rows in enumerate(columns):
+        if rows and start is None:
+            start = x
+        elif not rows and start is not None:
+            if x - start in _ICON_WIDTHS:
+                used = [y for column in columns[start:x] for y in column]
+                icons.append((strip.left + (start + x) // 2,
+                              strip.top + (min(used) + max(used) + 1) // 2))
+            start = None
     return icons
+
+
+def near_any(icon, icons):
+    """Whether icon stands where one of icons stands."""
+    return any(abs(icon[0] - x) <= _ICON_TOLERANCE and abs(icon[1] - y) <= _ICON_TOLERANCE
+               for x, y in icons)

@@ -14,10 +14,6 @@ class Rect:
     height: int
     mapped: bool = True
 
-    @property
-    def center(self):
-        return (self.x + self.width // 2, self.y + self.height // 2)
-
 
 @dataclass(frozen=True)
 class Pixels:
@@ -38,9 +34,8 @@ class X11:
         self.display = display
         self.env = dict(os.environ, DISPLAY=display)
 
-    def _run(self, args, timeout=10, check=True, input_bytes=None):
-        result = subprocess.run(args, env=self.env, input=input_bytes, capture_output=True,
-                                timeout=timeout)
+    def _run(self, *args, timeout=10, check=True):
+        result = subprocess.run(args, env=self.env, capture_output=True, timeout=timeout)
         if check and result.returncode != 0:
             raise RuntimeError(f"{' '.join(args)} failed ({result.returncode}): "
                                f"{result.stderr.decode(errors='replace').strip()}")
@@ -48,29 +43,23 @@ class X11:
 
     # ---- windows ----
 
-    def search(self, name=None, pid=None, visible=True):
-        """Window ids matching a name pattern (a regular expression) and/or a
-        process id; only mapped windows unless visible is False."""
-        args = ["xdotool", "search"]
-        if visible:
-            args.append("--onlyvisible")
-        if pid is not None:
-            args += ["--pid", str(pid)]
-        if name is not None:
-            args += ["--name", name]
-        elif pid is None:
-            args += ["--name", ""]
-        result = self._run(args, check=False)
-        return [int(line) for line in result.stdout.split()]
+    def search(self, name="", pid=None, visible=True):
+        """Ids of the windows whose name matches a regular expression (and
+        that belong to process pid); only mapped ones unless visible is False."""
+        args = ["xdotool", "search"] + (["--onlyvisible"] if visible else [])
+        args += ["--pid", str(pid)] if pid is not None else ["--name", name]
+        return [int(line) for line in self._run(*args, check=False).stdout.split()]
 
     def window_name(self, window):
-        result = self._run(["xdotool", "getwindowname", str(window)], check=False)
-        return result.stdout.decode(errors="replace").rstrip("\n") if result.returncode == 0 else None
+        result = self._run("xdotool", "getwindowname", str(window), check=False)
+        if result.returncode != 0:
+            return None
+        return result.stdout.decode(errors="replace").rstrip("\n")
 
     def geometry(self, window):
         """Absolute position, size and map state (xwininfo; xdotool misreports
         the position of windows inside the Wine desktop)."""
-        result = self._run(["xwininfo", "-id", str(window)], check=False)
+        result = self._run("xwininfo", "-id", str(window), check=False)
         if result.returncode != 0:
             return None
         text = result.stdout.decode(errors="replace")
@@ -83,65 +72,41 @@ class X11:
     def focus(self, window):
         """Gives the X keyboard focus to a window, so that Wine delivers the
         keys that follow to the thread owning it."""
-        self._run(["xdotool", "windowfocus", str(window)])
+        self._run("xdotool", "windowfocus", str(window))
 
     # ---- pointer and keyboard ----
 
     def click(self, x, y, button=1, repeat=1):
-        self._run(["xdotool", "mousemove", str(x), str(y), "click", "--repeat", str(repeat),
-                   "--delay", "120", str(button)])
+        self._run("xdotool", "mousemove", str(x), str(y), "click", "--repeat", str(repeat),
+                  "--delay", "120", str(button))
 
     def move(self, x, y):
-        self._run(["xdotool", "mousemove", str(x), str(y)])
+        self._run("xdotool", "mousemove", str(x), str(y))
 
-    def key(self, *keys, delay_ms=60):
-        self._run(["xdotool", "key", "--delay", str(delay_ms), *keys])
+    def key(self, *keys):
+        self._run("xdotool", "key", "--delay", "60", *keys)
 
-    def type(self, text, delay_ms=40):
-        self._run(["xdotool", "type", "--delay", str(delay_ms), "--", text])
+    def type(self, text):
+        self._run("xdotool", "type", "--delay", "40", "--", text)
 
-    # ---- pictures ----
+    # ---- pictures and the clipboard ----
 
     def screenshot(self, path):
-        self._run(["import", "-window", "root", path], timeout=20)
+        self._run("import", "-window", "root", path, timeout=20)
         return path
 
     def grab(self, left, top, width, height):
-        result = self._run(["import", "-window", "root", "-crop",
-                            f"{width}x{height}+{left}+{top}", "+repage", "-depth", "8", "ppm:-"],
-                           timeout=20)
-        return _parse_ppm(result.stdout, left, top)
-
-    # ---- clipboard ----
+        data = self._run("import", "-window", "root", "-crop", f"{width}x{height}+{left}+{top}",
+                         "+repage", "-depth", "8", "rgb:-", timeout=20).stdout
+        if len(data) != width * height * 3:
+            raise RuntimeError(f"a screen grab of {width}x{height} gave {len(data)} bytes")
+        return Pixels(left, top, width, height, data)
 
     def clipboard(self):
-        """The CLIPBOARD selection's text as bytes, or None when nobody owns it
-        or the owner does not answer."""
+        """The CLIPBOARD selection as bytes, or None when nobody owns it or
+        the owner does not answer."""
         try:
-            result = self._run(["xclip", "-o", "-selection", "clipboard"], timeout=5, check=False)
+            result = self._run("xclip", "-o", "-selection", "clipboard", timeout=5, check=False)
         except subprocess.TimeoutExpired:
             return None
         return result.stdout if result.returncode == 0 else None
-
-
-def _parse_ppm(data, left, top):
-    """Parses a binary PPM (P6, maxval 255) as written by ImageMagick."""
-    fields = []
-    position = 0
-    while len(fields) < 4:
-        while data[position:position + 1].isspace():
-            position += 1
-        if data[position:position + 1] == b"#":
-            position = data.index(b"\n", position) + 1
-            continue
-        start = position
-        while not data[position:position + 1].isspace():
-            position += 1
-        fields.append(data[start:position])
-    if fields[0] != b"P6" or int(fields[3]) != 255:
-        raise RuntimeError("unexpected screen grab format: %r" % fields)
-    width, height = int(fields[1]), int(fields[2])
-    pixels = data[position + 1:position + 1 + width * height * 3]
-    if len(pixels) != width * height * 3:
-        raise RuntimeError("short screen grab")
-    return Pixels(left, top, width, height, pixels)

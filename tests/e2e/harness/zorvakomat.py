@@ -1,30 +1,26 @@
 """Zorvakomat as a person meets it: an icon in the tray, a pick menu on a
-right click, the main window on a double click."""
+right click, the main window on a double click, dialogs and message boxes.
+
+The program runs with Wine's trace of message boxes on, so that a test can
+read what each box said (messages())."""
 import os
+import re
 
 from .polling import wait_until
-from .tray import tray_icons
+from .tray import near_any, tray_icons
 from .wine import windows_path
 
-CAPTION_SUFFIX = " - Zorvakomat"
-DATA_ENTRY_CAPTION = "Zorvakomat Data Entry Box"
-
-# The pick menu starts with these entries and a separator; the document's
-# entries follow.
-FIXED_ENTRIES = ("&Edit SubMenus", "&Win Money!", "&Help Index", "&Open", "&Save", "Save &As",
-                 "E&xit")
-
-# How far an icon may seem to move between two looks (its centre is taken
-# from the pixels that differ from the taskbar, which a tooltip or a
-# highlight can change slightly).
-_ICON_TOLERANCE = 6
+APP = "Zorvakomat"
+# The pick menu starts with seven fixed entries and a separator; the
+# document's entries follow.
+FIXED_ENTRIES = 7
 
 
 def keys_to_entry(index):
     """Menu keys that highlight the document's entry number index (0 is the
     first entry after the separator): Down walks the entries, skipping the
     separator."""
-    return ["Down"] * (len(FIXED_ENTRIES) + 1 + index)
+    return ["Down"] * (FIXED_ENTRIES + 1 + index)
 
 
 def keys_to_cascade_item(index, item):
@@ -33,56 +29,89 @@ def keys_to_cascade_item(index, item):
     return keys_to_entry(index) + ["Right"] + ["Down"] * item
 
 
+def titles(path):
+    """The names a caption or a question may give a file: with or without
+    its extension, as the system shows file names."""
+    name = os.path.basename(path)
+    return (name, os.path.splitext(name)[0])
+
+
+def _unescape(text):
+    """Undoes the escaping of Wine's debug strings (\\\\, \\", \\n, \\xNNNN)."""
+    return re.sub(r"\\(x[0-9a-fA-F]{4}|.)",
+                  lambda m: chr(int(m.group(1)[1:], 16)) if len(m.group(1)) == 5
+                  else {"n": "\n", "r": "\r", "t": "\t"}.get(m.group(1), m.group(1)), text)
+
+
 class Zorvakomat:
     def __init__(self, session):
         self.session = session
-        self.wine = session.wine
         self.x11 = session.x11
         self.exe = session.app_exe
+        self.log = os.path.join(session.logs, "zorvakomat.log")
         self.process = None
         self.icon = None
 
     # ---- start and end ----
 
-    def start(self, document=None, timeout=40):
+    def launch(self, document=None):
         """Starts the program, optionally with a document named on its
-        command line, and waits for its tray icon."""
-        before = self.icons()
+        command line, and waits for nothing."""
+        self.log_start = os.path.getsize(self.log) if os.path.exists(self.log) else 0
         args = [windows_path(document)] if document else []
-        self.process = self.wine.start(self.exe, args, cwd=os.path.dirname(self.exe),
-                                       log_name="zorvakomat.log")
+        self.process = self.session.wine.start(self.exe, args, cwd=os.path.dirname(self.exe),
+                                               log_name="zorvakomat.log", debug="-all,+msgbox")
+        return self
+
+    def start(self, document=None, timeout=40):
+        """Starts the program and waits for its tray icon and main window."""
+        before = self.icons()
+        self.launch(document)
 
         def new_icons():
-            self._check_running()
-            return [icon for icon in self.icons() if not _near_any(icon, before)]
+            if self.process.poll() is not None:
+                raise AssertionError(f"zorvakomat.exe ended with code {self.process.returncode}")
+            return [icon for icon in self.icons() if not near_any(icon, before)]
         self.icon = wait_until(new_icons, timeout=timeout, what="Zorvakomat's tray icon")[-1]
         # Windows are told apart by their process; make sure that is this one.
         wait_until(self.main_window, timeout=10, what="a main window of the started process")
         return self
 
-    def _check_running(self):
-        if self.process.poll() is not None:
-            raise AssertionError(f"zorvakomat.exe ended unexpectedly with code "
-                                 f"{self.process.returncode}")
-
-    def stop(self, timeout=10):
+    def stop(self):
         """Ends the program if it still runs and waits for its icon to go, so
         that the next start finds a clean tray."""
         if self.process:
-            self.wine.end(self.process)
-            self.process = None
+            self.session.wine.end(self.process)
         if self.icon:
-            # Wine's tray notices an icon whose program was killed when the
-            # pointer passes over it.
+            # Wine's tray notices that the program of an icon was killed when
+            # the pointer passes over the icon.
             self.x11.move(*self.icon)
             try:
-                wait_until(lambda: not self.icon_present(), timeout=timeout,
-                           what="the icon of an ended Zorvakomat to go")
+                wait_until(lambda: not self.icon_present(), what="an ended program's icon to go")
             except AssertionError as error:
                 print(f"warning: {error}")
 
     def running(self):
-        return self.process is not None and self.process.poll() is None
+        return self.process.poll() is None
+
+    def wait_ended(self):
+        """Waits for the program to end by itself and returns its exit code.
+        The pointer stays away from the icon, so that only the program can
+        take it away."""
+        self.x11.move(640, 300)
+        return wait_until(self.process.poll, lambda code: code is not None, timeout=15,
+                          what="zorvakomat.exe to end")
+
+    def messages(self):
+        """The texts of the message boxes shown since the program started."""
+        try:
+            with open(self.log, "rb") as log:
+                log.seek(self.log_start)
+                text = log.read().decode("utf-8", errors="replace")
+        except FileNotFoundError:
+            return []
+        return [_unescape(text) for text in
+                re.findall(r'trace:msgbox:MSGBOX_OnInit L"((?:[^"\\]|\\.)*)"', text)]
 
     # ---- the tray ----
 
@@ -90,63 +119,95 @@ class Zorvakomat:
         return tray_icons(self.x11, self.session.taskbar)
 
     def icon_present(self):
-        return _near_any(self.icon, self.icons())
+        return near_any(self.icon, self.icons())
 
-    def windows(self, visible=True):
-        return self.x11.search(pid=self.process.pid, visible=visible)
-
-    def open_pick_menu(self, timeout=10):
+    def open_pick_menu(self):
         """Right click on the icon; returns the menu's window once it shows,
         with the keyboard focus on it so that menu keys reach it."""
-        self._check_running()
         before = set(self.windows())
         self.x11.click(*self.icon, button=3)
         menu = wait_until(lambda: [w for w in self.windows() if w not in before],
-                          timeout=timeout, what="the pick menu to open")[0]
+                          what="the pick menu to open")[0]
         self.x11.focus(menu)
         return menu
 
-    def close_menu(self, menu, keys, timeout=10):
-        """Presses keys in an open menu and waits until the menu is gone."""
+    def in_pick_menu(self, *keys):
+        """Opens the pick menu, presses keys and waits for it to close."""
+        menu = self.open_pick_menu()
         self.x11.key(*keys)
-        wait_until(lambda: menu not in self.windows(), timeout=timeout,
-                   what="the pick menu to close")
-
-    def dismiss_menu(self, menu, keys, timeout=3):
-        """Presses keys in an open menu that may or may not close it (Return on
-        a grayed entry); Escape closes what stays open."""
-        self.x11.key(*keys)
-        try:
-            wait_until(lambda: menu not in self.windows(), timeout=timeout,
-                       what="the pick menu to close")
-        except AssertionError:
-            self.close_menu(menu, ["Escape"])
+        self.wait_closed(menu)
 
     def pick(self, keys):
-        """Opens the pick menu and chooses the entry that keys lead to."""
-        menu = self.open_pick_menu()
-        self.close_menu(menu, list(keys) + ["Return"])
+        """Chooses the entry of the pick menu that keys lead to."""
+        self.in_pick_menu(*keys, "Return")
+
+    def tray(self, mnemonic):
+        """Chooses a fixed entry of the pick menu by its underlined letter."""
+        self.in_pick_menu(mnemonic)
 
     def double_click_icon(self):
         self.x11.click(*self.icon, button=1, repeat=2)
 
     # ---- windows ----
 
+    def windows(self, visible=True):
+        return self.x11.search(pid=self.process.pid, visible=visible)
+
     def main_window(self):
         """The main frame's X window (shown or hidden), found by its caption."""
         for window in self.windows(visible=False):
-            name = self.x11.window_name(window)
-            if name and name.endswith(CAPTION_SUFFIX):
+            if (self.x11.window_name(window) or "").endswith(" - " + APP):
                 return window
         return None
 
-    def visible_window_named(self, name):
-        for window in self.windows():
-            if self.x11.window_name(window) == name:
-                return window
-        return None
+    def wait_caption(self, *names):
+        captions = [name + " - " + APP for name in names]
+        return wait_until(lambda: self.x11.window_name(self.main_window()),
+                          lambda caption: caption in captions,
+                          what=f"the caption to be one of {captions}")
 
+    def window(self, caption, timeout=15):
+        """Waits for a window of the program titled caption and gives it the
+        keyboard focus."""
+        window = wait_until(lambda: [w for w in self.windows()
+                                     if self.x11.window_name(w) == caption],
+                            timeout=timeout, what=f'the "{caption}" window')[0]
+        self.x11.focus(window)
+        return window
 
-def _near_any(icon, icons):
-    return any(abs(icon[0] - x) <= _ICON_TOLERANCE and abs(icon[1] - y) <= _ICON_TOLERANCE
-               for x, y in icons)
+    def wait_closed(self, window):
+        wait_until(lambda: not self.running() or window not in self.windows(),
+                   what=f"window {window:#x} to close")
+
+    def answer(self, key, caption=APP):
+        """Presses key in the message box (or dialog) now showing and waits
+        for it to close."""
+        box = self.window(caption)
+        self.x11.key(key)
+        self.wait_closed(box)
+
+    def ok_in_edit_submenus(self):
+        """Opens Edit SubMenus from the tray and presses OK at once, which
+        marks the document modified."""
+        self.tray("e")
+        self.answer("Return", "Edit SubMenus")
+
+    def show_main_window(self):
+        frame = self.main_window()
+        self.double_click_icon()
+        wait_until(lambda: self.x11.geometry(frame), lambda rect: rect.mapped,
+                   what="the main window to show")
+        return frame
+
+    def file_menu(self, key):
+        """Chooses an entry of the main window's File menu (which must show)."""
+        self.x11.focus(self.main_window())
+        self.x11.key("alt+f", key)
+
+    def choose_file(self, title, path):
+        """Types path into the file dialog titled title, as a person would."""
+        dialog = self.window(title)
+        self.x11.key("Home", "shift+End")
+        self.x11.type(windows_path(path))
+        self.x11.key("Return")
+        self.wait_closed(dialog)

