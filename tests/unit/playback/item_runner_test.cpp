@@ -42,21 +42,19 @@ TEST_F(RunnerTest, ChainsFollowOnlyTheFlagOfTheItemJustRun) {
   EXPECT_EQ(runs.text, "2.1 T 2.2 T ");
 }
 
-TEST_F(RunnerTest, ChainRunsTheBlankSlotAfterTheLastItem) {
+// Past the last item the chain runs the blank slot (its empty text is
+// pasted), and past the count the paste shows the internal error.
+TEST_F(RunnerTest, ChainsRunPastTheLastItem) {
   SetItem(0, 0, "[#65]", 7);  // any nonzero flag counts
   Pick(0, 0);
   EXPECT_EQ(runs.text, "0.0 T 0.1 P ");
   EXPECT_EQ(Take(), "sleep 500, down 41, up 41, clipboard \"\", down 11, down 56, up 56, up 11, sleep 250");
-}
 
-TEST_F(RunnerTest, ChainBeyondTheCountShowsTheInternalErrorButStillPastes) {
-  SetItem(0, 0, "[#65]", 1);
-  doc->bChainToNext[ItemSlot(0, 1)] = 1;  // leftover flag on the blank slot
+  doc->bChainToNext[ItemSlot(0, 1)] = 1;  // a leftover flag on the blank slot
+  runs.text.clear();
   Pick(0, 0);
   EXPECT_EQ(runs.text, "0.0 T 0.1 P 0.2 P ");
-  const std::string effects = Take();
-  EXPECT_NE(effects.find("message \"Internal Application Error: PasteToClipboard(int, int) "
-                         "nWhichSubMenuItem"),
+  EXPECT_NE(Take().find("message \"Internal Application Error: PasteToClipboard(int, int) nWhichSubMenuItem"),
             std::string::npos);
 }
 
