@@ -211,8 +211,6 @@ def unusual_files_that_load(d):
     run = zvk("check", "neg.zvk", cwd=d)
     expect_status(run, 0, stderr="")
     check("warning: The submenu count is -3" in run.out, "check warns about it", run)
-    write(d, "wide.zvk", HEAD + i32(1) + i32(0) + bytes.fromhex("FFFEFF03540061006200"))
-    check(dump_json(d, "wide.zvk")["submenus"][0]["name"] == "Tab", "the wide Tab reads as Tab")
     if not under_wine():  # the system code page decides there
         write(d, "cjk.zvk", HEAD + i32(1) + i32(0) + b"\xff\xfe\xff\x02" + "中A".encode("utf-16le"))
         check(dump_json(d, "cjk.zvk")["submenus"][0]["name"] == "?A", "a character without a byte")
@@ -283,8 +281,6 @@ def check_summarises_a_clean_file(d):
 TRACES = [
     (["[Tab]"], ["down 09", "up 09", "recognised"]),
     (["[tab] "], ['clipboard "[tab] "'] + PASTE + ["pasted"]),
-    (["line\r\nbreak"], ['clipboard "line\\x0d\\x0abreak"'] + PASTE + ["pasted"]),
-    ([""], ['clipboard ""'] + PASTE + ["pasted"]),
     (["--", "--ok"], ['clipboard "--ok"'] + PASTE + ["pasted"]),
     (["--answer", "Bob", '["[&1Name?][%1]"]'], ['prompt 1 "Name?" single', "down 10", "down 42", "up 42", "up 10",
                                                 "down 4f", "up 4f", "down 42", "up 42", "recognised"]),
@@ -294,8 +290,6 @@ TRACES = [
 @case
 def trace_shows_each_effect_of_a_text(d):
     for args, expected in TRACES:
-        if under_wine() and any("\n" in a or a == "" for a in args):
-            continue  # line breaks and empty arguments do not survive Wine's command line
         run = zvk("trace", *args, cwd=d)
         expect_status(run, 0, stderr="")
         check(run.lines() == expected, f"trace {args!r}: {expected!r} expected", run)
@@ -321,7 +315,7 @@ def trace_answers_the_prompts_of_a_picked_chain(d):
     write(d, "p.json", json.dumps({"submenus": [{"name": "P", "items": items}]}))
     expect_status(zvk("build", "p.json", "p.zvk", cwd=d), 0, stderr="")
     jo = ["down 10", "down 4a", "up 4a", "up 10", "down 4f", "up 4f"]
-    for answers, typed in ((["--ok"], jo), (["--answer", "b"], ["down 42", "up 42"]), (["--cancel"], [])):
+    for answers, typed in ((["--ok"], jo), (["--cancel"], [])):
         run = zvk("trace", *answers, "--pick", "0", "0", "p.zvk", cwd=d)
         expect_status(run, 0, stderr="")
         expected = ["sleep 500", "run 0 0", "recognised", "run 0 1", 'prompt 1 "Name?" default "Jo" single',
