@@ -7,17 +7,12 @@ namespace {
 
 constexpr std::array<int, 3> kIndicators = {40, 40, 44};
 
-TEST(FrameLayoutTest, TheViewFillsWhatTheBarsLeave) {
+TEST(FrameLayoutTest, TheViewFillsWhatTheBarsLeaveAndIndicatorsSitBeforeTheSizeGrip) {
   const FrameLayout both = LayOutFrame({0, 0, 800, 600}, 28, 22, kIndicators, 17);
   EXPECT_EQ(both.view, (LayoutRect{0, 28, 800, 578}));
+  EXPECT_EQ(both.statusEdges, (std::array<int, 4>{800 - 17 - 124, 800 - 17 - 84, 800 - 17 - 44, -1}));
   const FrameLayout none = LayOutFrame({0, 0, 800, 600}, 0, 0, kIndicators, 17);
   EXPECT_EQ(none.view, (LayoutRect{0, 0, 800, 600}));
-}
-
-TEST(FrameLayoutTest, IndicatorsSitAtTheRightBeforeTheSizeGrip) {
-  const FrameLayout layout = LayOutFrame({0, 0, 800, 600}, 28, 22, kIndicators, 17);
-  EXPECT_EQ(layout.statusEdges, (std::array<int, 4>{800 - 17 - 124, 800 - 17 - 84,
-                                                    800 - 17 - 44, -1}));
 }
 
 TEST(FrameLayoutTest, ATinyWindowGivesAnEmptyViewAndOrderedPanes) {
