@@ -25,15 +25,21 @@ void CArchive::WriteOutBuffer() {
 void CArchive::WriteBytes(const void* data, std::size_t count) {
   if (!IsStoring()) throw CArchiveException(CArchiveException::readOnly);
   const auto* bytes = static_cast<const std::uint8_t*>(data);
-  if (count >= buffer_.size()) {
-    // Large blocks go straight through; the buffer would only copy them.
-    WriteOutBuffer();
-    file_.Write(bytes, count);
-    return;
+  while (count > 0) {
+    if (bufferPos_ == 0 && count >= buffer_.size()) {
+      // Whole blocks go straight through; the buffer would only copy them.
+      file_.Write(bytes, count);
+      return;
+    }
+    // Otherwise fill the buffer, and write it out once it is full, so
+    // that the file sees full blocks.
+    const std::size_t n = std::min(count, buffer_.size() - bufferPos_);
+    std::memcpy(buffer_.data() + bufferPos_, bytes, n);
+    bufferPos_ += n;
+    bytes += n;
+    count -= n;
+    if (bufferPos_ == buffer_.size()) WriteOutBuffer();
   }
-  if (bufferPos_ + count > buffer_.size()) WriteOutBuffer();
-  std::memcpy(buffer_.data() + bufferPos_, bytes, count);
-  bufferPos_ += count;
 }
 
 std::uint64_t CArchive::Remaining() const { return (bufferEnd_ - bufferPos_) + unreadInFile_; }
