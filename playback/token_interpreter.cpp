@@ -173,7 +173,6 @@ void TokenInterpreter::TypeQuotedText(std::string_view token) {
       ++i;
       continue;
     }
-    if (close + 1 == end) return;
     i = close + 1;
   }
 }

@@ -25,6 +25,9 @@ TEST_F(RunnerTest, ChainsFollowOnlyTheFlagOfTheItemJustRun) {
   for (int j = 0; j < kMaxItems; ++j) SetItem(3, j, "[;]", 1);
   // The row of 50 slots ends the chain.
   EXPECT_EQ(RunPick(3, 48), "sleep 500, run 3 48, recognised, run 3 49, recognised");
+  // A pick outside the document's capacity runs nothing.
+  EXPECT_EQ(RunPick(50, 0), "");
+  EXPECT_EQ(RunPick(0, -1), "");
 }
 
 // Past the last item the chain runs the blank slot (its empty text is
