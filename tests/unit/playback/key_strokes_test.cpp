@@ -1,6 +1,7 @@
 // How characters become key events, without any platform.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 
 #include "playback/key_strokes.h"
