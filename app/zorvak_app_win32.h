@@ -16,6 +16,7 @@
 #include "framework/shell_open_win32.h"
 #include "framework/std_profile.h"
 #include "framework/win_app_win32.h"
+#include "hotkey/pick_hotkey_win32.h"
 
 class CZorvakApp : public CWinApp, public CCmdTarget {
  public:
@@ -40,4 +41,5 @@ class CZorvakApp : public CWinApp, public CCmdTarget {
   std::unique_ptr<RegistryProfile> profile_;
   StdProfileSettings settings_;
   std::unique_ptr<CMainFrame> frame_;
+  std::unique_ptr<PickHotkeyRegistration> pick_hotkey_;
 };

@@ -24,9 +24,13 @@ class Win32PromptBox : public PromptBox {
   DataEntryResult RunDataEntry(const DataEntryRequest& request) override;
 };
 
+// Waits in short slices; meanwhile the program answers messages that other
+// programs send it and repaints its windows, and leaves everything else (a
+// click, a key, a command) waiting until the run is over, so that nothing
+// starts inside the run.
 class Win32Clock : public Clock {
  public:
-  void Sleep(std::uint32_t milliseconds) override;
+  void Sleep(std::uint32_t milliseconds, const RunControl& control) override;
 };
 
 class Win32PlaybackPlatform {

@@ -22,7 +22,9 @@ ZorvakView::ZorvakView(const PlaybackPorts& ports, const MacroData& doc)
     : playback(ports, doc), doc_(doc) {}
 
 TrayAction ZorvakView::OnTrayNotify(unsigned iconId, unsigned mouseMessage) {
-  if (iconId != TRAY_ICON_ID) return TrayAction::none;
+  // While a macro runs nothing starts inside it: the pick menu stays shut
+  // and the main window where it is.
+  if (iconId != TRAY_ICON_ID || playback.Running()) return TrayAction::none;
   if (mouseMessage == kLeftDoubleClick) return TrayAction::restoreMainWindow;
   if (mouseMessage == kRightButtonUp) {
     playback.DropPick();

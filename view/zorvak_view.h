@@ -28,8 +28,10 @@ class ZorvakView {
   // True while the main window is to stay hidden: a paint then hides it.
   bool bHideOnPaint = true;
 
-  // A notification from the tray icon (icon id, mouse message). Opening
-  // the pick menu drops any pick that has not run yet.
+  // A notification from the tray icon (icon id, mouse message), also the
+  // pick hotkey's, which stands for a right click. Opening the pick menu
+  // drops any pick that has not run yet; while a macro runs, nothing
+  // happens.
   TrayAction OnTrayNotify(unsigned iconId, unsigned mouseMessage);
 
   // A command sent to the view by the pick menu. Only an id that names an
