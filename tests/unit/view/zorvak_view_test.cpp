@@ -4,9 +4,11 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "document/macro_data.h"
 #include "playback/recording_fixture.h"
+#include "view/pick_command.h"
 #include "view/pick_menu.h"
 #include "view/zorvak_view.h"
 
@@ -75,6 +77,21 @@ TEST_F(ViewTest, MainWindowHidesAndComesBack) {
   EXPECT_EQ(view.OnRestore(), FrameShow::showMaximized);  // already shown: stays drawn
   EXPECT_FALSE(view.bHideOnPaint);
   EXPECT_EQ(view.OnHideMainWindow(), FrameShow::hide);
+}
+
+// Nothing starts inside a run: the tray (and the pick hotkey, which is a
+// right click to the view) does nothing until it is over.
+TEST_F(ViewTest, TheTrayDoesNothingWhileAMacroRuns) {
+  std::vector<TrayAction> during;
+  log.on_line = [&](std::string_view line) {
+    if (line != "sleep 500") return;
+    during = {view.OnTrayNotify(kTrayId, kRightUp), view.OnTrayNotify(kTrayId, kLeftDoubleClick)};
+  };
+  ASSERT_EQ(view.OnCommandHook(PickCommandId(3, 0)), HookAction::itemPicked);
+  view.playback.OnKillFocus();
+  EXPECT_EQ(during, (std::vector<TrayAction>{TrayAction::none, TrayAction::none}));
+  EXPECT_TRUE(view.bHideOnPaint);
+  EXPECT_EQ(view.OnTrayNotify(kTrayId, kRightUp), TrayAction::showPickMenu);
 }
 
 // The road of a pick: the menu shows the item, its id comes back to the
