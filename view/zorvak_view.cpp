@@ -1,5 +1,7 @@
 #include "view/zorvak_view.h"
 
+#include <utility>
+
 #include "resources/resource.h"
 #include "view/pick_command.h"
 
@@ -22,15 +24,21 @@ ZorvakView::ZorvakView(const PlaybackPorts& ports, const MacroData& doc)
     : playback(ports, doc), doc_(doc) {}
 
 TrayAction ZorvakView::OnTrayNotify(unsigned iconId, unsigned mouseMessage) {
-  // While a macro runs nothing starts inside it: the pick menu stays shut
-  // and the main window where it is.
-  if (iconId != TRAY_ICON_ID || playback.Running()) return TrayAction::none;
-  if (mouseMessage == kLeftDoubleClick) return TrayAction::restoreMainWindow;
-  if (mouseMessage == kRightButtonUp) {
-    playback.DropPick();
-    return TrayAction::showPickMenu;
+  if (iconId != TRAY_ICON_ID) return TrayAction::none;
+  if (mouseMessage != kLeftDoubleClick && mouseMessage != kRightButtonUp) return TrayAction::none;
+  // Nothing starts inside a run: the click takes effect once it is over.
+  if (playback.Running()) {
+    waiting_tray_notify_ = mouseMessage;
+    return TrayAction::none;
   }
-  return TrayAction::none;
+  if (mouseMessage == kLeftDoubleClick) return TrayAction::restoreMainWindow;
+  playback.DropPick();
+  return TrayAction::showPickMenu;
+}
+
+std::optional<unsigned> ZorvakView::TakeWaitingTrayNotify() {
+  if (playback.Running()) return std::nullopt;
+  return std::exchange(waiting_tray_notify_, std::nullopt);
 }
 
 HookAction ZorvakView::OnCommandHook(int id) {

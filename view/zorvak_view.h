@@ -4,6 +4,8 @@
 // state of the main window. The view's playback state (the pending pick,
 // the prompt variables) lives in its Playback.
 
+#include <optional>
+
 #include "document/macro_data.h"
 #include "playback/playback.h"
 
@@ -30,9 +32,12 @@ class ZorvakView {
 
   // A notification from the tray icon (icon id, mouse message), also the
   // pick hotkey's, which stands for a right click. Opening the pick menu
-  // drops any pick that has not run yet; while a macro runs, nothing
-  // happens.
+  // drops any pick that has not run yet. While a macro runs nothing
+  // happens: the notification waits for the run's end.
   TrayAction OnTrayNotify(unsigned iconId, unsigned mouseMessage);
+  // Once the run is over: the mouse message of the last notification that
+  // waited for it, to be delivered again; nothing when none came.
+  std::optional<unsigned> TakeWaitingTrayNotify();
 
   // A command sent to the view by the pick menu. Only an id that names an
   // item of the document as the menu shows it sets a pick; any other id
@@ -46,4 +51,5 @@ class ZorvakView {
 
  private:
   const MacroData& doc_;
+  std::optional<unsigned> waiting_tray_notify_;
 };

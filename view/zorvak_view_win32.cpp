@@ -61,6 +61,10 @@ LRESULT CZorvakView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_KILLFOCUS: {
       const LRESULT result = Default(message, wParam, lParam);
       core_.playback.OnKillFocus();
+      // A tray click or the hotkey that came during the run has its turn.
+      if (const auto mouse = core_.TakeWaitingTrayNotify()) {
+        PostMessageA(m_hWnd, WM_TRAY_NOTIFY, TRAY_ICON_ID, static_cast<LPARAM>(*mouse));
+      }
       return result;
     }
     case WM_PAINT: {

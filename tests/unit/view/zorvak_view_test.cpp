@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -79,19 +80,24 @@ TEST_F(ViewTest, MainWindowHidesAndComesBack) {
   EXPECT_EQ(view.OnHideMainWindow(), FrameShow::hide);
 }
 
-// Nothing starts inside a run: the tray (and the pick hotkey, which is a
-// right click to the view) does nothing until it is over.
-TEST_F(ViewTest, TheTrayDoesNothingWhileAMacroRuns) {
+// Nothing starts inside a run: a tray click (or the pick hotkey, a right
+// click to the view) during it waits for its end, the last one counting.
+TEST_F(ViewTest, ATrayClickDuringARunWaitsForItsEnd) {
   std::vector<TrayAction> during;
+  std::optional<unsigned> taken_during;
   log.on_line = [&](std::string_view line) {
     if (line != "sleep 500") return;
-    during = {view.OnTrayNotify(kTrayId, kRightUp), view.OnTrayNotify(kTrayId, kLeftDoubleClick)};
+    during = {view.OnTrayNotify(kTrayId, kLeftDoubleClick), view.OnTrayNotify(kTrayId, kRightUp),
+              view.OnTrayNotify(kTrayId, kLeftUp)};
+    taken_during = view.TakeWaitingTrayNotify();
   };
   ASSERT_EQ(view.OnCommandHook(PickCommandId(3, 0)), HookAction::itemPicked);
   view.playback.OnKillFocus();
-  EXPECT_EQ(during, (std::vector<TrayAction>{TrayAction::none, TrayAction::none}));
+  EXPECT_EQ(during, std::vector<TrayAction>(3, TrayAction::none));
+  EXPECT_EQ(taken_during, std::nullopt);
   EXPECT_TRUE(view.bHideOnPaint);
-  EXPECT_EQ(view.OnTrayNotify(kTrayId, kRightUp), TrayAction::showPickMenu);
+  EXPECT_EQ(view.TakeWaitingTrayNotify(), kRightUp);
+  EXPECT_EQ(view.TakeWaitingTrayNotify(), std::nullopt);
 }
 
 // The road of a pick: the menu shows the item, its id comes back to the
