@@ -4,6 +4,7 @@
 
 #include <atomic>
 #include <future>
+#include <system_error>
 
 #include "framework/handles_win32.h"
 
@@ -45,7 +46,12 @@ void StopKeyHook::Start(RunControl& control) {
   watched.store(&control);
   std::promise<DWORD> started;
   std::future<DWORD> id = started.get_future();
-  thread_ = std::thread(WatchKeys, std::move(started));
+  try {
+    thread_ = std::thread(WatchKeys, std::move(started));
+  } catch (const std::system_error&) {
+    watched.store(nullptr);  // no thread to be had: the run goes on without
+    return;
+  }
   thread_id_ = id.get();
 }
 
