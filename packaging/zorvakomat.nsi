@@ -79,7 +79,7 @@ Var StartAtSignIn  ; 1 when Zorvakomat is to start at every sign-in
   "Setup will install Zorvakomat ${VERSION}, the keyboard-macro tool that waits in the notification area of your taskbar.$\r$\n$\r$\nIf Zorvakomat is running, Setup asks it to close first: it will ask whether to save a changed macro document.$\r$\n$\r$\n$_CLICK"
 !insertmacro MUI_PAGE_WELCOME
 
-!define MUI_LICENSEPAGE_TEXT_TOP "Zorvakomat is free software under the MIT licence:"
+!define MUI_LICENSEPAGE_TEXT_TOP "Zorvakomat is free software under the MIT License:"
 !define MUI_LICENSEPAGE_TEXT_BOTTOM "You may use, copy and share Zorvakomat under these terms. $_CLICK"
 !define MUI_LICENSEPAGE_BUTTON "$(^NextBtn)"
 !insertmacro MUI_PAGE_LICENSE "${STAGE}\LICENSE.txt"
@@ -198,6 +198,7 @@ Section "Uninstall"
   MessageBox MB_YESNO|MB_ICONQUESTION|MB_DEFBUTTON2 \
     "Also remove your Zorvakomat settings (the list of recent files)?$\r$\n$\r$\nYour macro files (.zvk) are kept either way." \
     /SD IDNO IDNO keep_settings
+    DetailPrint "Removing your settings"
     DeleteRegKey HKCU "${ZVK_SETTINGS_KEY}"
     DeleteRegKey /ifempty HKCU "Software\Zorvak"
   keep_settings:
@@ -219,16 +220,20 @@ Section "Uninstall"
   Delete "$INSTDIR\LICENSE.txt"
   ; The starter macros only as they were shipped: changed, they are the user's.
   InitPluginsDir
+  SetDetailsPrint none
   File "/oname=$PLUGINSDIR\starter.zvk" "${STAGE}\examples\starter.zvk"
+  SetDetailsPrint both
   Push "$INSTDIR\examples\starter.zvk"
   Push "$PLUGINSDIR\starter.zvk"
   Call un.SameContent
   Pop $0
   ${If} $0 == 1
     Delete "$INSTDIR\examples\starter.zvk"
+  ${Else}
+    DetailPrint "Kept $INSTDIR\examples\starter.zvk: it was changed since Setup put it there."
   ${EndIf}
-  ; Last, so that its absence says the uninstall is done. Folders that
-  ; still hold the user's files stay.
+  ; Last but for the folders, so that its absence says the uninstall is
+  ; done. Folders that still hold the user's files stay.
   Delete "$INSTDIR\uninstall.exe"
   RMDir "$INSTDIR\examples"
   RMDir "$INSTDIR"

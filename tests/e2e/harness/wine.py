@@ -36,8 +36,10 @@ class WineSession:
         self.prefix = os.path.abspath(prefix)
         self.log_dir = log_dir
         self.size = size
+        # Without winemenubuilder a Start menu shortcut made in the prefix
+        # stays there instead of becoming a menu entry of the Linux desktop.
         self.env = dict(os.environ, DISPLAY=display, WINEPREFIX=self.prefix, WINEDEBUG="-all",
-                        WINEDLLOVERRIDES="mscoree,mshtml=")
+                        WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d")
         self.env.pop("WINESERVER", None)
         self.desktop_process = None
         self.started = []
