@@ -15,7 +15,7 @@ from urllib.parse import unquote, urlparse
 from harness.e2e_case import E2ETestCase
 from harness.polling import wait_until
 from harness.registry import Registry, reg_string
-from harness.zorvakomat import Zorvakomat, keys_to_entry
+from harness.zorvakomat import APP, Zorvakomat, keys_to_entry, titles
 
 VERSION = os.environ.get("ZVK_VERSION", "")
 PACKAGE = os.environ.get("ZVK_PORTABLE_ZIP", "")
@@ -136,10 +136,15 @@ class Install(E2ETestCase):
             file.write(changed_starter)
 
         # The uninstaller asks the running program to close, as the tray's
-        # Exit does; it then ends by itself.
+        # Exit does: a changed document gets its save question first.
+        program.ok_in_edit_submenus()
         self.session.wine.start(os.path.join(folder, "uninstall.exe"), ["/S"],
                                 log_name="uninstall.log")
-        self.assertEqual(program.wait_ended(timeout=120), 0)
+        program.window(APP, timeout=120)
+        self.x11.key("n")
+        self.assertEqual(program.wait_ended(), 0)
+        self.assertIn(program.messages(), [[f"Save changes to {title}?"]
+                                           for title in titles("starter.zvk")])
         wait_until(lambda: not os.path.exists(os.path.join(folder, "uninstall.exe")),
                    timeout=120, what="the uninstaller to remove itself")
         self.assertEqual(files_under(folder), ["examples/starter.zvk", "mine.zvk"])
