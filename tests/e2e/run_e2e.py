@@ -17,10 +17,11 @@ import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
+from harness import wine_loader  # noqa: E402
 from harness.session import E2ESession, current  # noqa: E402
 
-TOOLS = ("Xvfb", "xkbcomp", "xdotool", "xwininfo", "xev", "stdbuf", "import", "xclip", "wine",
-         "wineboot", "wineserver")
+TOOLS = ("Xvfb", "xkbcomp", "xdotool", "xwininfo", "xev", "stdbuf", "import", "xclip",
+         "wineserver", wine_loader.WINE64)
 
 
 class ScreenshotResult(unittest.TextTestResult):

@@ -29,7 +29,7 @@ class Documents(E2ETestCase):
 
     def registry_values(self, key):
         """The string values of a registry key by name ("" for the default)."""
-        output = self.session.wine.run("wine", "reg", "query", key).stdout.decode(errors="replace")
+        output = self.session.wine.run("reg", "query", key).stdout.decode(errors="replace")
         return {("" if name == "(Default)" else name): value for name, value in
                 re.findall(r"^\s+(\S+)\s+REG_SZ\s+(.*?)\s*$", output, re.M)}
 
@@ -153,7 +153,7 @@ class Documents(E2ETestCase):
 
     def test_a_start_on_a_missing_file_fails_and_leaves_no_icon(self):
         for key in (TYPE_KEY, EXTENSION_KEY):   # as earlier starts left them
-            self.session.wine.run("wine", "reg", "delete", key, "/f")
+            self.session.wine.run("reg", "delete", key, "/f")
         missing = os.path.join(self.scratch, "missing.zvk")
         program = self.zorvakomat()
         before = program.icons()
@@ -167,5 +167,5 @@ class Documents(E2ETestCase):
         self.assertEqual(self.registry_values(EXTENSION_KEY), {"": "Zorvakomat.Document"})
         command = self.registry_values(TYPE_KEY + r"\shell\open\command")[""]
         self.assertTrue(command.endswith(' "%1"'), command)
-        exe = self.session.wine.run("wine", "winepath", "-u", command[:-5].strip('"')).stdout
+        exe = self.session.wine.run("winepath", "-u", command[:-5].strip('"')).stdout
         self.assertTrue(os.path.samefile(exe.decode().strip(), program.exe), command)

@@ -1,6 +1,10 @@
 """Waiting by polling with a deadline: the only way the tests wait."""
 import time
 
+# Every deadline is multiplied by this: the programs under test run several
+# times slower under user-mode emulation (see session.E2ESession).
+time_scale = 1.0
+
 
 def wait_until(fetch, accept=bool, timeout=10.0, what="a condition"):
     """Calls fetch() until accept(value) holds and returns that value.
@@ -8,6 +12,7 @@ def wait_until(fetch, accept=bool, timeout=10.0, what="a condition"):
     At the deadline it fails naming what was awaited and the last value seen.
     The failure is an AssertionError, so that a test waiting in vain fails on
     the behaviour it waited for instead of erring in the harness."""
+    timeout *= time_scale
     deadline = time.monotonic() + timeout
     while True:
         value = fetch()

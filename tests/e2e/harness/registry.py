@@ -43,7 +43,7 @@ class Registry:
         self.folder = folder
 
     def _reg(self, *args):
-        result = self.wine.run("wine", "reg", *args)
+        result = self.wine.run("reg", *args)
         if result.returncode != 0:
             raise RuntimeError(f"reg {' '.join(args)} failed ({result.returncode}): "
                                f"{result.stderr.decode(errors='replace').strip()}")

@@ -5,6 +5,7 @@ import os
 import re
 import shutil
 
+from . import polling, wine_loader
 from .polling import wait_until
 from .tray import find_taskbar
 from .wine import WineSession
@@ -32,6 +33,11 @@ class E2ESession:
         self.xserver = PrivateXServer(f"{WIDTH}x{HEIGHT}x24", os.path.join(self.logs, "xvfb.log"))
         self.prefix = prefix
         self.wine = None
+        self.emulated = (wine_loader.architecture(self.app_exe) == wine_loader.X86
+                         and wine_loader.x86_support()[0] == "emulated")
+        # An emulated program starts in about a minute and answers a click
+        # in seconds instead of milliseconds.
+        polling.time_scale = 8.0 if self.emulated else 1.0
 
     def __enter__(self):
         global _current

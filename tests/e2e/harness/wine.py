@@ -1,29 +1,12 @@
 """Wine for one test run: a prefix in the build tree, a desktop with a
 taskbar on the private display, and the programs started in it."""
-import fcntl
 import os
-import shutil
-import struct
 import subprocess
 
+from . import wine_loader
 from .polling import wait_until
 
 DESKTOP = "shell"
-
-
-def loader_for(exe):
-    """The Wine loader that runs exe in the process it starts. Plain "wine"
-    hands a 64-bit program to a helper process when 32-bit Wine is
-    installed, and the tests find a program's windows by its process id."""
-    with open(exe, "rb") as file:
-        header = file.read(4096)
-    (pe_offset,) = struct.unpack_from("<I", header, 0x3C)
-    (machine,) = struct.unpack_from("<H", header, pe_offset + 4)
-    if machine == 0x8664:   # x86-64
-        for candidate in (shutil.which("wine64"), "/usr/lib/wine/wine64"):
-            if candidate and os.access(candidate, os.X_OK):
-                return candidate
-    return "wine"
 
 
 def windows_path(path):
@@ -49,32 +32,35 @@ class WineSession:
             return subprocess.Popen(args, stdin=subprocess.DEVNULL, stdout=log, stderr=log,
                                     **options)
 
-    def run(self, *args, timeout=120):
-        """Runs a Wine command (wineboot, reg ...) to its end; returns its output."""
-        return subprocess.run(args, env=self.env, stdin=subprocess.DEVNULL, capture_output=True,
-                              timeout=timeout)
+    def server(self, *args, timeout=120):
+        """Runs wineserver with args (-k ends it, -w waits for its end)."""
+        return subprocess.run(["wineserver", *args], env=self.env, stdin=subprocess.DEVNULL,
+                              capture_output=True, timeout=timeout)
+
+    def run(self, tool, *args, timeout=120):
+        """Runs one of Wine's tools (reg, ...) to its end; returns its output."""
+        return subprocess.run(wine_loader.tool_command(tool, args),
+                              env=wine_loader.tool_env(self.env), stdin=subprocess.DEVNULL,
+                              capture_output=True, timeout=timeout)
 
     def prepare_prefix(self):
-        """Creates the prefix once (a first wineboot takes 10 to 15 s) and
+        """Creates the prefix once (a first wineboot takes about 5 s) and
         makes every program open in the named desktop with the taskbar."""
-        os.makedirs(os.path.dirname(self.prefix), exist_ok=True)
-        with open(self.prefix + ".lock", "w") as lock:
-            fcntl.flock(lock, fcntl.LOCK_EX)
-            # A wineserver left over from an interrupted run would still be
-            # bound to its old display.
-            self.run("wineserver", "-k")
-            if not os.path.exists(os.path.join(self.prefix, "system.reg")):
-                self.run("wineboot", "-i", timeout=300).check_returncode()
-            key = "HKCU\\Software\\Wine\\Explorer"
-            self.run("wine", "reg", "add", key, "/v", "Desktop", "/d", DESKTOP, "/f")
-            self.run("wine", "reg", "add", key + "\\Desktops", "/v", DESKTOP, "/d", self.size, "/f")
-            self.run("wineserver", "-w")
+        # A wineserver left over from an interrupted run would still be
+        # bound to its old display.
+        self.server("-k")
+        wine_loader.prepare_prefix(self.env)
+        key = "HKCU\\Software\\Wine\\Explorer"
+        self.run("reg", "add", key, "/v", "Desktop", "/d", DESKTOP, "/f").check_returncode()
+        self.run("reg", "add", key + "\\Desktops", "/v", DESKTOP, "/d", self.size, "/f"
+                 ).check_returncode()
+        self.server("-w")
 
     def start_desktop(self, x11, timeout=60):
         """Starts explorer's desktop and returns its X window once it shows."""
         self.desktop_process = self._popen(
-            ["wine", "explorer", f"/desktop={DESKTOP},{self.size}"], "desktop.log",
-            env=self.env, start_new_session=True)
+            wine_loader.tool_command("explorer", [f"/desktop={DESKTOP},{self.size}"]),
+            "desktop.log", env=wine_loader.tool_env(self.env), start_new_session=True)
         return wait_until(lambda: x11.search(name=f"^{DESKTOP} - Wine desktop$"),
                           timeout=timeout, what="the Wine desktop window")[0]
 
@@ -82,7 +68,8 @@ class WineSession:
         """Starts a Windows program; the process is the program itself.
         debug replaces the Wine debug channels (WINEDEBUG) for this program."""
         env = dict(self.env, WINEDEBUG=debug) if debug else self.env
-        process = self._popen([loader_for(exe), exe, *args], log_name, env=env, cwd=cwd)
+        process = self._popen(wine_loader.program_command(exe, args), log_name,
+                              env=wine_loader.program_env(exe, env), cwd=cwd)
         self.started.append(process)
         return process
 
@@ -99,7 +86,7 @@ class WineSession:
     def shutdown(self):
         for process in list(self.started):
             self.end(process)
-        self.run("wineserver", "-k")
+        self.server("-k")
         if self.desktop_process:
             try:
                 self.desktop_process.wait(timeout=10)
@@ -108,4 +95,4 @@ class WineSession:
                 self.desktop_process.wait()
         # wineserver -k returns before the server is gone; wait for it so
         # that the next run starts with a server on its own display.
-        self.run("wineserver", "-w", timeout=30)
+        self.server("-w", timeout=30)
