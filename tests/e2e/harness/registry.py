@@ -16,9 +16,8 @@ def _unquote(text):
 def parse_reg_file(text):
     """{key: {value name: value}} of an exported .reg file, every name in
     lower case (the registry ignores case). Strings and dwords are read;
-    other kinds stay as written."""
+    other kinds stay as written (their first line)."""
     keys, values = {}, None
-    text = re.sub(r",\\\r?\n\s*", ",", text)   # hex data continued on the next line
     for line in text.splitlines():
         if line.startswith("[") and line.endswith("]"):
             values = keys.setdefault(line[1:-1].lower(), {})
