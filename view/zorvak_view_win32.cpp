@@ -23,7 +23,7 @@ CZorvakView::CZorvakView(CZorvakDoc& doc, DocumentCommandPort& documentCommands,
       documentCommands_(documentCommands),
       shell_(shell),
       frameLayout_(frame),
-      core_(platform_, doc) {}
+      core_(platform_.Ports(), doc) {}
 
 CZorvakView::~CZorvakView() {
   // Destroyed while this object is whole, so the destroy handler runs.
