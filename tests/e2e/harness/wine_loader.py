@@ -18,7 +18,7 @@ harness, scripts/run and scripts/test-all.
 
     wine_loader.py support [--why]   native, emulated or none: how 32-bit programs run
     wine_loader.py run EXE [ARG...]  runs EXE in the prefix $WINEPREFIX (default: the
-                                     folder "wineprefix" of EXE's build tree), made on first use
+                                     tests' prefix, build/wine/tests), made on first use
     wine_loader.py tool NAME [ARG...]  runs Wine's tool NAME (explorer, reg ...) in $WINEPREFIX
 """
 import errno
@@ -28,8 +28,21 @@ import struct
 import subprocess
 import sys
 
+# The prefixes of the tests, shared by the 32- and 64-bit builds: each is
+# made once (seconds natively, minutes where 32-bit programs are emulated,
+# 1.3 GB each). "tests" serves the unit and zvk tests, "e2e" the end-to-end
+# tests, which need a desktop of their own.
+PREFIXES = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)),
+                                         "..", "..", "..", "build", "wine"))
+
 WINE32 = "/usr/lib/wine/wine"
 WINE64 = "/usr/lib/wine/wine64"
+# The server itself, not Debian's wrapper script, which starts it with -p0:
+# such a server quits the moment its last program ends, so a program started
+# right after another (the zvk tests start dozens in a row) can find it
+# quitting and fail with "wine client error: recvmsg: Connection reset by
+# peer". Started directly it stays 3 s after the last program.
+WINESERVER = "/usr/lib/wine/wineserver64"
 BINFMT = "/proc/sys/fs/binfmt_misc"
 X86, X64 = "x86", "x64"
 
@@ -103,7 +116,7 @@ def program_env(exe, env):
     """The environment for running exe: the 64-bit loader names itself as
     the loader of every process it starts; the 32-bit one finds its 64-bit
     partner on its own."""
-    env = dict(env)
+    env = dict(env, WINESERVER=WINESERVER)
     if architecture(exe) == X64:
         env["WINELOADER"] = WINE64
     else:
@@ -122,7 +135,12 @@ def tool_command(tool, args=()):
 
 
 def tool_env(env):
-    return dict(env, WINELOADER=WINE64)
+    return dict(env, WINELOADER=WINE64, WINESERVER=WINESERVER)
+
+
+def server_command(args=()):
+    """wineserver with args: -k ends the prefix's server, -w waits for its end."""
+    return [WINESERVER, *args]
 
 
 def prepare_prefix(env, timeout=300):
@@ -136,17 +154,10 @@ def prepare_prefix(env, timeout=300):
             return
         made = subprocess.run(tool_command("wineboot", ["-i"]), env=tool_env(env),
                               stdin=subprocess.DEVNULL, capture_output=True, timeout=timeout)
-        subprocess.run(["wineserver", "-w"], env=env, stdin=subprocess.DEVNULL, timeout=timeout)
+        subprocess.run(server_command(["-w"]), env=env, stdin=subprocess.DEVNULL, timeout=timeout)
         if made.returncode != 0 or not os.path.exists(os.path.join(prefix, "system.reg")):
             raise RuntimeError(f"wineboot could not make the Wine prefix {prefix} "
                                f"(exit {made.returncode}): {made.stderr.decode(errors='replace')[-500:]}")
-
-
-def _build_tree_of(exe):
-    folder = os.path.dirname(os.path.abspath(exe))
-    while folder != "/" and not os.path.exists(os.path.join(folder, "CMakeCache.txt")):
-        folder = os.path.dirname(folder)
-    return folder if folder != "/" else os.path.dirname(os.path.abspath(exe))
 
 
 def _quiet_env(prefix):
@@ -170,7 +181,7 @@ def run_tool(tool, args):
 
 def run(exe, args):
     """Replaces this process with exe under Wine, quietly, in its prefix."""
-    env = _quiet_env(os.path.join(_build_tree_of(exe), "wineprefix"))
+    env = _quiet_env(os.path.join(PREFIXES, "tests"))
     command = program_command(exe, args)
     try:
         os.execve(command[0], command, program_env(exe, env))
