@@ -4,6 +4,10 @@
 // key is passed on unchanged; the hook only tells the run's control what
 // it saw, with the system's mark of keys that a program sent.
 //
+// Only while a run goes on: the program has no business with the user's
+// keys at any other time, and while the hook is in place every key on the
+// desktop waits for it.
+//
 // Its own thread, because the system waits for a low-level hook's answer
 // before any key goes on, playback's own keys included: a hook on the
 // thread that types would hold up every key while playback types a long
