@@ -10,13 +10,13 @@
 #include <string>
 #include <vector>
 
-#include "framework/command_line.h"
-#include "framework/document.h"
-#include "framework/document_commands.h"
-#include "framework/file_dialogs_win32.h"
-#include "framework/file_system_win32.h"
+#include "documents/command_line.h"
+#include "documents/document.h"
+#include "documents/document_commands.h"
+#include "documents/file_dialogs_win32.h"
+#include "storage/file_system_win32.h"
 #include "framework/message_box.h"
-#include "framework/recent_file_list.h"
+#include "documents/recent_file_list.h"
 #include "view/document_command_port.h"
 
 class DocumentCommandsWin32 : public DocumentCommandPort {

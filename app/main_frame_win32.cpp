@@ -7,7 +7,7 @@
 #include "app/frame_bars.h"
 #include "framework/command_prompt.h"
 #include "framework/frame_layout.h"
-#include "framework/recent_file_menu_win32.h"
+#include "documents/recent_file_menu_win32.h"
 #include "framework/app_name.h"
 #include "framework/resource_strings_win32.h"
 #include "resources/resource.h"
@@ -252,7 +252,7 @@ void CMainFrame::OnInitMenuPopup(HMENU menu) {
   check(ID_VIEW_TOOLBAR, toolBar_);
   check(ID_VIEW_STATUS_BAR, statusBar_);
   // The File menu: the recent files in place of their placeholder.
-  UpdateRecentFileMenu(menu, documentCommands_.RecentFileMenuTexts());
+  UpdateRecentFileMenu(menu, documentCommands_.RecentFileMenuTexts(), ID_FILE_MRU_FILE1);
 }
 
 void CMainFrame::OnMenuSelect(UINT item, UINT flags, HMENU menu) {

@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "app/about_dlg_win32.h"
-#include "framework/command_line.h"
+#include "documents/command_line.h"
 #include "framework/resource_strings_win32.h"
-#include "framework/shell_registration_win32.h"
+#include "documents/shell_registration_win32.h"
 #include "resources/resource.h"
 
 namespace {

@@ -12,9 +12,9 @@
 #include "app/main_frame_win32.h"
 #include "document/zorvak_doc.h"
 #include "framework/message_box_win32.h"
-#include "framework/registry_profile_win32.h"
+#include "settings/registry_profile_win32.h"
 #include "framework/shell_open_win32.h"
-#include "framework/std_profile.h"
+#include "documents/std_profile.h"
 #include "framework/win_app_win32.h"
 
 class CZorvakApp : public CWinApp, public CCmdTarget {

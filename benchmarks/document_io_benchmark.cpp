@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "document/zorvak_doc.h"
-#include "framework/archive.h"
-#include "framework/disk_file.h"
-#include "framework/mem_file.h"
+#include "storage/archive.h"
+#include "storage/disk_file.h"
+#include "storage/mem_file.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "document/zorvak_doc.h"
 
-#include "framework/archive.h"
-#include "framework/exceptions.h"
+#include "storage/archive.h"
+#include "storage/exceptions.h"
 
 const char* const kUpgradeAddress = "https://zorvakomat.example.com/download";
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "document/macro_data.h"
-#include "framework/document.h"
+#include "documents/document.h"
 #include "framework/message_box.h"
 
 // Offered in the message shown for a file written by a newer version.

@@ -2,6 +2,13 @@
 // files and the code. Plain macros, so that the resource compiler reads it.
 #pragma once
 
+// The base layer (storage/, documents/, settings/, framework/) is built
+// with ZVK_BASE_LAYER: it takes the ids it needs from the program and never
+// includes this file.
+#ifdef ZVK_BASE_LAYER
+#error "resources/resource.h is the program's: the base layer takes its ids as arguments"
+#endif
+
 // ---- Resources ----
 #define IDR_MAINFRAME 128  // menu, accelerators, icon, toolbar, document template string
 #define IDD_ABOUTBOX 100

@@ -4,11 +4,11 @@
 #include <cstdio>
 #include <random>
 
-#include "framework/archive.h"
-#include "framework/disk_file.h"
-#include "framework/error_messages.h"
-#include "framework/exceptions.h"
-#include "tools/zvk/rename_over.h"
+#include "storage/archive.h"
+#include "storage/disk_file.h"
+#include "storage/error_messages.h"
+#include "storage/exceptions.h"
+#include "storage/rename_over.h"
 #include "tools/zvk/tool_error.h"
 
 namespace {

@@ -4,10 +4,10 @@
 #include <vector>
 
 #include "document/zorvak_doc.h"
-#include "framework/archive.h"
-#include "framework/exceptions.h"
-#include "framework/mem_file.h"
-#include "test_bytes.h"
+#include "storage/archive.h"
+#include "storage/exceptions.h"
+#include "storage/mem_file.h"
+#include "support/test_bytes.h"
 
 namespace {
 

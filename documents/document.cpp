@@ -1,0 +1,7 @@
+#include "documents/document.h"
+
+bool CDocument::OnNewDocument() {
+  pathName_.clear();
+  modified_ = false;
+  return true;
+}

@@ -1,0 +1,109 @@
+// Opening documents: through the File menu, the recent-file list and the
+// command line (the common open), and the tray menu's own Open.
+
+#include <exception>
+#include <memory>
+
+#include "storage/archive.h"
+#include "documents/document_commands.h"
+#include "documents/document_failure_messages.h"
+#include "documents/document_type.h"
+
+bool DocumentCommands::OnFileOpen() {
+  FileDialogRequest request;
+  request.kind = FileDialogRequest::Kind::open;
+  request.title = "Open";
+  request.filters = DocumentFilters();
+  request.defaultExtension = kDefaultExtension;
+  request.flags = OFN::FileMustExist | OFN::HideReadOnly;
+  const auto chosen = dialogs_.Show(request);
+  if (!chosen) return false;
+  return OpenDocumentFile(*chosen);
+}
+
+bool DocumentCommands::OnOpenRecentFile(int index) {
+  if (index < 0 || index >= recentFiles_.GetSize()) return false;
+  // A copy: saving in answer to the question reorders the list.
+  const std::string path = recentFiles_[index];
+  if (OpenDocumentFile(path)) return true;
+  recentFiles_.Remove(path);
+  return false;
+}
+
+bool DocumentCommands::OpenDocumentFile(const std::string& path) {
+  return OpenFile(path, OpenKind::command);
+}
+
+bool DocumentCommands::OpenFile(const std::string& path, OpenKind kind) {
+  // At start-up the document was made for this open: nothing to save.
+  if (kind == OpenKind::command && !SaveModified()) return false;
+  const std::string fullPath = files_.FullPath(path);
+  const bool wasModified = document_.IsModified();
+  document_.SetModifiedFlag(false);
+  if (!LoadDocument(fullPath)) {
+    if (kind == OpenKind::startUp) return false;
+    if (!document_.IsModified()) {
+      // The file never opened: the document is as it was.
+      document_.SetModifiedFlag(wasModified);
+    } else {
+      // The load may have overwritten part of the content: start afresh.
+      NewDocument();
+    }
+    return false;
+  }
+  document_.SetModifiedFlag(false);
+  SetPathName(fullPath);
+  UpdateViews();
+  return true;
+}
+
+bool DocumentCommands::LoadDocument(const std::string& fullPath) {
+  std::unique_ptr<CFile> file;
+  try {
+    file = files_.OpenForReading(fullPath);
+  } catch (...) {
+    messages_.AfxMessageBox(OpenFailureMessage(std::current_exception(), fullPath),
+                            MB::IconExclamation);
+    return false;
+  }
+  document_.SetModifiedFlag(true);
+  try {
+    // An empty file loads nothing: the content stays as it was.
+    if (file->GetLength() != 0) {
+      CArchive ar(*file, CArchive::load);
+      document_.Serialize(ar);
+      ar.Close();
+    }
+    file->Close();
+  } catch (...) {
+    const std::exception_ptr failure = std::current_exception();
+    file.reset();
+    messages_.AfxMessageBox(OpenFailureMessage(failure, fullPath), MB::IconExclamation);
+    return false;
+  }
+  return true;
+}
+
+void DocumentCommands::OnTrayFileOpen() {
+  FileDialogRequest request;
+  request.kind = FileDialogRequest::Kind::open;
+  request.owner = FileDialogRequest::Owner::view;
+  request.filters = DocumentFilters();
+  request.defaultExtension = kDefaultExtension;
+  request.flags = OFN::HideReadOnly | OFN::OverwritePrompt;
+  const auto chosen = dialogs_.Show(request);
+  if (!chosen) return;
+  const std::string fullPath = files_.FullPath(*chosen);
+  try {
+    const std::unique_ptr<CFile> file = files_.OpenForReading(fullPath);
+    CArchive ar(*file, CArchive::load);
+    document_.Serialize(ar);
+    // Title and path name the file now shown, so that Save writes there.
+    document_.SetPathNameOnly(fullPath);
+    SetTitle(file->GetFileName());
+    ar.Close();
+    file->Close();
+  } catch (...) {
+    messages_.AfxMessageBox(TrayOpenFailureMessage(std::current_exception()), MB::IconStop);
+  }
+}

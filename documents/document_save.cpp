@@ -1,0 +1,58 @@
+// Saving documents: Save, Save As and the save-to-a-path they share.
+
+#include <exception>
+
+#include "storage/archive.h"
+#include "documents/document_commands.h"
+#include "documents/document_failure_messages.h"
+#include "documents/document_type.h"
+#include "storage/safe_save.h"
+
+std::string ProposedSaveName(const std::string& pathName, const std::string& title) {
+  if (!pathName.empty()) return pathName;
+  return title.substr(0, title.find_first_of(" #%;/\\")) + kDocumentExtension;
+}
+
+bool DocumentCommands::OnFileSave() { return DoSave(document_.GetPathName()); }
+
+bool DocumentCommands::OnFileSaveAs() { return DoSave({}); }
+
+bool DocumentCommands::DoSave(const std::string& path) {
+  std::string target = path;
+  const bool chosenInDialog = target.empty();
+  if (chosenInDialog) {
+    FileDialogRequest request;
+    request.kind = FileDialogRequest::Kind::saveAs;
+    request.title = "Save As";
+    request.filters = DocumentFilters();
+    request.defaultExtension = kDefaultExtension;
+    request.initialFileName = ProposedSaveName(document_.GetPathName(), document_.GetTitle());
+    request.flags = OFN::HideReadOnly | OFN::PathMustExist | OFN::OverwritePrompt;
+    const auto chosen = dialogs_.Show(request);
+    if (!chosen) return false;
+    target = *chosen;
+  }
+  const std::string fullPath = files_.FullPath(target);
+  if (!SaveDocument(fullPath, chosenInDialog)) return false;
+  SetPathName(fullPath);
+  return true;
+}
+
+bool DocumentCommands::SaveDocument(const std::string& fullPath, bool chosenInDialog) {
+  try {
+    SaveFileSafely(
+        files_, fullPath,
+        [this](CFile& file) {
+          CArchive ar(file, CArchive::store);
+          document_.Serialize(ar);
+          ar.Close();
+        },
+        chosenInDialog);
+  } catch (...) {
+    messages_.AfxMessageBox(SaveFailureMessage(std::current_exception(), fullPath),
+                            MB::IconExclamation);
+    return false;
+  }
+  document_.SetModifiedFlag(false);
+  return true;
+}
