@@ -22,7 +22,7 @@ std::vector<std::string> ProgramArguments() {
 
 }  // namespace
 
-CZorvakApp::CZorvakApp() : doc_(messages_), documentCommands_(doc_, messages_) {}
+CZorvakApp::CZorvakApp() : documentCommands_(doc_, messages_) {}
 
 bool CZorvakApp::InitInstance() {
   // The bars of the main frame are common controls.

@@ -15,15 +15,8 @@
 
 namespace {
 
-class QuietMessages : public MessageBoxPort {
- public:
-  int AfxMessageBox(const std::string&, unsigned) override { return MB::IdOk; }
-};
-
-QuietMessages messages;
-
 std::unique_ptr<CZorvakDoc> FullDocument() {
-  auto doc = std::make_unique<CZorvakDoc>(messages);
+  auto doc = std::make_unique<CZorvakDoc>();
   doc->OnNewDocument();
   doc->nNumSubMenus = kMaxSubMenus;
   for (int s = 0; s < kMaxSubMenus; ++s) {
@@ -68,7 +61,7 @@ void SetThroughput(benchmark::State& state) {
 }
 
 void BM_LoadFromMemory(benchmark::State& state) {
-  auto doc = std::make_unique<CZorvakDoc>(messages);
+  auto doc = std::make_unique<CZorvakDoc>();
   CMemFile file(FullDocumentBytes());
   for (auto _ : state) {
     file.Rewind();
@@ -109,7 +102,7 @@ BENCHMARK(BM_PlainReadOfFile)->Unit(benchmark::kMillisecond);
 
 void BM_LoadFromFile(benchmark::State& state) {
   const std::string& path = FullDocumentPath();
-  auto doc = std::make_unique<CZorvakDoc>(messages);
+  auto doc = std::make_unique<CZorvakDoc>();
   for (auto _ : state) {
     DiskFile file(path, DiskFile::Mode::read);
     CArchive ar(file, CArchive::load);

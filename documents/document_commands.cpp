@@ -1,5 +1,6 @@
 #include "documents/document_commands.h"
 
+#include "documents/document_failure_messages.h"
 #include "documents/document_type.h"
 #include "storage/error_messages.h"
 
@@ -61,6 +62,12 @@ void DocumentCommands::SetPathName(const std::string& path) {
 void DocumentCommands::SetTitle(const std::string& title) {
   document_.SetTitle(title);
   if (titleChanged_) titleChanged_();
+}
+
+void DocumentCommands::ReportFailure(const std::exception_ptr& failure, const std::string& message,
+                                     unsigned type) {
+  if (const auto notice = NewerVersionNotice(failure)) messages_.AfxMessageBox(*notice);
+  messages_.AfxMessageBox(message, type);
 }
 
 void DocumentCommands::UpdateViews() {

@@ -8,6 +8,7 @@
 // The commands return whether they went through: false when the user
 // cancelled or a failure was reported (the tray's Open has no result).
 
+#include <exception>
 #include <functional>
 #include <string>
 #include <utility>
@@ -75,6 +76,9 @@ class DocumentCommands {
   bool SaveDocument(const std::string& fullPath, bool chosenInDialog);
   void NewDocument();
   void SetTitle(const std::string& title);
+  // Shows a failure's message, after the notice of a newer version where
+  // that is what failed.
+  void ReportFailure(const std::exception_ptr& failure, const std::string& message, unsigned type);
   void UpdateViews();
 
   CDocument& document_;

@@ -42,6 +42,16 @@ std::string SaveFailureMessage(const std::exception_ptr& failure, const std::str
   return Message(failure, path, true);
 }
 
+std::optional<std::string> NewerVersionNotice(const std::exception_ptr& failure) {
+  try {
+    std::rethrow_exception(failure);
+  } catch (const CNewerVersionException& e) {
+    return e.Notice();
+  } catch (...) {
+    return std::nullopt;
+  }
+}
+
 std::string TrayOpenFailureMessage(const std::exception_ptr& failure) {
   try {
     std::rethrow_exception(failure);

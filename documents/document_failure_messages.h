@@ -4,6 +4,7 @@
 // catch) and the full path of the document's file.
 
 #include <exception>
+#include <optional>
 #include <string>
 
 inline constexpr const char* kUnexpectedFileFormat = "Unexpected file format.";
@@ -15,6 +16,10 @@ inline constexpr const char* kFailedToSaveDocument = "Failed to save document.";
 // format; anything else failed to open or to save.
 std::string OpenFailureMessage(const std::exception_ptr& failure, const std::string& path);
 std::string SaveFailureMessage(const std::exception_ptr& failure, const std::string& path);
+
+// The notice of a file written by a newer version, shown before the
+// failure's own message; nothing for any other failure.
+std::optional<std::string> NewerVersionNotice(const std::exception_ptr& failure);
 
 // The tray menu's Open: each failure speaks for itself, naming the file
 // only where the failure carries its name.

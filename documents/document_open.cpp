@@ -2,12 +2,12 @@
 // command line (the common open), and the tray menu's own Open.
 
 #include <exception>
-#include <memory>
 
-#include "storage/archive.h"
 #include "documents/document_commands.h"
+#include "documents/document_file.h"
 #include "documents/document_failure_messages.h"
 #include "documents/document_type.h"
+#include "storage/file_path.h"
 
 bool DocumentCommands::OnFileOpen() {
   FileDialogRequest request;
@@ -58,27 +58,12 @@ bool DocumentCommands::OpenFile(const std::string& path, OpenKind kind) {
 }
 
 bool DocumentCommands::LoadDocument(const std::string& fullPath) {
-  std::unique_ptr<CFile> file;
   try {
-    file = files_.OpenForReading(fullPath);
-  } catch (...) {
-    messages_.AfxMessageBox(OpenFailureMessage(std::current_exception(), fullPath),
-                            MB::IconExclamation);
-    return false;
-  }
-  document_.SetModifiedFlag(true);
-  try {
-    // An empty file loads nothing: the content stays as it was.
-    if (file->GetLength() != 0) {
-      CArchive ar(*file, CArchive::load);
-      document_.Serialize(ar);
-      ar.Close();
-    }
-    file->Close();
+    LoadDocumentFile(files_, fullPath, document_, EmptyFile::loadsNothing,
+                     [this] { document_.SetModifiedFlag(true); });
   } catch (...) {
     const std::exception_ptr failure = std::current_exception();
-    file.reset();
-    messages_.AfxMessageBox(OpenFailureMessage(failure, fullPath), MB::IconExclamation);
+    ReportFailure(failure, OpenFailureMessage(failure, fullPath), MB::IconExclamation);
     return false;
   }
   return true;
@@ -95,15 +80,13 @@ void DocumentCommands::OnTrayFileOpen() {
   if (!chosen) return;
   const std::string fullPath = files_.FullPath(*chosen);
   try {
-    const std::unique_ptr<CFile> file = files_.OpenForReading(fullPath);
-    CArchive ar(*file, CArchive::load);
-    document_.Serialize(ar);
-    // Title and path name the file now shown, so that Save writes there.
-    document_.SetPathNameOnly(fullPath);
-    SetTitle(file->GetFileName());
-    ar.Close();
-    file->Close();
+    LoadDocumentFile(files_, fullPath, document_, EmptyFile::endsTooEarly);
   } catch (...) {
-    messages_.AfxMessageBox(TrayOpenFailureMessage(std::current_exception()), MB::IconStop);
+    const std::exception_ptr failure = std::current_exception();
+    ReportFailure(failure, TrayOpenFailureMessage(failure), MB::IconStop);
+    return;
   }
+  // Title and path name the file now shown, so that Save writes there.
+  document_.SetPathNameOnly(fullPath);
+  SetTitle(FileNameOf(fullPath));
 }

@@ -2,11 +2,10 @@
 
 #include <exception>
 
-#include "storage/archive.h"
 #include "documents/document_commands.h"
+#include "documents/document_file.h"
 #include "documents/document_failure_messages.h"
 #include "documents/document_type.h"
-#include "storage/safe_save.h"
 
 std::string ProposedSaveName(const std::string& pathName, const std::string& title) {
   if (!pathName.empty()) return pathName;
@@ -40,17 +39,10 @@ bool DocumentCommands::DoSave(const std::string& path) {
 
 bool DocumentCommands::SaveDocument(const std::string& fullPath, bool chosenInDialog) {
   try {
-    SaveFileSafely(
-        files_, fullPath,
-        [this](CFile& file) {
-          CArchive ar(file, CArchive::store);
-          document_.Serialize(ar);
-          ar.Close();
-        },
-        chosenInDialog);
+    SaveDocumentFile(files_, fullPath, document_, chosenInDialog);
   } catch (...) {
-    messages_.AfxMessageBox(SaveFailureMessage(std::current_exception(), fullPath),
-                            MB::IconExclamation);
+    const std::exception_ptr failure = std::current_exception();
+    ReportFailure(failure, SaveFailureMessage(failure, fullPath), MB::IconExclamation);
     return false;
   }
   document_.SetModifiedFlag(false);

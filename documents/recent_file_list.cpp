@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "documents/path_abbreviation.h"
+#include "storage/file_path.h"
 
 namespace {
 
@@ -67,8 +68,7 @@ std::vector<std::string> CRecentFileList::MenuTexts(FileSystemPort& files) const
   for (int i = 0; i < GetSize(); ++i) {
     const std::string& path = entries_[i];
     // The folders as they are, the name as the system shows it.
-    const auto cut = path.find_last_of("\\/:");
-    const std::string folder = cut == std::string::npos ? std::string() : path.substr(0, cut + 1);
+    const std::string folder = path.substr(0, path.size() - FileNameOf(path).size());
     const std::string shown = AbbreviatePath(folder + files.FileTitle(path), kMaxDisplayLength);
     texts.push_back("&" + std::to_string(i + 1) + " " + DoubleAmpersands(shown));
   }

@@ -26,7 +26,6 @@ class CArchive {
 
   bool IsLoading() const { return mode_ == load; }
   bool IsStoring() const { return mode_ == store; }
-  CFile& GetFile() { return file_; }
 
   void WriteInt32(std::int32_t value);
   std::int32_t ReadInt32();

@@ -47,7 +47,9 @@ int FileCauseFromErrno(int error) {
 DiskFile::DiskFile(const std::string& path, Mode mode) : path_(path) {
   errno = 0;
   file_ = std::fopen(path.c_str(), mode == Mode::read ? "rb" : "w+b");
-  if (file_ == nullptr) Fail(errno);
+  // A file to be made in a folder that does not exist has a bad path, as
+  // Windows reports it, rather than being a file that was not found.
+  if (file_ == nullptr) Fail(mode == Mode::create && errno == ENOENT ? ENOTDIR : errno);
   // The archive buffers; a second buffer here would only copy every byte
   // once more.
   std::setvbuf(file_, nullptr, _IONBF, 0);

@@ -19,7 +19,6 @@ class DiskFile : public CFile {
   void Close() override;
   std::uint64_t GetLength() const override;
   std::uint64_t GetPosition() const override;
-  std::string GetFilePath() const override { return path_; }
 
  private:
   [[noreturn]] void Fail(int error) const;

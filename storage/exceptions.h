@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 class CException {
  public:
@@ -37,6 +38,19 @@ class CFileException : public CException {
   int m_cause;
   std::int32_t m_lOsError;
   std::string m_strFileName;  // empty: the failure names no file
+};
+
+// A file written by a newer version of the program. It fails as a file
+// failure of the generic kind, naming no file, and carries the notice the
+// user is shown before that failure is reported.
+class CNewerVersionException : public CFileException {
+ public:
+  explicit CNewerVersionException(std::string notice)
+      : CFileException(genericException, 9), notice_(std::move(notice)) {}
+  const std::string& Notice() const { return notice_; }
+
+ private:
+  std::string notice_;
 };
 
 class CArchiveException : public CException {

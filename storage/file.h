@@ -4,7 +4,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <string>
 
 class CFile {
  public:
@@ -22,8 +21,4 @@ class CFile {
   virtual void Close() {}
   virtual std::uint64_t GetLength() const = 0;
   virtual std::uint64_t GetPosition() const = 0;
-
-  // The full path the file was opened with, and its last part.
-  virtual std::string GetFilePath() const { return {}; }
-  std::string GetFileName() const;
 };

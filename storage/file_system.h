@@ -36,7 +36,3 @@ class FileSystemPort {
   // The full path of a possibly relative one; unchanged when it has none.
   virtual std::string FullPath(const std::string& path) = 0;
 };
-
-// The folder that holds a file: C:\dir for C:\dir\a.zvk, the root with its
-// separator for a file at the root (C:\), "." for a bare name.
-std::string FolderOf(const std::string& path);

@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "storage/file_path.h"
 #include "storage/handle_file_win32.h"
 
 std::unique_ptr<CFile> Win32FileSystem::OpenForReading(const std::string& path) {
@@ -50,8 +51,7 @@ std::string Win32FileSystem::FileTitle(const std::string& path) {
     result = GetFileTitleA(path.c_str(), title.data(), static_cast<WORD>(title.size()));
   }
   if (result == 0) return title.data();
-  const auto cut = path.find_last_of("\\/:");
-  return cut == std::string::npos ? path : path.substr(cut + 1);
+  return FileNameOf(path);
 }
 
 std::string Win32FileSystem::FullPath(const std::string& path) {

@@ -27,7 +27,6 @@ class HandleFile : public CFile {
   void Close() override;
   std::uint64_t GetLength() const override;
   std::uint64_t GetPosition() const override;
-  std::string GetFilePath() const override { return path_; }
 
  private:
   void RequireOpen() const;

@@ -1,5 +1,7 @@
 #include "storage/safe_save.h"
 
+#include "storage/file_path.h"
+
 namespace {
 
 void WriteAndClose(FileSystemPort& files, const std::string& path,

@@ -11,17 +11,6 @@
 
 namespace {
 
-class Messages : public MessageBoxPort {
- public:
-  int AfxMessageBox(const std::string& text, unsigned type) override {
-    shown.push_back(text);
-    types.push_back(type);
-    return MB::IdOk;
-  }
-  std::vector<std::string> shown;
-  std::vector<unsigned> types;
-};
-
 // The 70-byte file of the two-submenu example: "TopLevel" with Enter
 // (chained) and Tab, then an empty "Help".
 const Bytes kExample = Int32(1) + Int32(0) + Int32(0) + Int32(2) + Int32(2) + Counted("TopLevel") +
@@ -29,8 +18,7 @@ const Bytes kExample = Int32(1) + Int32(0) + Int32(0) + Int32(2) + Int32(2) + Co
                        Counted("[tab]") + Int32(0) + Int32(0) + Counted("Help");
 
 struct DocTest : ::testing::Test {
-  Messages messages;
-  std::unique_ptr<CZorvakDoc> doc = std::make_unique<CZorvakDoc>(messages);
+  std::unique_ptr<CZorvakDoc> doc = std::make_unique<CZorvakDoc>();
 
   void SetUp() override { doc->OnNewDocument(); }
 
@@ -113,24 +101,22 @@ TEST_F(DocTest, VersionAndReservedWordsOnReading) {
     EXPECT_EQ(doc->strSubMenuName[1], "Help") << version;
     EXPECT_EQ(doc->LoadedVersion(), version);
   }
-  EXPECT_TRUE(messages.shown.empty());
 }
 
-TEST_F(DocTest, NewerVersionShowsTheMessageAndLeavesTheDocumentUntouched) {
+TEST_F(DocTest, NewerVersionFailsWithItsNoticeAndLeavesTheDocumentUntouched) {
   FillExample();
   try {
     Load(Int32(2) + Int32(0) + Int32(0) + Int32(0));
     FAIL() << "no exception";
-  } catch (const CFileException& e) {
+  } catch (const CNewerVersionException& e) {
     EXPECT_EQ(e.m_cause, CFileException::genericException);
+    EXPECT_TRUE(e.m_strFileName.empty());
+    EXPECT_EQ(e.Notice().rfind(
+                  "Zorvakomat Error:  Unable to load this file with this version of Zorvakomat.  "
+                  "Please check for an upgrade at ",
+                  0),
+              0u);
   }
-  ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0].rfind(
-                "Zorvakomat Error:  Unable to load this file with this version of Zorvakomat.  "
-                "Please check for an upgrade at ",
-                0),
-            0u);
-  EXPECT_EQ(messages.types[0], MB::Ok);
   EXPECT_EQ(doc->nNumSubMenus, 2);
 }
 
@@ -141,7 +127,6 @@ TEST_F(DocTest, ShortHeadersFailBeforeTheVersionIsLookedAt) {
               CArchiveException::endOfFile)
         << n << " bytes";
   }
-  EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST_F(DocTest, TruncationInsideTheSecondItemKeepsWhatWasRead) {

@@ -81,7 +81,7 @@ class DocumentCommandsTest : public ::testing::Test {
   }
 
   ScriptedMessageBoxes messages;
-  CZorvakDoc doc{messages};
+  CZorvakDoc doc;
   CRecentFileList recent;
   FakeFileSystem fs;
   ScriptedFileDialogs dialogs;

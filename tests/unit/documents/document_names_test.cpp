@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "documents/document_commands.h"
-#include "storage/file_system.h"
+#include "storage/file_path.h"
 #include "documents/shell_registration.h"
 
 namespace {
@@ -18,12 +18,14 @@ TEST(ProposedSaveName, IsThePathOrTheTitleCutAtTheFirstDubiousCharacter) {
   EXPECT_EQ(ProposedSaveName("", "two.zvk"), "two.zvk.zvk") << "the title after a tray Open";
 }
 
-TEST(FolderOf, KeepsTheRootSeparatorSoTheRightFolderIsMeant) {
+TEST(FilePath, TheFolderKeepsTheRootSeparatorSoTheRightFolderIsMeant) {
   EXPECT_EQ(FolderOf("C:\\Work\\a.zvk"), "C:\\Work");
+  EXPECT_EQ(FolderOf("/opt/zvk/zorvakomat.exe"), "/opt/zvk");
   EXPECT_EQ(FolderOf("C:\\a.zvk"), "C:\\");
   EXPECT_EQ(FolderOf("\\\\server\\share\\a.zvk"), "\\\\server\\share");
   EXPECT_EQ(FolderOf("a.zvk"), ".");
   EXPECT_EQ(FolderOf("C:a.zvk"), "C:");
+  EXPECT_EQ(FileNameOf("C:a.zvk") + FileNameOf("C:\\Work\\b.zvk") + FileNameOf("c"), "a.zvkb.zvkc");
 }
 
 TEST(ShellRegistration, OpenCommandAndTheClaimOnTheExtension) {

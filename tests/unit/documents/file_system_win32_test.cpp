@@ -59,7 +59,7 @@ class Win32FilesTest : public ::testing::Test {
 
   std::string folder;
   ScriptedMessageBoxes messages;
-  CZorvakDoc doc{messages};
+  CZorvakDoc doc;
   CRecentFileList recent;
   Win32FileSystem files;
   ScriptedFileDialogs dialogs;

@@ -19,7 +19,7 @@ constexpr int kDialogFailed = -1;
 
 struct EditSubMenusCommand : ::testing::Test {
   RecordingMessages docMessages;
-  std::unique_ptr<CZorvakDoc> doc = std::make_unique<CZorvakDoc>(docMessages);
+  std::unique_ptr<CZorvakDoc> doc = std::make_unique<CZorvakDoc>();
 
   void SetUp() override {
     doc->OnNewDocument();

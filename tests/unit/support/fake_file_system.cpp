@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "storage/file_path.h"
+
 namespace {
 
 class FakeFile : public CFile {
@@ -36,7 +38,6 @@ class FakeFile : public CFile {
   }
   std::uint64_t GetLength() const override { return fs_.files.at(path_).size(); }
   std::uint64_t GetPosition() const override { return position_; }
-  std::string GetFilePath() const override { return path_; }
 
  private:
   FakeFileSystem& fs_;
@@ -81,8 +82,7 @@ void FakeFileSystem::Replace(const std::string& target, const std::string& repla
 }
 
 std::string FakeFileSystem::FileTitle(const std::string& path) {
-  const auto cut = path.find_last_of("\\/:");
-  std::string name = cut == std::string::npos ? path : path.substr(cut + 1);
+  std::string name = FileNameOf(path);
   const auto dot = name.find_last_of('.');
   return dot == std::string::npos || dot == 0 ? name : name.substr(0, dot);
 }

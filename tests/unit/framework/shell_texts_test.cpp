@@ -25,12 +25,6 @@ TEST(HelpPageLocationTest, ThePageNextToTheProgramComesFirst) {
   EXPECT_EQ(LocateHelpPage("index.html", "", "", exists), "index.html");
 }
 
-TEST(HelpPageLocationTest, TheProgramsFolderIsCutFromItsPathOnEitherSeparator) {
-  EXPECT_EQ(DirectoryOf("C:\\Zvk\\zorvakomat.exe"), "C:\\Zvk");
-  EXPECT_EQ(DirectoryOf("/opt/zvk/zorvakomat.exe"), "/opt/zvk");
-  EXPECT_EQ(DirectoryOf("zorvakomat.exe"), "");
-}
-
 TEST(CommandPromptTest, PromptAndTooltipAreSplitAtTheLineFeed) {
   EXPECT_EQ(CommandPrompt("Hides the window\nHide"), "Hides the window");
   EXPECT_EQ(CommandTooltip("Hides the window\nHide"), "Hide");
