@@ -1,8 +1,9 @@
 #pragma once
-// The document commands on Windows: the real files, the common file
-// dialogs and the recent-file list, handed to DocumentCommands, which makes
-// every decision. The view reaches it through DocumentCommandPort, the
-// application and the frame through the rest.
+// The document commands on Windows, the one owner of every document
+// command: the real files, the common file dialogs and the recent-file
+// list, handed to DocumentCommands, which makes every decision. Commands
+// reach it through the view (DocumentCommandPort), the application and the
+// frame through the rest.
 
 #include <windows.h>
 
@@ -39,15 +40,11 @@ class DocumentCommandsWin32 : public DocumentCommandPort {
     return commands_.ProcessShellCommand(commandLine);
   }
 
-  void OnFileNew() { commands_.OnFileNew(); }
-  void OnFileOpen() { commands_.OnFileOpen(); }
-  // index: 0 for the first entry of the list.
-  void OnOpenRecentFile(int index) { commands_.OnOpenRecentFile(index); }
-
   bool SaveModified() override { return commands_.SaveModified(); }
   void OnTrayOpen() override { commands_.OnTrayFileOpen(); }
-  void OnFileSave() override { commands_.OnFileSave(); }
-  void OnFileSaveAs() override { commands_.OnFileSaveAs(); }
+  // New, Open, Save, Save As and the recent files, from the main menu, the
+  // toolbar, the accelerators or the tray menu.
+  bool OnCmdMsg(int id) override;
 
  private:
   Win32FileSystem files_;

@@ -32,9 +32,9 @@ bool CZorvakApp::InitInstance() {
   // Settings live under HKEY_CURRENT_USER\Software\Zorvak\Zorvakomat.
   SetRegistryKey("Zorvak");
 
-  // The recent-file list (4 entries) and the other standard settings.
+  // The recent-file list (4 entries).
   profile_ = std::make_unique<RegistryProfile>(RegistryKeyPath());
-  settings_ = LoadStdProfileSettings(*profile_, documentCommands_.RecentFiles());
+  documentCommands_.RecentFiles().ReadList(*profile_);
 
   // The single document template: one CZorvakDoc, shown in a CMainFrame
   // holding a CZorvakView, all made from resources 128.
@@ -89,7 +89,7 @@ bool CZorvakApp::OnIdle(long count) {
 int CZorvakApp::ExitInstance() {
   // After the tray's Exit the frame still stands: it goes now, quietly.
   frame_.reset();
-  if (profile_) SaveStdProfileSettings(*profile_, documentCommands_.RecentFiles());
+  if (profile_) documentCommands_.RecentFiles().WriteList(*profile_);
   return CWinApp::ExitInstance();
 }
 
@@ -97,18 +97,6 @@ bool CZorvakApp::OnCmdMsg(int id) {
   switch (id) {
     case ID_APP_ABOUT:
       OnAppAbout();
-      return true;
-    case ID_FILE_NEW:
-      documentCommands_.OnFileNew();
-      return true;
-    case ID_FILE_OPEN:
-      documentCommands_.OnFileOpen();
-      return true;
-    case ID_FILE_MRU_FILE1:
-    case ID_FILE_MRU_FILE2:
-    case ID_FILE_MRU_FILE3:
-    case ID_FILE_MRU_FILE4:
-      documentCommands_.OnOpenRecentFile(id - ID_FILE_MRU_FILE1);
       return true;
     case ID_APP_EXIT:
       if (frame_ && frame_->m_hWnd != nullptr) SendMessageA(frame_->m_hWnd, WM_CLOSE, 0, 0);

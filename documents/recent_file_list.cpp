@@ -3,16 +3,10 @@
 #include <algorithm>
 
 #include "documents/path_abbreviation.h"
+#include "storage/ascii_case.h"
 #include "storage/file_path.h"
 
 namespace {
-
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool SamePath(const std::string& a, const std::string& b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return Lower(x) == Lower(y); });
-}
 
 std::string EntryName(int number) { return "File" + std::to_string(number); }
 
@@ -35,7 +29,7 @@ void CRecentFileList::Add(const std::string& path) {
 
 bool CRecentFileList::Remove(const std::string& path) {
   const auto found = std::find_if(entries_.begin(), entries_.end(),
-                                  [&](const std::string& entry) { return SamePath(entry, path); });
+                                  [&](const std::string& entry) { return EqualsIgnoringCase(entry, path); });
   if (found == entries_.end()) return false;
   entries_.erase(found);
   return true;
@@ -47,7 +41,7 @@ void CRecentFileList::ReadList(ProfilePort& profile) {
     const std::string path = profile.ReadString(kSection, EntryName(number));
     if (path.empty()) continue;
     if (std::none_of(entries_.begin(), entries_.end(),
-                     [&](const std::string& entry) { return SamePath(entry, path); })) {
+                     [&](const std::string& entry) { return EqualsIgnoringCase(entry, path); })) {
       entries_.push_back(path);
     }
   }

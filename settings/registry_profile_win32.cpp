@@ -7,32 +7,9 @@ std::string RegistryProfile::ReadString(const std::string& section, const std::s
   return ReadRegString(HKEY_CURRENT_USER, SectionPath(section), entry).value_or(defaultValue);
 }
 
-int RegistryProfile::ReadInt(const std::string& section, const std::string& entry,
-                                   int defaultValue) {
-  const UniqueRegKey key = OpenRegKey(HKEY_CURRENT_USER, SectionPath(section));
-  if (!key) return defaultValue;
-  DWORD type = 0;
-  DWORD value = 0;
-  DWORD size = sizeof value;
-  if (RegQueryValueExA(key.get(), entry.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&value),
-                       &size) != ERROR_SUCCESS ||
-      type != REG_DWORD || size != sizeof value) {
-    return defaultValue;
-  }
-  return static_cast<int>(value);
-}
-
 bool RegistryProfile::WriteString(const std::string& section, const std::string& entry,
                                          const std::string& value) {
   return WriteRegString(HKEY_CURRENT_USER, SectionPath(section), entry, value);
-}
-
-bool RegistryProfile::WriteInt(const std::string& section, const std::string& entry,
-                                      int value) {
-  const UniqueRegKey key = CreateRegKey(HKEY_CURRENT_USER, SectionPath(section));
-  const DWORD data = static_cast<DWORD>(value);
-  return key && RegSetValueExA(key.get(), entry.c_str(), 0, REG_DWORD,
-                               reinterpret_cast<const BYTE*>(&data), sizeof data) == ERROR_SUCCESS;
 }
 
 bool RegistryProfile::DeleteValue(const std::string& section, const std::string& entry) {

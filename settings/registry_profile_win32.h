@@ -13,10 +13,8 @@ class RegistryProfile : public ProfilePort {
 
   std::string ReadString(const std::string& section, const std::string& entry,
                                const std::string& defaultValue = {}) override;
-  int ReadInt(const std::string& section, const std::string& entry, int defaultValue) override;
   bool WriteString(const std::string& section, const std::string& entry,
                           const std::string& value) override;
-  bool WriteInt(const std::string& section, const std::string& entry, int value) override;
   bool DeleteValue(const std::string& section, const std::string& entry) override;
 
  private:

@@ -6,16 +6,9 @@
 
 #include "document/macro_data.h"
 #include "playback/playback.h"
+#include "view/tray_commands.h"
 
 enum class TrayAction { none, restoreMainWindow, showPickMenu };
-
-// What the command hook does before it passes a command on.
-enum class HookAction {
-  passOn,      // a fixed command handled further along (or an unknown id)
-  trayOpen,    // the tray's own Open first
-  trayExit,    // the save-changes question, then the icon goes and the loop ends
-  itemPicked,  // a pick is now pending
-};
 
 // How the main frame is to be shown.
 enum class FrameShow { hide, showNormal, showMaximized };
@@ -32,9 +25,10 @@ class ZorvakView {
   // the pick menu drops any pick that has not run yet.
   TrayAction OnTrayNotify(unsigned iconId, unsigned mouseMessage);
 
-  // A command sent to the view by the pick menu. Only an id that names an
-  // item of the document as the menu shows it sets a pick; any other id
-  // sets nothing.
+  // A command sent to the view by the pick menu: a fixed command's action
+  // from the tray's table; otherwise only an id that names an item of the
+  // document as the menu shows it sets a pick, and any other id is passed
+  // on, setting nothing.
   HookAction OnCommandHook(int id);
 
   // The tray double click: shown maximized, drawn from now on.

@@ -122,23 +122,23 @@ void CZorvakView::ShowPickMenu() {
 void CZorvakView::OnCommandHook(WPARAM wParam) {
   // Menu commands carry no notification code; anything else is passed on.
   const int id = LOWORD(wParam);
-  if (HIWORD(wParam) == 0) {
-    switch (core_.OnCommandHook(id)) {
-      case HookAction::trayOpen:
-        documentCommands_.OnTrayOpen();
-        break;
-      case HookAction::trayExit:
-        if (documentCommands_.SaveModified()) {
-          DeleteTrayIcon(m_hWnd);
-          PostMessageA(m_hWnd, WM_QUIT, 0, 0);
-        }
-        break;
-      case HookAction::passOn:
-      case HookAction::itemPicked:
-        break;
-    }
+  const HookAction action = HIWORD(wParam) == 0 ? core_.OnCommandHook(id) : HookAction::passOn;
+  switch (action) {
+    case HookAction::trayOpen:
+      documentCommands_.OnTrayOpen();
+      break;
+    case HookAction::trayExit:
+      if (documentCommands_.SaveModified()) {
+        DeleteTrayIcon(m_hWnd);
+        PostMessageA(m_hWnd, WM_QUIT, 0, 0);
+      }
+      break;
+    case HookAction::passOn:
+      OnCmdMsg(id);
+      break;
+    case HookAction::itemPicked:
+      break;
   }
-  OnCmdMsg(id);
 }
 
 bool CZorvakView::OnCmdMsg(int id) {
@@ -155,15 +155,8 @@ bool CZorvakView::OnCmdMsg(int id) {
     case ID_WIN_MONEY:
       OnWinMoney();
       return true;
-    // The document's commands.
-    case ID_FILE_SAVE:
-      documentCommands_.OnFileSave();
-      return true;
-    case ID_FILE_SAVE_AS:
-      documentCommands_.OnFileSaveAs();
-      return true;
     default:
-      return false;
+      return documentCommands_.OnCmdMsg(id);
   }
 }
 

@@ -5,31 +5,25 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <initializer_list>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "document/zorvak_doc.h"
-#include "support/document_test_ports.h"
+#include "documents/document_commands.h"
 #include "storage/archive.h"
 #include "storage/mem_file.h"
+#include "support/document_builder.h"
 #include "support/fake_file_system.h"
-#include "documents/document_commands.h"
-#include "documents/recent_file_list.h"
-#include "support/test_bytes.h"
+#include "support/scripted_ports.h"
 
-// One submenu of a file: its name and its items' names (each item's text
-// is "[tab]", not chained).
-using SubMenuSpec = std::pair<std::string, std::vector<std::string>>;
+using ::testing::ElementsAre;
 
-inline Bytes MacroFile(const std::vector<SubMenuSpec>& subMenus, std::int32_t version = 1) {
-  Bytes out = Int32(version) + Int32(0) + Int32(0) + Int32(static_cast<std::int32_t>(subMenus.size()));
-  for (const auto& [name, items] : subMenus) {
-    out = out + Int32(static_cast<std::int32_t>(items.size())) + Counted(name);
-    for (const auto& item : items) out = out + Counted(item) + Counted("[tab]") + Int32(0);
-  }
-  return out;
+// A file of one submenu named name holding the items named (texts "[tab]").
+inline Bytes MacroFile(const std::string& name, const std::vector<std::string>& items = {},
+                       std::int32_t version = 1) {
+  std::vector<TestItem> content;
+  for (const std::string& item : items) content.push_back({item, "[tab]"});
+  return DocumentBuilder().SubMenu(name, content).FileBytes(version);
 }
 
 class DocumentCommandsTest : public ::testing::Test {
@@ -38,17 +32,13 @@ class DocumentCommandsTest : public ::testing::Test {
     commands.SetTitleChangedHandler([this] { ++titleChanges; });
     commands.SetUpdateViewsHandler([this] { ++viewUpdates; });
     ASSERT_TRUE(commands.ProcessShellCommand({}));
-    viewUpdates = 0;
-    titleChanges = 0;
+    viewUpdates = titleChanges = 0;
   }
 
   // What the Edit SubMenus dialog would leave: one submenu, modified.
   void EditDocument(const std::string& subMenuName = "Edited") {
-    doc.nNumSubMenus = 1;
-    doc.strSubMenuName[0] = subMenuName;
-    doc.nNumSubMenuItems[0] = 1;
-    doc.strSubMenuItemName[0] = "Hello";
-    doc.strSubMenuItemText[0] = "hello there";
+    doc.nNumSubMenus = 0;
+    DocumentBuilder().SubMenu(subMenuName, {{"Hello", "hello there"}}).AddTo(doc);
     doc.SetModifiedFlag(true);
   }
 
@@ -61,14 +51,6 @@ class DocumentCommandsTest : public ::testing::Test {
     return file.Bytes();
   }
 
-  // Opens each named file of C:\Work in turn, made with the given content.
-  void OpenEach(std::initializer_list<const char*> names, const Bytes& content) {
-    for (const char* name : names) {
-      fs.files[std::string("C:\\Work\\") + name + ".zvk"] = content;
-      ASSERT_TRUE(commands.OpenDocumentFile(std::string(name) + ".zvk"));
-    }
-  }
-
   std::vector<std::string> RecentEntries() const {
     std::vector<std::string> out;
     for (int i = 0; i < recent.GetSize(); ++i) out.push_back(recent[i]);
@@ -76,8 +58,8 @@ class DocumentCommandsTest : public ::testing::Test {
   }
 
   bool IsEmptyUntitled() const {
-    return doc.nNumSubMenus == 0 && doc.strSubMenuName[0].empty() && doc.GetTitle() == "Untitled" &&
-           doc.GetPathName().empty() && !doc.IsModified();
+    return doc.nNumSubMenus == 0 && doc.strSubMenuName[0].empty() && doc.strSubMenuItemText[0].empty() &&
+           doc.GetTitle() == "Untitled" && doc.GetPathName().empty() && !doc.IsModified();
   }
 
   ScriptedMessageBoxes messages;

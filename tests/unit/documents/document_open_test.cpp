@@ -5,12 +5,11 @@
 
 namespace {
 
-using ::testing::ElementsAre;
-
 const std::string kTwo = "C:\\Work\\two.zvk";
-const Bytes kTwoBytes = MacroFile({{"TopLevel", {"Enter", "Tab"}}, {"Help", {}}});
+const Bytes kTwoBytes = DocumentBuilder().SubMenu("TopLevel", {{"Enter", "[enter]", 1}, {"Tab", "[tab]"}})
+                            .SubMenu("Help").FileBytes();
 
-TEST_F(DocumentCommandsTest, SaveChangesQuestionNamesTheFileTitleThenTheTitleThenUntitled) {
+TEST_F(DocumentCommandsTest, TheQuestionNamesTheFileTitleThenTheTitleThenUntitled) {
   EXPECT_TRUE(commands.SaveModified());  // not modified: no question
   EditDocument();
   messages.answers = {MB::IdNo, MB::IdCancel, MB::IdNo};
@@ -19,7 +18,6 @@ TEST_F(DocumentCommandsTest, SaveChangesQuestionNamesTheFileTitleThenTheTitleThe
   EXPECT_FALSE(commands.SaveModified());
   doc.SetPathNameOnly("C:\\Work\\my macros.zvk");
   EXPECT_TRUE(commands.SaveModified());
-
   EXPECT_THAT(messages.Texts(),
               ElementsAre("Save changes to Untitled?", "Save changes to Untitled?", "Save changes to my macros?"));
   EXPECT_EQ(messages.shown[0].type, MB::YesNoCancel | MB::IconExclamation);
@@ -31,36 +29,29 @@ TEST_F(DocumentCommandsTest, NewAsksFirstAndOnlyAGoAheadEmptiesTheDocument) {
   ASSERT_TRUE(commands.OpenDocumentFile(kTwo));
   EditDocument("Kept");
   viewUpdates = 0;
-  const auto expectKept = [&] {
-    EXPECT_EQ(doc.strSubMenuName[0], "Kept");
-    EXPECT_TRUE(doc.IsModified());
-    EXPECT_EQ(doc.GetTitle(), "two");
-    EXPECT_EQ(viewUpdates, 0);
-  };
-  messages.answers = {MB::IdCancel};
+  // Cancel, a save that fails (reported), and Yes on an untitled document
+  // whose Save As is cancelled all stop New.
+  messages.answers = {MB::IdCancel, MB::IdYes};
   EXPECT_FALSE(commands.OnFileNew());
-  expectKept();
-  // A save that fails is reported and stops New.
   fs.FailNext(FakeFileSystem::Step::write, CFileException::diskFull);
-  messages.answers = {MB::IdYes};
   EXPECT_FALSE(commands.OnFileNew());
   EXPECT_EQ(messages.shown.back().text, "Disk full while accessing C:\\Work\\two.zvk.");
-  expectKept();
+  EXPECT_EQ(doc.strSubMenuName[0], "Kept");
+  EXPECT_TRUE(doc.IsModified());
+  EXPECT_EQ(doc.GetTitle(), "two");
+  EXPECT_EQ(viewUpdates, 0);
 
   const Bytes edited = SavedForm();
   messages.answers = {MB::IdYes};
   EXPECT_TRUE(commands.OnFileNew());
   EXPECT_EQ(fs.files[kTwo], edited);
   EXPECT_TRUE(IsEmptyUntitled());
-  EXPECT_EQ(doc.strSubMenuItemText[0], "") << "every slot cleared";
   EXPECT_EQ(viewUpdates, 1);
 
-  // Yes on an untitled document asks for a name; cancelling that stops New.
   EditDocument("Kept");
-  messages.answers = {MB::IdYes};
+  messages.answers = {MB::IdYes, MB::IdNo};
   EXPECT_FALSE(commands.OnFileNew());
   EXPECT_TRUE(doc.IsModified());
-  messages.answers = {MB::IdNo};
   EXPECT_TRUE(commands.OnFileNew());
   EXPECT_TRUE(IsEmptyUntitled());
 }
@@ -69,13 +60,10 @@ TEST_F(DocumentCommandsTest, OpenThroughTheDialogLoadsAndNamesTheDocument) {
   fs.files[kTwo] = kTwoBytes;
   dialogs.answers = {std::nullopt, std::string("two.zvk")};
   EXPECT_FALSE(commands.OnFileOpen()) << "Cancel ends the command";
-  EXPECT_EQ(doc.nNumSubMenus, 0);
-
   EXPECT_TRUE(commands.OnFileOpen());
   const FileDialogRequest& request = dialogs.requests.back();
   EXPECT_EQ(request.flags, OFN::FileMustExist | OFN::HideReadOnly);
   EXPECT_EQ(request.filters.at(0), std::make_pair(std::string("Zorvakomat Files (*.zvk)"), std::string("*.zvk")));
-
   EXPECT_EQ(doc.strSubMenuItemName[1], "Tab");
   EXPECT_EQ(doc.GetPathName(), kTwo) << "the typed name made a full path";
   EXPECT_EQ(doc.GetTitle(), "two");
@@ -83,112 +71,89 @@ TEST_F(DocumentCommandsTest, OpenThroughTheDialogLoadsAndNamesTheDocument) {
   EXPECT_THAT(RecentEntries(), ElementsAre(kTwo));
   EXPECT_EQ(viewUpdates, 1);
   EXPECT_TRUE(messages.shown.empty());
+  EXPECT_EQ(fs.openFiles, 0);
 }
 
 // A file that opens but cannot be loaded leaves an empty "Untitled"
-// document, after the messages the user must see.
-TEST_F(DocumentCommandsTest, FailedLoadsReportAndLeaveAnEmptyUntitledDocument) {
-  struct Case {
-    const char* what;
-    Bytes bytes;
-    std::vector<std::string> texts;
-  };
+// document, after the messages the user must see; a file that does not
+// open leaves the document as it was; an empty file opens, keeping the
+// content under its own name.
+TEST_F(DocumentCommandsTest, WhatEachKindOfFileLeaves) {
   Bytes truncated = kTwoBytes;
   truncated.resize(40);
+  struct Case {
+    const char* what;
+    std::optional<Bytes> bytes;  // nothing: no such file
+    std::vector<std::string> texts;
+  };
   const std::vector<Case> cases = {
-      {"version 2", MacroFile({{"A", {}}}, 2),
-       {VersionTooNewMessage(), "An unknown error occurred while accessing C:\\Work\\bad.zvk."}},
+      {"version 2", MacroFile("A", {}, 2),
+       {VersionTooNewMessage(), "An unknown error occurred while accessing C:\\Work\\f.zvk."}},
       {"truncated", truncated, {"Unexpected file format."}},
       {"eleven bytes", Bytes(11, 0), {"Unexpected file format."}},
       {"51 submenus", Int32(1) + Int32(0) + Int32(0) + Int32(51), {"Unexpected file format."}},
+      {"missing", std::nullopt, {"C:\\Work\\f.zvk was not found."}},
+      {"empty", Bytes{}, {}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    fs.files["C:\\Work\\bad.zvk"] = c.bytes;
+    fs.files.erase("C:\\Work\\f.zvk");
+    if (c.bytes) fs.files["C:\\Work\\f.zvk"] = *c.bytes;
     doc.SetPathNameOnly(kTwo);
+    doc.SetTitle("two");
     EditDocument();
     messages.shown.clear();
     messages.answers = {MB::IdNo};
-    EXPECT_FALSE(commands.OpenDocumentFile("bad.zvk"));
+    EXPECT_EQ(commands.OpenDocumentFile("f.zvk"), c.texts.empty());
     std::vector<std::string> expected = {"Save changes to two?"};
     expected.insert(expected.end(), c.texts.begin(), c.texts.end());
     EXPECT_EQ(messages.Texts(), expected);
-    EXPECT_EQ(messages.shown.back().type, MB::IconExclamation);
-    EXPECT_TRUE(IsEmptyUntitled());
-    EXPECT_EQ(recent.GetSize(), 0);
+    EXPECT_EQ(messages.shown.back().type, c.texts.empty() ? MB::YesNoCancel | MB::IconExclamation : MB::IconExclamation);
     EXPECT_EQ(fs.openFiles, 0);
+    if (!c.bytes) {
+      EXPECT_EQ(doc.strSubMenuName[0], "Edited");
+      EXPECT_EQ(doc.GetPathName(), kTwo);
+      EXPECT_TRUE(doc.IsModified()) << "the remembered flag is restored";
+    } else if (c.texts.empty()) {
+      EXPECT_EQ(doc.strSubMenuName[0], "Edited");
+      EXPECT_EQ(doc.GetTitle(), "f");
+      EXPECT_EQ(doc.GetPathName(), "C:\\Work\\f.zvk");
+      EXPECT_FALSE(doc.IsModified());
+    } else {
+      EXPECT_TRUE(IsEmptyUntitled());
+    }
   }
+  EXPECT_THAT(RecentEntries(), ElementsAre("C:\\Work\\f.zvk")) << "only the file that opened";
 }
 
-TEST_F(DocumentCommandsTest, AnEmptyFileOpensKeepingTheEarlierContentUnderItsName) {
-  fs.files["C:\\Work\\empty.zvk"] = {};
-  EditDocument();
-  messages.answers = {MB::IdNo};
-  EXPECT_TRUE(commands.OpenDocumentFile("C:\\Work\\empty.zvk"));
-  EXPECT_EQ(messages.shown.size(), 1u) << "only the question";
-  EXPECT_EQ(doc.strSubMenuName[0], "Edited");
-  EXPECT_EQ(doc.GetTitle(), "empty");
-  EXPECT_EQ(doc.GetPathName(), "C:\\Work\\empty.zvk");
-  EXPECT_FALSE(doc.IsModified());
-}
-
-TEST_F(DocumentCommandsTest, AFileThatCannotBeOpenedLeavesTheDocumentAsItWas) {
-  fs.files[kTwo] = kTwoBytes;
-  ASSERT_TRUE(commands.OpenDocumentFile(kTwo));
-  EditDocument();
-  messages.answers = {MB::IdNo};
-  EXPECT_FALSE(commands.OpenDocumentFile("C:\\Work\\gone.zvk"));
-  fs.FailNext(FakeFileSystem::Step::openForReading, CFileException::sharingViolation);
-  messages.answers = {MB::IdNo};
-  EXPECT_FALSE(commands.OpenDocumentFile(kTwo));
-  EXPECT_THAT(messages.Texts(), ElementsAre("Save changes to two?", "C:\\Work\\gone.zvk was not found.",
-                                            "Save changes to two?",
-                                            "A sharing violation occurred while accessing C:\\Work\\two.zvk."));
-  EXPECT_EQ(messages.shown.back().type, MB::IconExclamation);
-  EXPECT_EQ(doc.strSubMenuName[0], "Edited");
-  EXPECT_EQ(doc.GetTitle(), "two");
-  EXPECT_EQ(doc.GetPathName(), kTwo);
-  EXPECT_TRUE(doc.IsModified()) << "the remembered flag is restored";
-}
-
-TEST_F(DocumentCommandsTest, FiveOpensListTheLastFourMostRecentFirst) {
-  OpenEach({"a", "b", "c", "d", "e"}, kTwoBytes);
-  EXPECT_THAT(RecentEntries(), ElementsAre("C:\\Work\\e.zvk", "C:\\Work\\d.zvk", "C:\\Work\\c.zvk",
-                                           "C:\\Work\\b.zvk"));
+TEST_F(DocumentCommandsTest, TheRecentFilesKeepTheLastFourAndLoseWhatDoesNotOpen) {
+  for (const char* name : {"a", "b", "c", "d", "e"}) {
+    fs.files[std::string("C:\\Work\\") + name + ".zvk"] = kTwoBytes;
+    ASSERT_TRUE(commands.OpenDocumentFile(std::string(name) + ".zvk"));
+  }
   // Opening an entry again moves it to the top without a second copy,
   // however its name is spelled.
   ASSERT_TRUE(commands.OnOpenRecentFile(2));
   recent.Add("c:\\work\\E.ZVK");
   EXPECT_THAT(RecentEntries(), ElementsAre("c:\\work\\E.ZVK", "C:\\Work\\c.zvk", "C:\\Work\\d.zvk",
                                            "C:\\Work\\b.zvk"));
-}
-
-TEST_F(DocumentCommandsTest, ARecentEntryThatDoesNotOpenIsRemoved) {
-  OpenEach({"a", "b", "c"}, kTwoBytes);
-  // Deleted since: "was not found", and the entry goes.
+  // A file deleted since: "was not found", and the entry goes.
   fs.files.erase("C:\\Work\\b.zvk");
-  EXPECT_FALSE(commands.OnOpenRecentFile(1));
+  EXPECT_FALSE(commands.OnOpenRecentFile(3));
   EXPECT_EQ(messages.shown.back().text, "C:\\Work\\b.zvk was not found.");
-  EXPECT_THAT(RecentEntries(), ElementsAre("C:\\Work\\c.zvk", "C:\\Work\\a.zvk"));
-
   // Cancelling the question removes the entry too.
   EditDocument();
   messages.answers = {MB::IdCancel};
-  EXPECT_FALSE(commands.OnOpenRecentFile(1));
-  EXPECT_THAT(RecentEntries(), ElementsAre("C:\\Work\\c.zvk"));
-}
-
-TEST_F(DocumentCommandsTest, SavingInAnswerToTheQuestionDoesNotCostAnotherEntry) {
-  OpenEach({"a", "b", "c"}, kTwoBytes);
-  // The list is c, b, a. With a open and modified, choose entry 2 (b),
-  // whose file has gone: saving a first makes the list a, c, b, and then
-  // b, not the entry now in its place, is the one removed.
-  fs.files.erase("C:\\Work\\b.zvk");
+  EXPECT_FALSE(commands.OnOpenRecentFile(2));
+  EXPECT_THAT(RecentEntries(), ElementsAre("c:\\work\\E.ZVK", "C:\\Work\\c.zvk"));
+  // Saving in answer to the question puts the document's file on top: the
+  // entry chosen (c, whose file has gone), not the one now in its place, is
+  // the one removed.
+  fs.files.erase("C:\\Work\\c.zvk");
   doc.SetPathNameOnly("C:\\Work\\a.zvk");
-  EditDocument();
   messages.answers = {MB::IdYes};
   EXPECT_FALSE(commands.OnOpenRecentFile(1));
-  EXPECT_THAT(RecentEntries(), ElementsAre("C:\\Work\\a.zvk", "C:\\Work\\c.zvk"));
+  EXPECT_THAT(RecentEntries(), ElementsAre("C:\\Work\\a.zvk", "c:\\work\\E.ZVK"));
 }
 
 TEST_F(DocumentCommandsTest, StartUpOpensTheNamedFileOrFails) {
@@ -199,12 +164,9 @@ TEST_F(DocumentCommandsTest, StartUpOpensTheNamedFileOrFails) {
   EXPECT_TRUE(messages.shown.empty()) << "no question at start-up";
 
   EXPECT_FALSE(commands.ProcessShellCommand(ParseCommandLine({"C:\\Work\\gone.zvk"})));
-  EXPECT_THAT(messages.Texts(), ElementsAre("C:\\Work\\gone.zvk was not found."));
-
-  fs.files["C:\\Work\\v2.zvk"] = MacroFile({}, 2);
-  messages.shown.clear();
+  fs.files["C:\\Work\\v2.zvk"] = MacroFile("A", {}, 2);
   EXPECT_FALSE(commands.ProcessShellCommand(ParseCommandLine({"-x", "v2.zvk", "two.zvk"})));
-  EXPECT_THAT(messages.Texts(), ElementsAre(VersionTooNewMessage(),
+  EXPECT_THAT(messages.Texts(), ElementsAre("C:\\Work\\gone.zvk was not found.", VersionTooNewMessage(),
                                             "An unknown error occurred while accessing C:\\Work\\v2.zvk."));
 
   EXPECT_TRUE(commands.ProcessShellCommand(ParseCommandLine({"/dde"})));

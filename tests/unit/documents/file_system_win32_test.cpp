@@ -10,7 +10,7 @@
 #include <iterator>
 
 #include "document/zorvak_doc.h"
-#include "support/document_test_ports.h"
+#include "support/scripted_ports.h"
 #include "documents/document_commands.h"
 #include "storage/exceptions.h"
 #include "storage/file_system_win32.h"

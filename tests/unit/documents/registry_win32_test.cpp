@@ -10,7 +10,6 @@
 #include "settings/registry_value_win32.h"
 #include "documents/shell_registration.h"
 #include "documents/shell_registration_win32.h"
-#include "documents/std_profile.h"
 #include "resources/resource.h"
 
 namespace {
@@ -23,18 +22,18 @@ class RegistryTest : public ::testing::Test {
   void TearDown() override { RegDeleteTreeA(HKEY_CURRENT_USER, kTestKey.c_str()); }
 };
 
-TEST_F(RegistryTest, RecentFilesAndSettingsSurviveARestart) {
+TEST_F(RegistryTest, RecentFilesSurviveARestart) {
   RegistryProfile profile(kTestKey);
   CRecentFileList list;
-  EXPECT_EQ(LoadStdProfileSettings(profile, list).nPreviewPages, 0);
+  list.ReadList(profile);
+  EXPECT_EQ(list.GetSize(), 0);
   for (const char* path : {"C:\\a.zvk", "C:\\b.zvk", "C:\\c.zvk", "C:\\d.zvk"}) list.Add(path);
-  SaveStdProfileSettings(profile, list);
+  list.WriteList(profile);
   list.Remove("C:\\a.zvk");
-  SaveStdProfileSettings(profile, list);
-  ASSERT_TRUE(profile.WriteInt("Settings", "PreviewPages", 2));
+  list.WriteList(profile);
 
   CRecentFileList again;
-  EXPECT_EQ(LoadStdProfileSettings(profile, again).nPreviewPages, 2);
+  again.ReadList(profile);
   ASSERT_EQ(again.GetSize(), 3);
   EXPECT_EQ(again[0], "C:\\d.zvk");
   EXPECT_EQ(ReadRegString(HKEY_CURRENT_USER, kTestKey + "\\Recent File List", "File4"), std::nullopt);

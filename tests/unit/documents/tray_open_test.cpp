@@ -5,19 +5,16 @@
 
 namespace {
 
-using ::testing::ElementsAre;
-
 const std::string kTwo = "C:\\Work\\two.zvk";
 const std::string kThree = "C:\\Work\\three.zvk";
-const Bytes kTwoBytes = MacroFile({{"TopLevel", {"Enter", "Tab"}}, {"Help", {}}});
 
 class TrayOpenTest : public DocumentCommandsTest {
  protected:
   // A saved document of three submenus, then edited.
   void SetUp() override {
     DocumentCommandsTest::SetUp();
-    fs.files[kThree] = MacroFile({{"S0", {"a0", "b0"}}, {"S1", {"a1"}}, {"S2", {"a2"}}});
-    fs.files[kTwo] = kTwoBytes;
+    fs.files[kThree] = DocumentBuilder().SubMenu("S0", {{"a0", "t"}, {"b0", "t"}}).SubMenu("S1").SubMenu("S2").FileBytes();
+    fs.files[kTwo] = DocumentBuilder().SubMenu("TopLevel", {{"Enter", "[tab]"}, {"Tab", "[tab]"}}).SubMenu("Help").FileBytes();
     ASSERT_TRUE(commands.OpenDocumentFile("three.zvk"));
     doc.SetModifiedFlag(true);
     titleChanges = viewUpdates = 0;
@@ -39,7 +36,7 @@ TEST_F(TrayOpenTest, LoadsOverAModifiedDocumentAndALaterSaveWritesTheFileTheCapt
   EXPECT_EQ(doc.GetTitle(), "two.zvk") << "the file's name with its extension";
   EXPECT_EQ(titleChanges, 1);
   EXPECT_TRUE(doc.IsModified()) << "the flag is left as it was";
-  EXPECT_EQ(RecentEntries(), std::vector<std::string>{kThree}) << "the recent files are left alone";
+  EXPECT_THAT(RecentEntries(), ElementsAre(kThree)) << "the recent files are left alone";
   EXPECT_EQ(viewUpdates, 0);
   EXPECT_EQ(fs.openFiles, 0);
 
@@ -51,22 +48,24 @@ TEST_F(TrayOpenTest, LoadsOverAModifiedDocumentAndALaterSaveWritesTheFileTheCapt
 }
 
 TEST_F(TrayOpenTest, FailuresAreShownWithTheStopIconAndChangeNoNames) {
-  Bytes truncated = kTwoBytes;
+  Bytes truncated = fs.files[kTwo];
   truncated.resize(45);  // ends where the second item would begin
   fs.files["C:\\Work\\short.zvk"] = truncated;
-  fs.files["C:\\Work\\v2.zvk"] = MacroFile({{"New", {}}}, 2);
+  fs.files["C:\\Work\\v2.zvk"] = MacroFile("New", {}, 2);
+  fs.files["C:\\Work\\empty.zvk"] = {};
 
   TrayOpen("missing.zvk");
   TrayOpen("v2.zvk");
   EXPECT_EQ(doc.strSubMenuName[0], "S0") << "a rejected version changes nothing";
+  TrayOpen("empty.zvk");
   TrayOpen("short.zvk");
 
-  EXPECT_THAT(messages.Texts(),
-              ElementsAre("C:\\Work\\missing.zvk was not found.", VersionTooNewMessage(),
-                          "An unknown error occurred while accessing an unnamed file.",
-                          "An attempt was made to access an unnamed file past its end."));
-  for (const std::size_t i : {0u, 2u, 3u}) EXPECT_EQ(messages.shown[i].type, MB::IconStop);
-
+  const std::string pastTheEnd = "An attempt was made to access an unnamed file past its end.";
+  EXPECT_THAT(messages.shown, ElementsAre(ShownMessage{"C:\\Work\\missing.zvk was not found.", MB::IconStop},
+                                          ShownMessage{VersionTooNewMessage(), MB::Ok},
+                                          ShownMessage{"An unknown error occurred while accessing an unnamed file.",
+                                                       MB::IconStop},
+                                          ShownMessage{pastTheEnd, MB::IconStop}, ShownMessage{pastTheEnd, MB::IconStop}));
   // What was read before the end is in the document; the rest is old.
   EXPECT_EQ(doc.strSubMenuName[0], "TopLevel");
   EXPECT_EQ(doc.strSubMenuItemName[1], "b0");

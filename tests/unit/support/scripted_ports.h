@@ -1,7 +1,7 @@
 #pragma once
-// Scripted stand-ins for the user's side of the document commands: the
-// message boxes (answered from a queue), the file dialogs (answered from a
-// queue, every request kept) and the settings store.
+// Scripted stand-ins for the user's side of the program: message boxes and
+// file dialogs answered from a queue (every request kept), the shell that
+// opens pages, and the settings store.
 
 #include <deque>
 #include <map>
@@ -12,11 +12,13 @@
 
 #include "documents/file_dialog.h"
 #include "framework/message_box.h"
+#include "framework/shell_open.h"
 #include "settings/profile.h"
 
 struct ShownMessage {
   std::string text;
   unsigned type;
+  bool operator==(const ShownMessage&) const = default;
 };
 
 class ScriptedMessageBoxes : public MessageBoxPort {
@@ -33,6 +35,8 @@ class ScriptedMessageBoxes : public MessageBoxPort {
     for (const auto& m : shown) texts.push_back(m.text);
     return texts;
   }
+  // The boxes shown since the last call.
+  std::vector<ShownMessage> Take() { return std::exchange(shown, {}); }
 
   std::deque<int> answers;
   std::vector<ShownMessage> shown;
@@ -52,24 +56,23 @@ class ScriptedFileDialogs : public FileDialogPort {
   std::vector<FileDialogRequest> requests;
 };
 
+class RecordingShell : public ShellOpenPort {
+ public:
+  void OpenHelpPage(const std::string& fileName) override { opened.push_back(fileName); }
+  void OpenAddress(const std::string& address) override { opened.push_back(address); }
+  std::vector<std::string> opened;
+};
+
 class MemoryProfile : public ProfilePort {
  public:
   std::string ReadString(const std::string& section, const std::string& entry,
-                               const std::string& defaultValue) override {
+                         const std::string& defaultValue) override {
     const auto found = values.find({section, entry});
     return found == values.end() ? defaultValue : found->second;
   }
-  int ReadInt(const std::string& section, const std::string& entry, int defaultValue) override {
-    const auto found = values.find({section, entry});
-    return found == values.end() ? defaultValue : std::stoi(found->second);
-  }
-  bool WriteString(const std::string& section, const std::string& entry,
-                          const std::string& value) override {
+  bool WriteString(const std::string& section, const std::string& entry, const std::string& value) override {
     values[{section, entry}] = value;
     return true;
-  }
-  bool WriteInt(const std::string& section, const std::string& entry, int value) override {
-    return WriteString(section, entry, std::to_string(value));
   }
   bool DeleteValue(const std::string& section, const std::string& entry) override {
     values.erase({section, entry});
