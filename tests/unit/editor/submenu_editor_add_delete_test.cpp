@@ -58,7 +58,7 @@ TEST_F(Adding, NewSubAndNewItemReuseTheSlotsContent) {
 }
 
 TEST_F(Adding, The49thSubMenuAndThe48thItemAreTheLast) {
-  AddNumberedSubMenus(47);
+  DocumentBuilder().NumberedSubMenus(47).AddTo(*data);
   AddSubMenu("Full", NumberedItems(47));
   data->bChainToNext[ItemSlot(47, 48)] = 1;  // a leftover past the count
   Open();
@@ -75,7 +75,7 @@ TEST_F(Adding, The49thSubMenuAndThe48thItemAreTheLast) {
   MacroData expected = *data;
   expected.bChainToNext[ItemSlot(47, 48)] = 0;
   editor.OnNewItem();
-  EXPECT_THAT(TakeMessages(), ElementsAre(Shown::value_type{kTooManyItems, kInfo}));
+  EXPECT_THAT(TakeMessages(), ElementsAre(ShownMessage{kTooManyItems, kInfo}));
   EXPECT_FALSE(controls.checked);
   EXPECT_TRUE(SameContent(*data, expected));
   EXPECT_EQ(Selection(EditorList::Items), 5);
@@ -153,7 +153,7 @@ TEST_F(Deleting, AnItemMovesTheLaterOnesUpWithTheirFlags) {
 }
 
 TEST_F(Deleting, TheLastSlotsKeepTheirContentInAFullSizedFile) {
-  AddNumberedSubMenus(49);
+  DocumentBuilder().NumberedSubMenus(49).AddTo(*data);
   AddSubMenu("S49", NumberedItems(50));
   Open();
   EXPECT_EQ(Entries(EditorList::SubMenus).size(), 50u) << "a file may hold 50 submenus";
@@ -194,7 +194,7 @@ TEST_P(Refusals, ShowTheirMessageAndChangeNothing) {
   const MacroData before = *data;
   const auto lists = controls.lists;
   GetParam().act(*this);
-  EXPECT_THAT(TakeMessages(), ElementsAre(Shown::value_type{GetParam().message, GetParam().type}));
+  EXPECT_THAT(TakeMessages(), ElementsAre(ShownMessage{GetParam().message, GetParam().type}));
   EXPECT_TRUE(SameContent(*data, before));
   EXPECT_EQ(controls.lists, lists);
 }
@@ -207,12 +207,12 @@ void OpenWithoutItems(EditorTest& t) {
   t.user.ClickSubMenu(1);
 }
 void OpenWith49SubMenus(EditorTest& t) {
-  t.AddNumberedSubMenus(49);
+  DocumentBuilder().NumberedSubMenus(49).AddTo(*t.data);
   t.Open();
   t.user.ClickSubMenu(3);
 }
 void OpenAFullSizedFile(EditorTest& t) {
-  for (int s = 0; s < kMaxSubMenus; ++s) t.AddSubMenu("S", t.NumberedItems(kMaxItems));
+  for (int s = 0; s < kMaxSubMenus; ++s) t.AddSubMenu("S", NumberedItems(kMaxItems));
   t.data->bChainToNext[ItemSlot(1, 0)] = 1;  // next to the full submenu 0
   t.Open();
 }
