@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "documents/recent_file_list.h"
 #include "documents/recent_file_menu_win32.h"
 #include "settings/registry_profile_win32.h"
 #include "settings/registry_value_win32.h"
