@@ -1,5 +1,5 @@
 #pragma once
-// The main frame: menu 128, the toolbar, the status bar with its message
+// The main frame: its menu, the toolbar, the status bar with its message
 // pane and key indicators, and the view filling the rest. Its commands go
 // to the view (and through it the document), then to the frame itself,
 // then to the application.

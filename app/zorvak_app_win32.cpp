@@ -37,7 +37,7 @@ bool CZorvakApp::InitInstance() {
   documentCommands_.RecentFiles().ReadList(*profile_);
 
   // The single document template: one CZorvakDoc, shown in a CMainFrame
-  // holding a CZorvakView, all made from resources 128.
+  // holding a CZorvakView, all made from the IDR_MAINFRAME resources.
 
   // The ".zvk" file type, registered with the shell at every start. A
   // registration that fails costs only the double click on a file.

@@ -5,7 +5,7 @@ import os
 
 from harness.e2e_case import E2ETestCase
 from harness.polling import wait_until
-from harness.zorvakomat import keys_to_cascade_item, titles
+from harness.zorvakomat import keys_to_cascade_item
 from harness.zvk_file import Item, SubMenu, document_bytes
 
 CAPTION = "Edit SubMenus"
@@ -143,23 +143,3 @@ class EditSubMenus(E2ETestCase):
         self.assertEqual(program.wait_ended(), 0)
         self.assertEqual(program.messages(), [])
         self.assertEqual(self.read(path), saved)
-
-    def test_ok_without_changes_marks_the_document_modified(self):
-        original = document_bytes([SubMenu("Keys", [Item("Enter", "[enter]", chain=True)])])
-        path = self.document(original)
-        program = self.start_zorvakomat(path)
-        program.ok_in_edit_submenus()
-
-        # The tray's Exit asks first: Cancel keeps the program and its icon,
-        # No ends it without saving.
-        program.tray("x")
-        program.answer("Escape")
-        self.assertTrue(program.running())
-        self.assertTrue(program.icon_present())
-        program.tray("x")
-        program.answer("n")
-        self.assertEqual(program.wait_ended(), 0)
-        wait_until(lambda: not program.icon_present(), what="the tray icon to go")
-        self.assertIn(program.messages(),
-                      [[f"Save changes to {title}?"] * 2 for title in titles(path)])
-        self.assertEqual(self.read(path), original)
