@@ -5,7 +5,7 @@
 #include "resources/resource.h"
 
 DocumentCommandsWin32::DocumentCommandsWin32(CDocument& doc, MessageBoxPort& messages)
-    : commands_(doc, recentFiles_, files_, dialogs_, messages) {}
+    : commands_(doc, recent_files_, files_, dialogs_, messages) {}
 
 void DocumentCommandsWin32::SetFrame(HWND frame, HWND view, std::function<void()> documentChanged) {
   dialogs_.SetOwners(frame, view);

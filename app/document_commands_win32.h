@@ -30,9 +30,9 @@ class DocumentCommandsWin32 : public DocumentCommandPort {
   // view), and what to do when the document's title or content changed.
   void SetFrame(HWND frame, HWND view, std::function<void()> documentChanged);
 
-  CRecentFileList& RecentFiles() { return recentFiles_; }
+  CRecentFileList& RecentFiles() { return recent_files_; }
   // The File menu's recent-file entries, numbered and abbreviated.
-  std::vector<std::string> RecentFileMenuTexts() { return recentFiles_.MenuTexts(files_); }
+  std::vector<std::string> RecentFileMenuTexts() { return recent_files_.MenuTexts(files_); }
 
   // Start-up: false when the document named on the command line could not
   // be opened (the failure has been shown).
@@ -49,6 +49,6 @@ class DocumentCommandsWin32 : public DocumentCommandPort {
  private:
   Win32FileSystem files_;
   Win32FileDialogs dialogs_;
-  CRecentFileList recentFiles_;
+  CRecentFileList recent_files_;
   DocumentCommands commands_;
 };

@@ -47,13 +47,13 @@ class CMainFrame : public CWnd, public CFrameLayout {
   void SetMessageText(const std::string& text);
 
   CZorvakDoc& doc_;
-  DocumentCommandsWin32& documentCommands_;
+  DocumentCommandsWin32& document_commands_;
   ShellOpenPort& shell_;
   CCmdTarget& app_;
   std::unique_ptr<CZorvakView> view_;
-  HWND statusBar_ = nullptr;  // child windows: they go with the frame
-  HWND toolBar_ = nullptr;
-  std::string messageText_;
-  std::string indicatorText_[3];
-  std::string tooltipText_;
+  HWND status_bar_ = nullptr;  // child windows: they go with the frame
+  HWND tool_bar_ = nullptr;
+  std::string message_text_;
+  std::string indicator_text_[3];
+  std::string tooltip_text_;
 };

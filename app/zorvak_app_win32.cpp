@@ -22,7 +22,7 @@ std::vector<std::string> ProgramArguments() {
 
 }  // namespace
 
-CZorvakApp::CZorvakApp() : documentCommands_(doc_, messages_) {}
+CZorvakApp::CZorvakApp() : document_commands_(doc_, messages_) {}
 
 bool CZorvakApp::InitInstance() {
   // The bars of the main frame are common controls.
@@ -34,7 +34,7 @@ bool CZorvakApp::InitInstance() {
 
   // The recent-file list (4 entries).
   profile_ = std::make_unique<RegistryProfile>(RegistryKeyPath());
-  documentCommands_.RecentFiles().ReadList(*profile_);
+  document_commands_.RecentFiles().ReadList(*profile_);
 
   // The single document template: one CZorvakDoc, shown in a CMainFrame
   // holding a CZorvakView, all made from the IDR_MAINFRAME resources.
@@ -49,7 +49,7 @@ bool CZorvakApp::InitInstance() {
     messages_.AfxMessageBox(LoadResourceString(IDP_FAILED_TO_CREATE_DOC));
     return false;
   }
-  if (!documentCommands_.ProcessShellCommand(ParseCommandLine(ProgramArguments()))) {
+  if (!document_commands_.ProcessShellCommand(ParseCommandLine(ProgramArguments()))) {
     frame_.reset();
     return false;
   }
@@ -62,7 +62,7 @@ bool CZorvakApp::InitInstance() {
 }
 
 bool CZorvakApp::CreateMainFrame() {
-  frame_ = std::make_unique<CMainFrame>(doc_, documentCommands_, shell_, *this);
+  frame_ = std::make_unique<CMainFrame>(doc_, document_commands_, shell_, *this);
   if (!frame_->Create()) {
     frame_.reset();
     return false;
@@ -70,7 +70,7 @@ bool CZorvakApp::CreateMainFrame() {
   messages_.SetOwner(reinterpret_cast<std::uintptr_t>(frame_->m_hWnd));
   SetMainWindow(frame_->m_hWnd, LoadAcceleratorsA(AfxGetResourceHandle(),
                                                   MAKEINTRESOURCEA(IDR_MAINFRAME)));
-  documentCommands_.SetFrame(frame_->m_hWnd, frame_->View().m_hWnd,
+  document_commands_.SetFrame(frame_->m_hWnd, frame_->View().m_hWnd,
                              [this] { OnDocumentChanged(); });
   return true;
 }
@@ -89,7 +89,7 @@ bool CZorvakApp::OnIdle(long count) {
 int CZorvakApp::ExitInstance() {
   // After the tray's Exit the frame still stands: it goes now, quietly.
   frame_.reset();
-  if (profile_) documentCommands_.RecentFiles().WriteList(*profile_);
+  if (profile_) document_commands_.RecentFiles().WriteList(*profile_);
   return CWinApp::ExitInstance();
 }
 

@@ -32,7 +32,7 @@ class CZorvakApp : public CWinApp, public CCmdTarget {
 
   Win32MessageBoxes messages_;
   CZorvakDoc doc_;
-  DocumentCommandsWin32 documentCommands_;
+  DocumentCommandsWin32 document_commands_;
   Win32ShellOpen shell_;
   // Made once the registry key is set.
   std::unique_ptr<RegistryProfile> profile_;

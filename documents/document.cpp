@@ -1,7 +1,7 @@
 #include "documents/document.h"
 
 bool CDocument::OnNewDocument() {
-  pathName_.clear();
+  path_name_.clear();
   modified_ = false;
   return true;
 }

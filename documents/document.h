@@ -24,11 +24,11 @@ class CDocument {
 
   const std::string& GetTitle() const { return title_; }
   void SetTitle(const std::string& title) { title_ = title; }
-  const std::string& GetPathName() const { return pathName_; }
-  void SetPathNameOnly(const std::string& path) { pathName_ = path; }
+  const std::string& GetPathName() const { return path_name_; }
+  void SetPathNameOnly(const std::string& path) { path_name_ = path; }
 
  private:
   std::string title_;
-  std::string pathName_;
+  std::string path_name_;
   bool modified_ = false;
 };

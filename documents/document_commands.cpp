@@ -8,7 +8,7 @@ DocumentCommands::DocumentCommands(CDocument& document, CRecentFileList& recentF
                                    FileSystemPort& files, FileDialogPort& dialogs,
                                    MessageBoxPort& messages)
     : document_(document),
-      recentFiles_(recentFiles),
+      recent_files_(recentFiles),
       files_(files),
       dialogs_(dialogs),
       messages_(messages) {}
@@ -56,12 +56,12 @@ void DocumentCommands::SetPathName(const std::string& path) {
   const std::string fullPath = files_.FullPath(path);
   document_.SetPathNameOnly(fullPath);
   SetTitle(files_.FileTitle(fullPath));
-  recentFiles_.Add(fullPath);
+  recent_files_.Add(fullPath);
 }
 
 void DocumentCommands::SetTitle(const std::string& title) {
   document_.SetTitle(title);
-  if (titleChanged_) titleChanged_();
+  if (title_changed_) title_changed_();
 }
 
 void DocumentCommands::ReportFailure(const std::exception_ptr& failure, const std::string& message,
@@ -71,5 +71,5 @@ void DocumentCommands::ReportFailure(const std::exception_ptr& failure, const st
 }
 
 void DocumentCommands::UpdateViews() {
-  if (updateViews_) updateViews_();
+  if (update_views_) update_views_();
 }

@@ -28,9 +28,9 @@ class DocumentCommands {
   DocumentCommands& operator=(const DocumentCommands&) = delete;
 
   // Called whenever the title changed (the caption follows it).
-  void SetTitleChangedHandler(std::function<void()> handler) { titleChanged_ = std::move(handler); }
+  void SetTitleChangedHandler(std::function<void()> handler) { title_changed_ = std::move(handler); }
   // Called when new content should be shown (the views repaint).
-  void SetUpdateViewsHandler(std::function<void()> handler) { updateViews_ = std::move(handler); }
+  void SetUpdateViewsHandler(std::function<void()> handler) { update_views_ = std::move(handler); }
 
   // "Save changes to %1?" for a modified document: true to go on (saved,
   // or not wanted), false to stop the command. Asked before New, Open, a
@@ -82,12 +82,12 @@ class DocumentCommands {
   void UpdateViews();
 
   CDocument& document_;
-  CRecentFileList& recentFiles_;
+  CRecentFileList& recent_files_;
   FileSystemPort& files_;
   FileDialogPort& dialogs_;
   MessageBoxPort& messages_;
-  std::function<void()> titleChanged_;
-  std::function<void()> updateViews_;
+  std::function<void()> title_changed_;
+  std::function<void()> update_views_;
 };
 
 // The name Save As proposes for a document: its path if it has one;

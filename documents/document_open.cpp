@@ -22,11 +22,11 @@ bool DocumentCommands::OnFileOpen() {
 }
 
 bool DocumentCommands::OnOpenRecentFile(int index) {
-  if (index < 0 || index >= recentFiles_.GetSize()) return false;
+  if (index < 0 || index >= recent_files_.GetSize()) return false;
   // A copy: saving in answer to the question reorders the list.
-  const std::string path = recentFiles_[index];
+  const std::string path = recent_files_[index];
   if (OpenDocumentFile(path)) return true;
-  recentFiles_.Remove(path);
+  recent_files_.Remove(path);
   return false;
 }
 

@@ -9,7 +9,7 @@
 class RegistryProfile : public ProfilePort {
  public:
   // keyPath: "Software\Zorvak\Zorvakomat" for the program.
-  explicit RegistryProfile(std::string keyPath) : keyPath_(std::move(keyPath)) {}
+  explicit RegistryProfile(std::string keyPath) : key_path_(std::move(keyPath)) {}
 
   std::string ReadString(const std::string& section, const std::string& entry,
                                const std::string& defaultValue = {}) override;
@@ -18,7 +18,7 @@ class RegistryProfile : public ProfilePort {
   bool DeleteValue(const std::string& section, const std::string& entry) override;
 
  private:
-  std::string SectionPath(const std::string& section) const { return keyPath_ + "\\" + section; }
+  std::string SectionPath(const std::string& section) const { return key_path_ + "\\" + section; }
 
-  std::string keyPath_;
+  std::string key_path_;
 };

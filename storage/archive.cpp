@@ -11,14 +11,14 @@ CArchive::CArchive(CFile& file, Mode mode, std::size_t bufferSize)
   if (mode_ == load) {
     const std::uint64_t length = file_.GetLength();
     const std::uint64_t position = file_.GetPosition();
-    unreadInFile_ = length > position ? length - position : 0;
+    unread_in_file_ = length > position ? length - position : 0;
   }
 }
 
 void CArchive::WriteOutBuffer() {
-  if (bufferPos_ > 0) {
-    file_.Write(buffer_.data(), bufferPos_);
-    bufferPos_ = 0;
+  if (buffer_pos_ > 0) {
+    file_.Write(buffer_.data(), buffer_pos_);
+    buffer_pos_ = 0;
   }
 }
 
@@ -26,23 +26,23 @@ void CArchive::WriteBytes(const void* data, std::size_t count) {
   if (!IsStoring()) throw CArchiveException(CArchiveException::readOnly);
   const auto* bytes = static_cast<const std::uint8_t*>(data);
   while (count > 0) {
-    if (bufferPos_ == 0 && count >= buffer_.size()) {
+    if (buffer_pos_ == 0 && count >= buffer_.size()) {
       // Whole blocks go straight through; the buffer would only copy them.
       file_.Write(bytes, count);
       return;
     }
     // Otherwise fill the buffer, and write it out once it is full, so
     // that the file sees full blocks.
-    const std::size_t n = std::min(count, buffer_.size() - bufferPos_);
-    std::memcpy(buffer_.data() + bufferPos_, bytes, n);
-    bufferPos_ += n;
+    const std::size_t n = std::min(count, buffer_.size() - buffer_pos_);
+    std::memcpy(buffer_.data() + buffer_pos_, bytes, n);
+    buffer_pos_ += n;
     bytes += n;
     count -= n;
-    if (bufferPos_ == buffer_.size()) WriteOutBuffer();
+    if (buffer_pos_ == buffer_.size()) WriteOutBuffer();
   }
 }
 
-std::uint64_t CArchive::Remaining() const { return (bufferEnd_ - bufferPos_) + unreadInFile_; }
+std::uint64_t CArchive::Remaining() const { return (buffer_end_ - buffer_pos_) + unread_in_file_; }
 
 void CArchive::RequireRemaining(std::uint64_t count) const {
   if (count > Remaining()) throw CArchiveException(CArchiveException::endOfFile);
@@ -52,9 +52,9 @@ void CArchive::ReadBytes(void* data, std::size_t count) {
   if (!IsLoading()) throw CArchiveException(CArchiveException::writeOnly);
   RequireRemaining(count);
   auto* out = static_cast<std::uint8_t*>(data);
-  const std::size_t fromBuffer = std::min(count, bufferEnd_ - bufferPos_);
-  if (fromBuffer > 0) std::memcpy(out, buffer_.data() + bufferPos_, fromBuffer);
-  bufferPos_ += fromBuffer;
+  const std::size_t fromBuffer = std::min(count, buffer_end_ - buffer_pos_);
+  if (fromBuffer > 0) std::memcpy(out, buffer_.data() + buffer_pos_, fromBuffer);
+  buffer_pos_ += fromBuffer;
   out += fromBuffer;
   count -= fromBuffer;
   if (count == 0) return;
@@ -66,21 +66,21 @@ void CArchive::ReadBytes(void* data, std::size_t count) {
       if (got == 0) throw CArchiveException(CArchiveException::endOfFile);
       out += got;
       count -= got;
-      unreadInFile_ -= std::min<std::uint64_t>(got, unreadInFile_);
+      unread_in_file_ -= std::min<std::uint64_t>(got, unread_in_file_);
     }
     return;
   }
   while (count > 0) {
     const std::size_t want =
-        static_cast<std::size_t>(std::min<std::uint64_t>(buffer_.size(), unreadInFile_));
+        static_cast<std::size_t>(std::min<std::uint64_t>(buffer_.size(), unread_in_file_));
     const std::size_t got = want > 0 ? file_.Read(buffer_.data(), want) : 0;
     if (got == 0) throw CArchiveException(CArchiveException::endOfFile);
-    unreadInFile_ -= got;
-    bufferPos_ = 0;
-    bufferEnd_ = got;
+    unread_in_file_ -= got;
+    buffer_pos_ = 0;
+    buffer_end_ = got;
     const std::size_t n = std::min(count, got);
     std::memcpy(out, buffer_.data(), n);
-    bufferPos_ = n;
+    buffer_pos_ = n;
     out += n;
     count -= n;
   }

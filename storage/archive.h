@@ -58,7 +58,7 @@ class CArchive {
   CFile& file_;
   Mode mode_;
   std::vector<std::uint8_t> buffer_;
-  std::size_t bufferPos_ = 0;  // next byte to read, or bytes written so far
-  std::size_t bufferEnd_ = 0;  // loading: bytes valid in the buffer
-  std::uint64_t unreadInFile_ = 0;
+  std::size_t buffer_pos_ = 0;  // next byte to read, or bytes written so far
+  std::size_t buffer_end_ = 0;  // loading: bytes valid in the buffer
+  std::uint64_t unread_in_file_ = 0;
 };

@@ -14,7 +14,7 @@ std::size_t CMemFile::Read(void* buffer, std::size_t count) {
 }
 
 void CMemFile::Write(const void* buffer, std::size_t count) {
-  if (count > writeLimit_ || position_ > writeLimit_ - count) {
+  if (count > write_limit_ || position_ > write_limit_ - count) {
     throw CFileException(CFileException::diskFull, 112);
   }
   if (position_ + count > bytes_.size()) bytes_.resize(position_ + count);

@@ -20,7 +20,7 @@ class CMemFile : public CFile {
   std::uint64_t GetPosition() const override { return position_; }
 
   // Writing past this many bytes throws CFileException::diskFull.
-  void SetWriteLimit(std::size_t limit) { writeLimit_ = limit; }
+  void SetWriteLimit(std::size_t limit) { write_limit_ = limit; }
   void Rewind() { position_ = 0; }
 
   const std::vector<std::uint8_t>& Bytes() const { return bytes_; }
@@ -28,5 +28,5 @@ class CMemFile : public CFile {
  private:
   std::vector<std::uint8_t> bytes_;
   std::size_t position_ = 0;
-  std::size_t writeLimit_ = std::numeric_limits<std::size_t>::max();
+  std::size_t write_limit_ = std::numeric_limits<std::size_t>::max();
 };

@@ -20,9 +20,9 @@ WindowId AsWindowId(HWND window) { return reinterpret_cast<WindowId>(window); }
 CZorvakView::CZorvakView(CZorvakDoc& doc, DocumentCommandPort& documentCommands,
                          ShellOpenPort& shell, CFrameLayout& frame)
     : pDoc(&doc),
-      documentCommands_(documentCommands),
+      document_commands_(documentCommands),
       shell_(shell),
-      frameLayout_(frame),
+      frame_layout_(frame),
       core_(platform_, doc) {}
 
 CZorvakView::~CZorvakView() {
@@ -87,7 +87,7 @@ void CZorvakView::OnTaskbarCreated() {
 }
 
 void CZorvakView::OnDraw(HDC dc) {
-  frameLayout_.RecalcLayout();
+  frame_layout_.RecalcLayout();
   if (core_.bHideOnPaint) {
     ShowFrame(FrameShow::hide);
     return;
@@ -125,10 +125,10 @@ void CZorvakView::OnCommandHook(WPARAM wParam) {
   const HookAction action = HIWORD(wParam) == 0 ? core_.OnCommandHook(id) : HookAction::passOn;
   switch (action) {
     case HookAction::trayOpen:
-      documentCommands_.OnTrayOpen();
+      document_commands_.OnTrayOpen();
       break;
     case HookAction::trayExit:
-      if (documentCommands_.SaveModified()) {
+      if (document_commands_.SaveModified()) {
         DeleteTrayIcon(m_hWnd);
         PostMessageA(m_hWnd, WM_QUIT, 0, 0);
       }
@@ -156,7 +156,7 @@ bool CZorvakView::OnCmdMsg(int id) {
       OnWinMoney();
       return true;
     default:
-      return documentCommands_.OnCmdMsg(id);
+      return document_commands_.OnCmdMsg(id);
   }
 }
 
