@@ -1,7 +1,5 @@
 #include "playback/data_entry_model.h"
 
-#include "playback/playback.h"
-
 std::optional<std::string> DataEntryModel::DefaultText() const {
   if (request_.strDefault == kNoDefault) return std::nullopt;
   return request_.strDefault;
@@ -10,6 +8,6 @@ std::optional<std::string> DataEntryModel::DefaultText() const {
 DataEntryResult DataEntryModel::Result(bool ok) const {
   DataEntryResult result;
   result.ok = ok;
-  if (ok) result.strValue = strValue;
+  if (ok) result.strValue = value_;
   return result;
 }

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "playback/playback_platform.h"
+#include "playback/ports.h"
 
 class DataEntryModel {
  public:
@@ -21,14 +21,14 @@ class DataEntryModel {
 
   // A box's whole text after it changed; the last change wins, whichever
   // box it came from.
-  void OnChangeMultiLine(const std::string& text) { strValue = text; }
-  void OnChangeSingleLine(const std::string& text) { strValue = text; }
+  void OnChangeMultiLine(const std::string& text) { value_ = text; }
+  void OnChangeSingleLine(const std::string& text) { value_ = text; }
 
   // How the box ended: OK gives the value, anything else nothing.
   DataEntryResult Result(bool ok) const;
 
-  std::string strValue;
 
  private:
   DataEntryRequest request_;
+  std::string value_;
 };

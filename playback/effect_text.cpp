@@ -38,7 +38,7 @@ std::string EffectText(const Effect& effect) {
     case Effect::Kind::prompt: {
       const DataEntryRequest& r = effect.request;
       std::string line = "prompt " + std::to_string(r.nVariable) + " " + QuoteText(r.strPrompt);
-      if (r.strDefault != "NODEFAULT") line += " default " + QuoteText(r.strDefault);
+      if (r.strDefault != kNoDefault) line += " default " + QuoteText(r.strDefault);
       return line + (r.bMultiLine ? " multi" : " single");
     }
     case Effect::Kind::setForeground: return {};
@@ -46,11 +46,13 @@ std::string EffectText(const Effect& effect) {
   return {};
 }
 
-std::vector<std::string> EffectLines(const std::vector<Effect>& effects) {
-  std::vector<std::string> lines;
-  for (const Effect& e : effects) {
-    std::string line = EffectText(e);
-    if (!line.empty()) lines.push_back(std::move(line));
-  }
-  return lines;
+void EffectLineWriter::Write(const Effect& effect) {
+  const std::string line = EffectText(effect);
+  if (!line.empty()) WriteLine(line);
 }
+
+void EffectLineWriter::SlotStarting(Pick slot) {
+  WriteLine("run " + std::to_string(slot.submenu) + " " + std::to_string(slot.item));
+}
+
+void EffectLineWriter::SlotFinished(bool recognised) { WriteLine(recognised ? "recognised" : "pasted"); }

@@ -10,14 +10,25 @@
 
 #include <string>
 #include <string_view>
-#include <vector>
 
-#include "playback/recording_platform.h"
+#include "playback/effect.h"
+#include "playback/pick.h"
 
 // Printable ASCII as is, except " and \ escaped; every other byte \xNN.
 std::string QuoteText(std::string_view text);
 
 std::string EffectText(const Effect& effect);
 
-// The printed lines of a list of effects, skipping those that print nothing.
-std::vector<std::string> EffectLines(const std::vector<Effect>& effects);
+// Turns effects and slot marks into lines as they happen: "run S J" before
+// a slot, "recognised" or "pasted" after it. Where the lines go is the
+// subclass's choice.
+class EffectLineWriter : public EffectSink, public SlotListener {
+ public:
+  void Write(const Effect& effect) override;
+  void SlotStarting(Pick slot) override;
+  void SlotFinished(bool recognised) override;
+
+ protected:
+  ~EffectLineWriter() = default;
+  virtual void WriteLine(std::string_view line) = 0;
+};

@@ -1,89 +1,65 @@
 #pragma once
-// Keystroke playback: the output primitives, the token interpreter, the
-// prompted variables and the item runner with chaining. It holds the
-// view's playback state (the pending pick, the prompt variables and
-// settings) and reads the document's items; every effect goes through the
-// PlaybackPlatform.
+// Keystroke playback as the view owns it: a pick from the tray menu waits
+// until the view loses the keyboard focus, then runs through the token
+// interpreter (or is pasted through the clipboard), followed by the items
+// chained to it. It holds the pending pick and the prompt state, reads the
+// document's items and works through the ports it is given.
 
-#include <array>
-#include <cstdint>
-#include <string>
+#include <optional>
+#include <string_view>
 
 #include "document/macro_data.h"
-#include "playback/playback_platform.h"
-
-// The sentinel of strDefaultEntry that means "no default set".
-inline constexpr const char* kNoDefault = "NODEFAULT";
-
-// Told about every item slot the runner runs (the zvk trace command
-// prints it); the program itself needs none.
-class SlotListener {
- public:
-  virtual ~SlotListener() = default;
-  virtual void SlotStarting(int subMenu, int item) = 0;
-  virtual void SlotFinished(int subMenu, int item, bool recognised) = 0;
-};
+#include "playback/output.h"
+#include "playback/pick.h"
+#include "playback/ports.h"
+#include "playback/prompts.h"
+#include "playback/token_interpreter.h"
 
 class Playback {
  public:
-  // How TypeChar decides to skip a character's key.
-  enum class Guard {
-    byKey,        // skip when the layout's key for it is Enter (CR and LF)
-    byCharacter,  // skip only a carriage return; a line feed taps Enter
-  };
+  Playback(const PlaybackPorts& ports, const MacroData& doc, WindowId own_window = 0);
+  Playback(const Playback&) = delete;
+  Playback& operator=(const Playback&) = delete;
 
-  // pDoc: the document whose items run; ownWindow: the view's window (the
-  // clipboard's owner and the window brought forward for a prompt).
-  Playback(PlaybackPlatform& platform, const MacroData& doc, WindowId ownWindow = 0);
-
-  void SetOwnWindow(WindowId window) { ownWindow_ = window; }
+  // The view's window: the clipboard's owner and the window brought
+  // forward for a prompt.
+  void SetOwnWindow(WindowId window) { output_.SetOwnWindow(window); }
   void SetListener(SlotListener* listener) { listener_ = listener; }
 
-  // --- Output primitives ---
-  void TapKey(std::uint8_t vk);
-  void TypeChar(char c, Guard guard);
-  void PressKey(std::uint8_t vk);    // one press only (modifier tokens)
-  void ReleaseKey(std::uint8_t vk);  // one release only
-  // Ctrl+V; SendPasteKeys then waits 250 ms, the "[paste]" token does not.
-  void SendPasteKeysNoWait();
-  void SendPasteKeys();
-  void SetClipboardText(std::string text);
+  // An item was chosen: it runs at the next focus loss.
+  void ArmPick(Pick pick);
+  // The pick menu opened again: a pick that has not run is dropped.
+  void DropPick() { bPickPending = false; }
+  std::optional<Pick> PendingPick() const;
+
+  // The view lost the keyboard focus: runs the pending pick, if any, after
+  // 500 ms, then its chain. The pick is cleared first, so a focus change
+  // during the run finds nothing to run.
+  void OnKillFocus();
+
+  // A text given directly: carried out when it is one token (the result
+  // says whether it was).
+  bool RunToken(std::string_view text) { return interpreter_.RunToken(text); }
+  // A text given directly, run the way an item slot runs: the token, or
+  // else a paste of the text (zvk trace).
+  bool RunText(std::string_view text);
+
+  // Puts the text of an item on the clipboard without pasting it. An index
+  // equal to the count passes and reaches the slot after the last item.
   void PasteToClipboard(int nWhichSubMenu, int nWhichSubMenuItem);
 
-  // --- Token interpreter ---
-  // Carries out the text when it is exactly one token and says whether it
-  // was. With bUseText false the text is the item's (nSubMenu, nItem).
-  bool RunToken(int nSubMenu, int nItem, bool bUseText, std::string strText);
+  const Prompts& PromptState() const { return prompts_; }
 
-  // --- Prompted variables ---
-  void TypeVariable(int d);
-  void PromptVariable(int d, const std::string& prompt);
+ private:
+  // The token, or else a paste of the item's text; says which.
+  bool RunSlot(int submenu, int item);
 
-  // --- Item runner ---
-  // The view lost the keyboard focus: runs the pending pick, if any, after
-  // 500 ms, then its chain.
-  void OnKillFocus();
-  // Runs one item slot: the token, or else a paste of the item's text.
-  // Returns whether the text was a token.
-  bool RunSlot(int subMenu, int item);
-  // Runs a text given directly the way an item slot runs (zvk trace).
-  bool RunText(const std::string& text);
-
-  // --- State (the view's fields) ---
-  std::string strDefaultEntry = kNoDefault;
-  bool bMultiLineEntry = false;
-  std::array<std::string, 10> strVariables;
+  Output output_;
+  Prompts prompts_{output_};
+  TokenInterpreter interpreter_;
+  const MacroData& doc_;
+  SlotListener* listener_ = nullptr;
   bool bPickPending = false;
   int nPickSubMenu = 0;
   int nPickItem = 0;
-
- private:
-  bool RunPrefixedToken(const std::string& text);
-  bool RunNamedToken(const std::string& text);
-  void TypeQuotedText(const std::string& token);
-
-  PlaybackPlatform& platform_;
-  const MacroData* pDoc;
-  WindowId ownWindow_;
-  SlotListener* listener_ = nullptr;
 };

@@ -1,32 +1,48 @@
 #pragma once
-// Playback carried out on Windows: injected key events, the layout's key
-// lookup, global memory and the clipboard, sleeping, the foreground window
-// and the data entry box.
+// Playback carried out on Windows: injected key events and the layout's key
+// lookup, the clipboard, the data entry box with the foreground around it,
+// sleeping and message boxes.
 
 #include "framework/message_box_win32.h"
-#include "playback/playback_platform.h"
+#include "playback/ports.h"
 
-class Win32PlaybackPlatform : public PlaybackPlatform {
+class Win32Keyboard : public Keyboard {
  public:
-  int AfxMessageBox(const std::string& text, unsigned type) override;
   void KeyEvent(std::uint8_t vk, bool release) override;
   std::int16_t KeyForChar(char c) override;
-  MemoryBlock GlobalAlloc(std::size_t bytes) override;
-  char* GlobalLock(MemoryBlock block) override;
-  int GlobalUnlock(MemoryBlock block) override;
-  std::uint32_t LastError() override;
-  void GlobalFree(MemoryBlock block) override;
-  bool OpenClipboard(WindowId owner) override;
-  bool EmptyClipboard() override;
-  bool SetClipboardData(MemoryBlock block) override;
-  bool CloseClipboard() override;
-  void Sleep(std::uint32_t milliseconds) override;
+};
+
+class Win32Clipboard : public Clipboard {
+ public:
+  std::optional<ClipboardFailure> SetText(std::string_view text, WindowId owner) override;
+};
+
+class Win32PromptBox : public PromptBox {
+ public:
   WindowId GetForegroundWindow() override;
   void SetForegroundWindow(WindowId window) override;
   DataEntryResult RunDataEntry(const DataEntryRequest& request) override;
+};
+
+class Win32Clock : public Clock {
+ public:
+  void Sleep(std::uint32_t milliseconds) override;
+};
+
+class Win32PlaybackPlatform {
+ public:
+  Win32PlaybackPlatform() = default;
+  Win32PlaybackPlatform(const Win32PlaybackPlatform&) = delete;
+  Win32PlaybackPlatform& operator=(const Win32PlaybackPlatform&) = delete;
+
+  PlaybackPorts Ports() { return {keyboard_, clipboard_, prompt_box_, messages_, clock_}; }
 
  private:
+  Win32Keyboard keyboard_;
+  Win32Clipboard clipboard_;
+  Win32PromptBox prompt_box_;
   Win32MessageBoxes messages_;
+  Win32Clock clock_;
 };
 
 // Brings a window to the front with the keyboard focus. For a child window

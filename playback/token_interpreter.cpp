@@ -1,9 +1,8 @@
-// The token interpreter: an item text that is exactly one bracketed token
-// is carried out; anything else is left to the caller to paste.
-#include <array>
-#include <string_view>
+#include "playback/token_interpreter.h"
 
-#include "playback/playback.h"
+#include <array>
+#include <string>
+
 #include "playback/token_text.h"
 
 namespace {
@@ -44,73 +43,78 @@ constexpr std::array<NamedKey, 22> kNamedKeys = {{
     {"[SHIFT_UP]", 0x10, KeyAction::releaseOnly},
 }};
 
-// "[F1]" .. "[F24]": the function key's number, or 0.
-int FunctionKeyNumber(const std::string& text) {
-  for (int n = 1; n <= 24; ++n) {
-    if (EqualsIgnoringCase(text, "[F" + std::to_string(n) + "]")) return n;
+// "[F1]" .. "[F24]" in either letter case: the function key's number, or 0.
+int FunctionKeyNumber(std::string_view text) {
+  if (text.size() < 4 || text.size() > 5 || text[0] != '[' || (text[1] != 'F' && text[1] != 'f') ||
+      text.back() != ']') {
+    return 0;
   }
-  return 0;
+  const std::string_view digits = text.substr(2, text.size() - 3);
+  if (digits[0] < '1' || digits[0] > '9') return 0;  // no leading zero
+  int n = 0;
+  for (const char c : digits) {
+    if (c < '0' || c > '9') return 0;
+    n = n * 10 + (c - '0');
+  }
+  return n <= 24 ? n : 0;
 }
 
 }  // namespace
 
-bool Playback::RunToken(int nSubMenu, int nItem, bool bUseText, std::string strText) {
-  if (!bUseText) {
-    // Only the runner reads items, and only within the document's capacity.
-    if (!IsSubMenuIndex(nSubMenu) || !IsItemIndex(nItem)) return false;
-    strText = pDoc->strSubMenuItemText[ItemSlot(nSubMenu, nItem)];
-  }
-  const std::string& text = strText;
+bool TokenInterpreter::RunItemToken(int submenu, int item) {
+  if (!IsSubMenuIndex(submenu) || !IsItemIndex(item)) return false;
+  // A copy: a prompt's dialog lets the document change while the text runs.
+  const std::string text = doc_.strSubMenuItemText[ItemSlot(submenu, item)];
+  return RunToken(text);
+}
 
+bool TokenInterpreter::RunToken(std::string_view text) {
   if (EqualsIgnoringCase(text, "[tab]")) {
-    TapKey(kVkTab);
+    output_.TapKey(kVkTab);
     return true;
   }
   if (!text.empty() && text[0] == '[' && RunPrefixedToken(text)) return true;
   return RunNamedToken(text);
 }
 
-bool Playback::RunPrefixedToken(const std::string& text) {
-  const std::size_t L = text.size();
-  if (L < 2) return false;
+bool TokenInterpreter::RunPrefixedToken(std::string_view text) {
+  const std::size_t length = text.size();
+  if (length < 2 || text[length - 1] != ']') return false;
   const char marker = text[1];
-  const bool closed = text[L - 1] == ']';
-  if (!closed) return false;
-
   switch (marker) {
     case '^':
-      SetClipboardText(StripArgument(text, marker));
+      output_.SetClipboardText(StripArgument(text, marker));
       return true;
     case '*':
-      strDefaultEntry = StripArgument(text, marker);
+      prompts_.SetDefaultEntry(StripArgument(text, marker));
       return true;
     case '!': {
       // Negative waits have no meaning; they wait nothing.
       const std::int32_t ms = ReadNumber(StripArgument(text, marker));
-      platform_.Sleep(ms > 0 ? static_cast<std::uint32_t>(ms) : 0);
+      output_.Sleep(ms > 0 ? static_cast<std::uint32_t>(ms) : 0);
       return true;
     }
     case '%':
-      TypeVariable(VariableNumber(StripArgument(text, marker)));
+      prompts_.TypeVariable(VariableNumber(StripArgument(text, marker)));
       return true;
     case '&': {
       const std::string argument = StripArgument(text, marker);
       const std::string prompt = argument.empty() ? std::string() : argument.substr(1);
-      PromptVariable(VariableNumber(argument), prompt);
+      prompts_.PromptVariable(VariableNumber(argument), prompt);
       return true;
     }
     case ';':
       return true;
     case '#':
-      TapKey(static_cast<std::uint8_t>(ReadNumber(StripArgument(text, marker)) & 0xFF));
+      output_.TapKey(static_cast<std::uint8_t>(ReadNumber(StripArgument(text, marker)) & 0xFF));
       return true;
     case '"':
-      if (L < 3 || text[L - 2] != '"') return false;
+      if (length < 3 || text[length - 2] != '"') return false;
       TypeQuotedText(text);
       return true;
     case '\'': {
       const std::string argument = StripArgument(text, marker);
-      TypeChar(argument.empty() ? '\0' : argument[0], Guard::byCharacter);
+      output_.TypeChar(argument.empty() ? '\0' : argument[0], Guard::byCharacter);
       return true;
     }
     default:
@@ -118,59 +122,57 @@ bool Playback::RunPrefixedToken(const std::string& text) {
   }
 }
 
-bool Playback::RunNamedToken(const std::string& text) {
+bool TokenInterpreter::RunNamedToken(std::string_view text) {
   for (const NamedKey& key : kNamedKeys) {
     if (!EqualsIgnoringCase(text, key.name)) continue;
     switch (key.action) {
-      case KeyAction::tap: TapKey(key.vk); break;
-      case KeyAction::pressOnly: PressKey(key.vk); break;
-      case KeyAction::releaseOnly: ReleaseKey(key.vk); break;
+      case KeyAction::tap: output_.TapKey(key.vk); break;
+      case KeyAction::pressOnly: output_.PressKey(key.vk); break;
+      case KeyAction::releaseOnly: output_.ReleaseKey(key.vk); break;
     }
     return true;
   }
   if (EqualsIgnoringCase(text, "[multi]")) {
-    bMultiLineEntry = true;
+    prompts_.SetMultiLineEntry(true);
     return true;
   }
   if (EqualsIgnoringCase(text, "[single]")) {
-    bMultiLineEntry = false;
+    prompts_.SetMultiLineEntry(false);
     return true;
   }
   if (EqualsIgnoringCase(text, "[paste]")) {
-    SendPasteKeysNoWait();
+    output_.SendPasteKeysNoWait();
     return true;
   }
   if (const int n = FunctionKeyNumber(text); n != 0) {
-    TapKey(static_cast<std::uint8_t>(0x6F + n));
+    output_.TapKey(static_cast<std::uint8_t>(0x6F + n));
     return true;
   }
   return false;
 }
 
-void Playback::TypeQuotedText(const std::string& token) {
-  // The characters between the quote marks are token[2] .. token[L - 3].
-  const std::size_t L = token.size();
-  const std::size_t end = L - 2;
+void TokenInterpreter::TypeQuotedText(std::string_view token) {
+  // The characters between the quote marks are token[2] .. token[length - 3].
+  const std::size_t last = token.size() - 1;  // the token's closing "]"
+  const std::size_t end = token.size() - 2;   // the closing quote
+  // The first "]" at or after the last "[" met. It stays valid until the
+  // text has moved past it, so every "]" is searched for once.
+  std::size_t close = 0;
   std::size_t i = 2;
   while (i < end) {
     const char c = token[i];
     if (c != '[') {
-      TypeChar(c, Guard::byKey);
+      output_.TypeChar(c, Guard::byKey);
       ++i;
       continue;
     }
-    const std::size_t m = token.find(']', i);  // always found: the token ends with "]"
-    if (m == L - 1) {
-      TypeChar('[', Guard::byKey);
+    if (close < i) close = token.find(']', i);  // always found: the token ends with "]"
+    // No "]" before the closing quote, or not a token: the "[" is a character.
+    if (close == last || !RunToken(token.substr(i, close - i + 1))) {
+      output_.TypeChar('[', Guard::byKey);
       ++i;
       continue;
     }
-    if (!RunToken(0, 0, true, token.substr(i, m - i + 1))) {
-      TypeChar('[', Guard::byKey);
-      ++i;
-      continue;
-    }
-    if (m + 1 == end) return;
-    i = m + 1;
+    i = close + 1;
   }
 }

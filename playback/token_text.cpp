@@ -39,17 +39,3 @@ int VariableNumber(std::string_view argument) {
   if (!argument.empty() && argument[0] >= '0' && argument[0] <= '9') return argument[0] - '0';
   return 0;
 }
-
-bool IsInShiftSet(char c) {
-  const auto signedByte = static_cast<signed char>(c);
-  if (signedByte < 0) return false;
-  if (c >= 'A' && c <= 'Z') return true;
-  switch (c) {
-    case '!': case '"': case '#': case '$': case '%': case '&': case '(': case ')':
-    case '*': case '+': case ':': case '<': case '>': case '?': case '@': case '^':
-    case '_': case '{': case '|': case '}': case '~':
-      return true;
-    default:
-      return false;
-  }
-}

@@ -20,7 +20,3 @@ std::int32_t ReadNumber(std::string_view text);
 // The variable number of a "%" or "&" argument: its first character when
 // that is a digit, otherwise 0.
 int VariableNumber(std::string_view argument);
-
-// Whether Shift is held to type c: the capitals and 21 punctuation marks,
-// never a byte of 0x80 or above.
-bool IsInShiftSet(char c);

@@ -18,14 +18,14 @@ bool IsShownItemCommand(const MacroData& doc, int id) {
 
 }  // namespace
 
-ZorvakView::ZorvakView(PlaybackPlatform& platform, const MacroData& doc)
-    : playback(platform, doc), doc_(doc) {}
+ZorvakView::ZorvakView(const PlaybackPorts& ports, const MacroData& doc)
+    : playback(ports, doc), doc_(doc) {}
 
 TrayAction ZorvakView::OnTrayNotify(unsigned iconId, unsigned mouseMessage) {
   if (iconId != TRAY_ICON_ID) return TrayAction::none;
   if (mouseMessage == kLeftDoubleClick) return TrayAction::restoreMainWindow;
   if (mouseMessage == kRightButtonUp) {
-    playback.bPickPending = false;
+    playback.DropPick();
     return TrayAction::showPickMenu;
   }
   return TrayAction::none;
@@ -35,9 +35,7 @@ HookAction ZorvakView::OnCommandHook(int id) {
   if (const TrayCommand* fixed = FindTrayCommand(id)) return fixed->action;
   if (!IsShownItemCommand(doc_, id)) return HookAction::passOn;
   const ItemAddress address = DecodePickCommand(id);
-  playback.nPickSubMenu = address.subMenu;
-  playback.nPickItem = address.item;
-  playback.bPickPending = true;
+  playback.ArmPick({address.subMenu, address.item});
   return HookAction::itemPicked;
 }
 

@@ -15,7 +15,7 @@ enum class FrameShow { hide, showNormal, showMaximized };
 
 class ZorvakView {
  public:
-  ZorvakView(PlaybackPlatform& platform, const MacroData& doc);
+  ZorvakView(const PlaybackPorts& ports, const MacroData& doc);
 
   Playback playback;
   // True while the main window is to stay hidden: a paint then hides it.

@@ -23,7 +23,7 @@ CZorvakView::CZorvakView(CZorvakDoc& doc, DocumentCommandPort& documentCommands,
       document_commands_(documentCommands),
       shell_(shell),
       frame_layout_(frame),
-      core_(platform_, doc) {}
+      core_(platform_.Ports(), doc) {}
 
 CZorvakView::~CZorvakView() {
   // Destroyed while this object is whole, so the destroy handler runs.

@@ -38,24 +38,23 @@ void CheckPick(const MacroData& doc, const TraceOptions& options) {
 
 int RunTrace(const Arguments& args, std::ostream& out, std::ostream& /*err*/) {
   TraceOptions options = ParseTraceOptions(args);
-  RecordingPlatform platform;
+  // Everything that can be refused is checked before the first line.
+  Trace trace(out);
   for (DataEntryAnswer& answer : options.answers) {
     if (answer.kind == DataEntryAnswer::Kind::answer) {
       answer.text = CommandLineText(answer.text, "The TEXT of --answer");
     }
-    platform.QueueAnswer(answer);
+    trace.QueueAnswer(answer);
   }
 
-  std::vector<std::string> lines;
   if (options.pick) {
     const auto doc = std::make_unique<CZorvakDoc>();
     doc->OnNewDocument();
     LoadMacroFile(options.file, *doc);
     CheckPick(*doc, options);
-    lines = TracePick(platform, *doc, options.subMenu, options.item);
+    trace.RunPick(*doc, {options.subMenu, options.item});
   } else {
-    lines = TraceText(platform, CommandLineText(options.text, "The TEXT"));
+    trace.RunText(CommandLineText(options.text, "The TEXT"));
   }
-  for (const std::string& line : lines) out << line << '\n';
   return kExitSuccess;
 }

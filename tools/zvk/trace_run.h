@@ -1,17 +1,44 @@
 #pragma once
-// What zvk trace prints: the effects of a run on the recording platform,
-// one line each, with "run S J" before every item slot of a pick and
-// "recognised" or "pasted" after every slot.
+// What zvk trace prints, as it happens: every effect of a run on the
+// recording platform, one line each, with "run S J" before every item slot
+// of a pick and "recognised" or "pasted" after every slot. Nothing is kept:
+// the memory a trace needs does not grow with its length.
 
-#include <string>
-#include <vector>
+#include <ostream>
+#include <string_view>
 
 #include "document/macro_data.h"
+#include "playback/effect_text.h"
+#include "playback/pick.h"
 #include "playback/recording_platform.h"
 
-// Runs text the way the item runner runs one item slot.
-std::vector<std::string> TraceText(RecordingPlatform& platform, const std::string& text);
+class Trace {
+ public:
+  explicit Trace(std::ostream& out) : lines_(out) {}
+  Trace(const Trace&) = delete;
+  Trace& operator=(const Trace&) = delete;
 
-// Runs pick (s, j) of doc the way the item runner runs a pick: the wait,
-// the item, then its chain.
-std::vector<std::string> TracePick(RecordingPlatform& platform, const MacroData& doc, int s, int j);
+  // Answers for the data entry boxes to come, in order.
+  void QueueAnswer(DataEntryAnswer answer) { platform_.PromptBoxPort().QueueAnswer(std::move(answer)); }
+
+  // Runs text the way the item runner runs one item slot.
+  void RunText(std::string_view text);
+  // Runs a pick of doc the way the item runner does: the wait, the item,
+  // then its chain.
+  void RunPick(const MacroData& doc, Pick pick);
+
+ private:
+  class StreamLines : public EffectLineWriter {
+   public:
+    explicit StreamLines(std::ostream& out) : out_(out) {}
+
+   protected:
+    void WriteLine(std::string_view line) override { out_ << line << '\n'; }
+
+   private:
+    std::ostream& out_;
+  };
+
+  StreamLines lines_;
+  RecordingPlatform platform_{lines_};
+};

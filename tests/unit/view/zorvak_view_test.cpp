@@ -6,8 +6,7 @@
 #include <string>
 
 #include "document/macro_data.h"
-#include "playback/effect_text.h"
-#include "playback/recording_platform.h"
+#include "playback/recording_fixture.h"
 #include "support/document_builder.h"
 #include "view/pick_menu.h"
 #include "view/zorvak_view.h"
@@ -22,25 +21,19 @@ constexpr unsigned kRightUp = 0x0205;
 
 class ViewTest : public ::testing::Test {
  protected:
-  RecordingPlatform rec;
+  EffectLog log;
+  RecordingPlatform rec{log};
   std::unique_ptr<MacroData> doc = std::make_unique<MacroData>();
-  ZorvakView view{rec, *doc};
+  ZorvakView view{rec.Ports(), *doc};
 
   void SetUp() override {
     DocumentBuilder().NumberedSubMenus(3).SubMenu("S3", NumberedItems(8)).SubMenu("S4").AddTo(*doc);
   }
 
-  std::string Effects() {
-    std::string out;
-    for (const std::string& line : EffectLines(rec.Effects())) out += (out.empty() ? "" : ", ") + line;
-    rec.ClearEffects();
-    return out;
-  }
-
   void ExpectNoPick() {
-    EXPECT_FALSE(view.playback.bPickPending);
+    EXPECT_FALSE(view.playback.PendingPick());
     view.playback.OnKillFocus();
-    EXPECT_EQ(Effects(), "");
+    EXPECT_EQ(log.Take(), "");
   }
 };
 
@@ -67,9 +60,7 @@ TEST_F(ViewTest, OnlyAnIdOfAShownItemSetsAPick) {
 
   EXPECT_EQ(view.OnCommandHook(1232), HookAction::itemPicked);
   EXPECT_EQ(view.OnCommandHook(3000), HookAction::passOn);
-  EXPECT_TRUE(view.playback.bPickPending) << "an unknown id leaves the pick as it was";
-  EXPECT_EQ(view.playback.nPickSubMenu, 3);
-  EXPECT_EQ(view.playback.nPickItem, 7);
+  EXPECT_EQ(view.playback.PendingPick(), (Pick{3, 7})) << "an unknown id leaves the pick as it was";
 }
 
 TEST_F(ViewTest, MainWindowHidesAndComesBack) {
@@ -100,7 +91,7 @@ TEST_F(ViewTest, APickFromTheMenuRunsOnFocusLossOnlyOnceAndReopeningDropsIt) {
 
   ASSERT_EQ(view.OnCommandHook(menu[8].id), HookAction::itemPicked);
   view.playback.OnKillFocus();
-  EXPECT_EQ(Effects(), "sleep 500, clipboard \"Hello World\", down 11, down 56, up 56, up 11, sleep 250");
+  EXPECT_EQ(log.Take(), "sleep 500, clipboard \"Hello World\", down 11, down 56, up 56, up 11, sleep 250");
   ExpectNoPick();
 }
 

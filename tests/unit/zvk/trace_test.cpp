@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <functional>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -11,31 +12,32 @@
 
 namespace {
 
-using Lines = std::vector<std::string>;
+// The printed lines, as they were written.
+std::string Lines(const std::function<void(Trace&)>& run, const std::vector<DataEntryAnswer>& answers = {}) {
+  std::ostringstream out;
+  Trace trace(out);
+  for (const DataEntryAnswer& answer : answers) trace.QueueAnswer(answer);
+  run(trace);
+  return out.str();
+}
 
-struct TraceTest : ::testing::Test {
-  RecordingPlatform platform;
-  std::unique_ptr<MacroData> doc = std::make_unique<MacroData>();
-
-  void Item(int j, const std::string& text, std::int32_t chain) {
-    doc->strSubMenuItemText[ItemSlot(0, j)] = text;
-    doc->bChainToNext[ItemSlot(0, j)] = chain;
-    doc->nNumSubMenuItems[0] = std::max(doc->nNumSubMenuItems[0], j + 1);
-    doc->nNumSubMenus = 1;
+TEST(TraceTest, APickWaitsThenMarksEachSlotOfTheChainAroundItsEffects) {
+  const auto doc = std::make_unique<MacroData>();
+  doc->nNumSubMenus = 1;
+  doc->nNumSubMenuItems[0] = 4;
+  const char* texts[] = {"[tab]", "hi", "[&1?]", "[enter]"};
+  const int chains[] = {1, 7, 0, 0};  // the chain ends at item 2
+  for (int j = 0; j < 4; ++j) {
+    doc->strSubMenuItemText[ItemSlot(0, j)] = texts[j];
+    doc->bChainToNext[ItemSlot(0, j)] = chains[j];
   }
-};
-
-TEST_F(TraceTest, APickWaitsThenMarksEachSlotOfTheChainAroundItsEffects) {
-  Item(0, "[tab]", 1);
-  Item(1, "hi", 7);
-  Item(2, "[;end]", 0);
-  Item(3, "[enter]", 0);  // not reached: the chain ends at item 2
-  const Lines expected{"sleep 500", "run 0 0", "down 09", "up 09", "recognised", "run 0 1", "clipboard \"hi\"",
-                       "down 11", "down 56", "up 56", "up 11", "sleep 250", "pasted", "run 0 2", "recognised"};
-  EXPECT_EQ(TracePick(platform, *doc, 0, 0), expected);
-  // A second run on the same platform shows only its own effects.
-  EXPECT_EQ(TracePick(platform, *doc, 0, 0), expected);
-  EXPECT_EQ(TraceText(platform, "[tab]"), (Lines{"down 09", "up 09", "recognised"}));
+  EXPECT_EQ(Lines([&](Trace& t) { t.RunPick(*doc, {0, 0}); }),
+            "sleep 500\nrun 0 0\ndown 09\nup 09\nrecognised\nrun 0 1\nclipboard \"hi\"\n"
+            "down 11\ndown 56\nup 56\nup 11\nsleep 250\npasted\nrun 0 2\nprompt 1 \"?\" single\nrecognised\n");
+  EXPECT_EQ(Lines([](Trace& t) { t.RunText("[%1]"); }, {{DataEntryAnswer::Kind::answer, "x"}}),
+            "recognised\n");
+  EXPECT_EQ(Lines([](Trace& t) { t.RunText("[\"[&1][%1]\"]"); }, {{DataEntryAnswer::Kind::answer, "x"}}),
+            "prompt 1 \"\" single\ndown 58\nup 58\nrecognised\n");
 }
 
 TEST(TraceOptionsTest, ReadsAnswersThenATextOrAPick) {

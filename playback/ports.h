@@ -1,0 +1,101 @@
+#pragma once
+// What playback needs of the operating system, split by what it does: the
+// keyboard, the clipboard, the data entry box, the clock (and message boxes,
+// framework/message_box.h). Each has a Windows implementation
+// (playback_platform_win32.h) and a recording one (recording_platform.h); a
+// test fakes only the ones it needs.
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "framework/message_box.h"
+
+// An opaque window handle; 0 is none.
+using WindowId = std::uintptr_t;
+
+constexpr std::uint8_t kVkTab = 0x09;
+constexpr std::uint8_t kVkReturn = 0x0D;
+constexpr std::uint8_t kVkShift = 0x10;
+constexpr std::uint8_t kVkControl = 0x11;
+constexpr std::uint8_t kVkMenu = 0x12;
+
+class Keyboard {
+ public:
+  // One injected key event (scan code 0, never extended).
+  virtual void KeyEvent(std::uint8_t vk, bool release) = 0;
+  // The layout's key for a character: key code in the low byte, shift state
+  // in the high byte, -1 when the layout has none.
+  virtual std::int16_t KeyForChar(char c) = 0;
+
+ protected:
+  ~Keyboard() = default;
+};
+
+// The steps of putting a text on the clipboard, in order.
+enum class ClipboardStep { alloc, lock, unlock, open, empty, set, close };
+
+struct ClipboardFailure {
+  ClipboardStep step = ClipboardStep::alloc;
+  std::uint32_t last_error = 0;  // unlock: the system's error code
+};
+
+class Clipboard {
+ public:
+  // Replaces the clipboard's contents with text (CF_TEXT, owned by the
+  // window owner) and tells which step failed, if one did. A failure before
+  // "set" leaves the clipboard as it was; a failed "close" leaves the text on
+  // it.
+  virtual std::optional<ClipboardFailure> SetText(std::string_view text, WindowId owner) = 0;
+
+ protected:
+  ~Clipboard() = default;
+};
+
+// The sentinel of a default text that means "no default set".
+inline constexpr const char* kNoDefault = "NODEFAULT";
+
+// One run of the data entry box: what it is shown with, what it gave back.
+struct DataEntryRequest {
+  int nVariable = 0;  // which variable the answer fills (0 .. 9)
+  bool bMultiLine = false;
+  std::string strPrompt;
+  std::string strDefault;  // kNoDefault: none
+};
+
+struct DataEntryResult {
+  bool ok = false;       // ended with OK
+  std::string strValue;  // the text of the box that changed last
+};
+
+// The data entry box, and the foreground window that is handed to it and
+// given back afterwards.
+class PromptBox {
+ public:
+  virtual WindowId GetForegroundWindow() = 0;
+  virtual void SetForegroundWindow(WindowId window) = 0;
+  // Shows the box modally.
+  virtual DataEntryResult RunDataEntry(const DataEntryRequest& request) = 0;
+
+ protected:
+  ~PromptBox() = default;
+};
+
+class Clock {
+ public:
+  virtual void Sleep(std::uint32_t milliseconds) = 0;
+
+ protected:
+  ~Clock() = default;
+};
+
+// Everything one playback works through.
+struct PlaybackPorts {
+  Keyboard& keyboard;
+  Clipboard& clipboard;
+  PromptBox& prompt_box;
+  MessageBoxPort& messages;
+  Clock& clock;
+};

@@ -1,0 +1,35 @@
+#pragma once
+// The ten prompt variables with the default for the next prompt and the
+// prompt style: asking for a value in the data entry box and typing it back.
+
+#include <array>
+#include <string>
+
+#include "playback/output.h"
+
+class Prompts {
+ public:
+  explicit Prompts(Output& output) : output_(output) {}
+  Prompts(const Prompts&) = delete;
+  Prompts& operator=(const Prompts&) = delete;
+
+  // Types variable d (0 .. 9) character by character.
+  void TypeVariable(int d);
+  // Asks for variable d in the data entry box with the given prompt; the
+  // prompt "=" takes the default without a box. The default serves this
+  // prompt only.
+  void PromptVariable(int d, const std::string& prompt);
+
+  void SetDefaultEntry(std::string text) { strDefaultEntry = std::move(text); }
+  void SetMultiLineEntry(bool multi_line) { bMultiLineEntry = multi_line; }
+
+  const std::string& Variable(int d) const { return strVariables.at(static_cast<std::size_t>(d)); }
+  const std::string& DefaultEntry() const { return strDefaultEntry; }
+  bool MultiLineEntry() const { return bMultiLineEntry; }
+
+ private:
+  Output& output_;
+  std::array<std::string, 10> strVariables;
+  std::string strDefaultEntry = kNoDefault;
+  bool bMultiLineEntry = false;
+};
