@@ -32,7 +32,9 @@ std::string DiskFileSystem::CreateTempFileIn(const std::string& folder) {
     // the clock alone will do
   }
   std::mt19937_64 random(seed);
-  const std::string prefix = folder.empty() || folder.back() == '/' || folder.back() == '\\' ? folder : folder + "/";
+  // "C:" is the drive's current folder: a separator would mean its root.
+  const bool joined = folder.empty() || folder.back() == '/' || folder.back() == '\\' || folder.back() == ':';
+  const std::string prefix = joined ? folder : folder + "/";
   for (int attempt = 0; attempt < 100; ++attempt) {
     char name[32];
     std::snprintf(name, sizeof name, "zvk%08x.tmp", static_cast<unsigned>(random() & 0xFFFFFFFFu));
