@@ -6,7 +6,7 @@
 namespace {
 
 bool IsFormatFailure(const CArchiveException& e) {
-  switch (e.m_cause) {
+  switch (e.Cause()) {
     case CArchiveException::endOfFile:
     case CArchiveException::badIndex:
     case CArchiveException::badClass:
@@ -24,7 +24,7 @@ std::string Message(const std::exception_ptr& failure, const std::string& path, 
   } catch (const CFileException& e) {
     // The file the user knows: a save through a temporary file still names
     // the document's own file.
-    return FileErrorMessage(e.m_cause, path);
+    return FileErrorMessage(e.Cause(), path);
   } catch (const CArchiveException& e) {
     return !saving && IsFormatFailure(e) ? kUnexpectedFileFormat : otherwise;
   } catch (...) {

@@ -65,8 +65,8 @@ std::string ArchiveErrorMessage(int cause, const std::string& fileName) {
   return Lookup(kArchiveErrors, cause, fileName);
 }
 
-std::string MessageOf(const CFileException& e) { return FileErrorMessage(e.m_cause, e.m_strFileName); }
+std::string MessageOf(const CFileException& e) { return FileErrorMessage(e.Cause(), e.FileName()); }
 
 std::string MessageOf(const CArchiveException& e) {
-  return ArchiveErrorMessage(e.m_cause, e.m_strFileName);
+  return ArchiveErrorMessage(e.Cause(), e.FileName());
 }

@@ -33,11 +33,17 @@ class CFileException : public CException {
   };
 
   CFileException(int cause, std::int32_t osError, std::string fileName = {})
-      : m_cause(cause), m_lOsError(osError), m_strFileName(std::move(fileName)) {}
+      : cause_(cause), os_error_(osError), file_name_(std::move(fileName)) {}
 
-  int m_cause;
-  std::int32_t m_lOsError;
-  std::string m_strFileName;  // empty: the failure names no file
+  int Cause() const { return cause_; }
+  std::int32_t OsError() const { return os_error_; }
+  // Empty: the failure names no file.
+  const std::string& FileName() const { return file_name_; }
+
+ private:
+  int cause_;
+  std::int32_t os_error_;
+  std::string file_name_;
 };
 
 // A file written by a newer version of the program. It fails as a file
@@ -67,8 +73,12 @@ class CArchiveException : public CException {
   };
 
   explicit CArchiveException(int cause, std::string fileName = {})
-      : m_cause(cause), m_strFileName(std::move(fileName)) {}
+      : cause_(cause), file_name_(std::move(fileName)) {}
 
-  int m_cause;
-  std::string m_strFileName;
+  int Cause() const { return cause_; }
+  const std::string& FileName() const { return file_name_; }
+
+ private:
+  int cause_;
+  std::string file_name_;
 };

@@ -10,19 +10,19 @@
 namespace {
 
 ToolError FileError(const CFileException& e, const std::string& path) {
-  return ToolError(kExitCannotOpen, FileErrorMessage(e.m_cause, path));
+  return ToolError(kExitCannotOpen, FileErrorMessage(e.Cause(), path));
 }
 
 ToolError ArchiveError(const CArchiveException& e, const std::string& path) {
-  if (e.m_cause == CArchiveException::endOfFile) {
-    return ToolError(kExitEndOfFile, ArchiveErrorMessage(e.m_cause, path));
+  if (e.Cause() == CArchiveException::endOfFile) {
+    return ToolError(kExitEndOfFile, ArchiveErrorMessage(e.Cause(), path));
   }
-  if (e.m_cause == CArchiveException::badIndex) {
-    return ToolError(kExitBadFormat, ArchiveErrorMessage(e.m_cause, path) +
+  if (e.Cause() == CArchiveException::badIndex) {
+    return ToolError(kExitBadFormat, ArchiveErrorMessage(e.Cause(), path) +
                                          "  It holds more than 50 submenus or more than 50 items in a "
                                          "submenu.");
   }
-  return ToolError(kExitBadFormat, ArchiveErrorMessage(e.m_cause, path));
+  return ToolError(kExitBadFormat, ArchiveErrorMessage(e.Cause(), path));
 }
 
 }  // namespace

@@ -42,7 +42,7 @@ struct DocTest : ::testing::Test {
     try {
       Load(bytes);
     } catch (const CArchiveException& e) {
-      return e.m_cause;
+      return e.Cause();
     }
     return -1;
   }
@@ -97,8 +97,8 @@ TEST_F(DocTest, NewerVersionFailsWithItsNoticeAndLeavesTheDocumentUntouched) {
     Load(Int32(2) + Int32(0) + Int32(0) + Int32(0));
     FAIL() << "no exception";
   } catch (const CNewerVersionException& e) {
-    EXPECT_EQ(e.m_cause, CFileException::genericException);
-    EXPECT_TRUE(e.m_strFileName.empty());
+    EXPECT_EQ(e.Cause(), CFileException::genericException);
+    EXPECT_TRUE(e.FileName().empty());
     EXPECT_EQ(e.Notice(), VersionTooNewMessage());
     EXPECT_EQ(e.Notice().rfind("Zorvakomat Error:  Unable to load this file with this version of Zorvakomat.  "
                                "Please check for an upgrade at ",

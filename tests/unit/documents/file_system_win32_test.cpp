@@ -94,7 +94,7 @@ TEST_F(Win32FilesTest, FailuresCarryTheirCauseAndThePath) {
     try {
       action();
     } catch (const CFileException& e) {
-      return e.m_cause;
+      return e.Cause();
     }
     return static_cast<int>(CFileException::none);
   };

@@ -63,7 +63,7 @@ TEST(CountedString, ShortInputFailsWithEndOfFile) {
       Loaded(bytes);
       ADD_FAILURE() << "no exception for " << Hex(bytes);
     } catch (const CArchiveException& e) {
-      EXPECT_EQ(e.m_cause, CArchiveException::endOfFile) << Hex(bytes);
+      EXPECT_EQ(e.Cause(), CArchiveException::endOfFile) << Hex(bytes);
     }
   }
 }
@@ -91,7 +91,7 @@ TEST(Archive, WriteFailureOfTheFileSurfacesOnClose) {
     ar.Close();
     FAIL() << "no exception";
   } catch (const CFileException& e) {
-    EXPECT_EQ(e.m_cause, CFileException::diskFull);
+    EXPECT_EQ(e.Cause(), CFileException::diskFull);
   }
 }
 
