@@ -18,6 +18,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
   wine wine64 wine32:i386
+  nsis
   xvfb xdotool imagemagick xclip x11-utils
   python3
 )

@@ -82,8 +82,8 @@ def main():
     header = ("where", "passed", "failed", "notes")
     widths = [max(len(row[i]) for row in rows + [header]) for i in range(3)]
     for row in [header] + rows:
-        print("    " + "  ".join(cell.ljust(widths[i]) for i, cell in enumerate(row[:3]))
-              + ("  " + row[3] if row[3] else "")).rstrip()
+        print(("    " + "  ".join(cell.ljust(widths[i]) for i, cell in enumerate(row[:3]))
+               + ("  " + row[3] if row[3] else "")).rstrip())
     if not_run:
         print("==> Not run")
         for test, why in not_run:

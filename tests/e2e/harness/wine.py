@@ -1,5 +1,6 @@
 """Wine for one test run: a prefix in the build tree, a desktop with a
 taskbar on the private display, and the programs started in it."""
+import fcntl
 import os
 import subprocess
 
@@ -19,10 +20,13 @@ class WineSession:
         self.prefix = os.path.abspath(prefix)
         self.log_dir = log_dir
         self.size = size
+        # Without winemenubuilder a Start menu shortcut made in the prefix
+        # stays there instead of becoming a menu entry of the Linux desktop.
         self.env = dict(os.environ, DISPLAY=display, WINEPREFIX=self.prefix, WINEDEBUG="-all",
-                        WINEDLLOVERRIDES="mscoree,mshtml=")
+                        WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d")
         self.env.pop("WINESERVER", None)
         self.desktop_process = None
+        self.session_lock = None
         self.started = []
 
     def _popen(self, args, log_name, **options):
@@ -42,8 +46,14 @@ class WineSession:
                               capture_output=True, timeout=timeout)
 
     def prepare_prefix(self):
-        """Creates the prefix once (a first wineboot takes about 5 s) and
-        makes every program open in the named desktop with the taskbar."""
+        """Takes the prefix for this session, creates it once (a first
+        wineboot takes seconds natively, minutes under emulation) and makes
+        every program open in the named desktop with the taskbar."""
+        # One session at a time: a second one would end this one's programs
+        # with its wineserver -k. The lock goes with the process.
+        os.makedirs(os.path.dirname(self.prefix), exist_ok=True)
+        self.session_lock = open(self.prefix + ".session", "w")
+        fcntl.flock(self.session_lock, fcntl.LOCK_EX)
         # A wineserver left over from an interrupted run would still be
         # bound to its old display.
         self.server("-k")
@@ -94,3 +104,6 @@ class WineSession:
         # wineserver -k returns before the server is gone; wait for it so
         # that the next run starts with a server on its own display.
         self.server("-w", timeout=30)
+        if self.session_lock:
+            self.session_lock.close()
+            self.session_lock = None

@@ -18,7 +18,7 @@ harness, scripts/run and scripts/test-all.
 
     wine_loader.py support [--why]   native, emulated or none: how 32-bit programs run
     wine_loader.py run EXE [ARG...]  runs EXE in the prefix $WINEPREFIX (default: the
-                                     folder "wineprefix" of EXE's build tree), made on first use
+                                     tests' prefix, build/wine/tests), made on first use
     wine_loader.py tool NAME [ARG...]  runs Wine's tool NAME (explorer, reg ...) in $WINEPREFIX
 """
 import errno
@@ -27,6 +27,13 @@ import os
 import struct
 import subprocess
 import sys
+
+# The prefixes of the tests, shared by the 32- and 64-bit builds: each is
+# made once (seconds natively, minutes where 32-bit programs are emulated,
+# 1.3 GB each). "tests" serves the unit and zvk tests, "e2e" the end-to-end
+# tests, which need a desktop of their own.
+PREFIXES = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)),
+                                         "..", "..", "..", "build", "wine"))
 
 WINE32 = "/usr/lib/wine/wine"
 WINE64 = "/usr/lib/wine/wine64"
@@ -142,13 +149,6 @@ def prepare_prefix(env, timeout=300):
                                f"(exit {made.returncode}): {made.stderr.decode(errors='replace')[-500:]}")
 
 
-def _build_tree_of(exe):
-    folder = os.path.dirname(os.path.abspath(exe))
-    while folder != "/" and not os.path.exists(os.path.join(folder, "CMakeCache.txt")):
-        folder = os.path.dirname(folder)
-    return folder if folder != "/" else os.path.dirname(os.path.abspath(exe))
-
-
 def _quiet_env(prefix):
     env = dict(os.environ)
     env.setdefault("WINEPREFIX", prefix)
@@ -170,7 +170,7 @@ def run_tool(tool, args):
 
 def run(exe, args):
     """Replaces this process with exe under Wine, quietly, in its prefix."""
-    env = _quiet_env(os.path.join(_build_tree_of(exe), "wineprefix"))
+    env = _quiet_env(os.path.join(PREFIXES, "tests"))
     command = program_command(exe, args)
     try:
         os.execve(command[0], command, program_env(exe, env))

@@ -44,29 +44,31 @@ def _unescape(text):
 
 
 class Zorvakomat:
-    def __init__(self, session):
+    def __init__(self, session, exe=None):
+        """The program built in the tree, or the zorvakomat.exe given."""
         self.session = session
         self.x11 = session.x11
-        self.exe = session.app_exe
+        self.exe = exe or session.app_exe
         self.log = os.path.join(session.logs, "zorvakomat.log")
         self.process = None
         self.icon = None
 
     # ---- start and end ----
 
-    def launch(self, document=None):
+    def launch(self, document=None, cwd=None):
         """Starts the program, optionally with a document named on its
-        command line, and waits for nothing."""
+        command line, in the folder cwd (else its own), and waits for
+        nothing."""
         self.log_start = os.path.getsize(self.log) if os.path.exists(self.log) else 0
         args = [windows_path(document)] if document else []
-        self.process = self.session.wine.start(self.exe, args, cwd=os.path.dirname(self.exe),
+        self.process = self.session.wine.start(self.exe, args, cwd=cwd or os.path.dirname(self.exe),
                                                log_name="zorvakomat.log", debug="-all,+msgbox")
         return self
 
-    def start(self, document=None, timeout=40):
+    def start(self, document=None, timeout=40, cwd=None):
         """Starts the program and waits for its tray icon and main window."""
         before = self.icons()
-        self.launch(document)
+        self.launch(document, cwd)
 
         def new_icons():
             if self.process.poll() is not None:
@@ -94,12 +96,12 @@ class Zorvakomat:
     def running(self):
         return self.process.poll() is None
 
-    def wait_ended(self):
+    def wait_ended(self, timeout=15):
         """Waits for the program to end by itself and returns its exit code.
         The pointer stays away from the icon, so that only the program can
         take it away."""
         self.x11.move(640, 300)
-        return wait_until(self.process.poll, lambda code: code is not None, timeout=15,
+        return wait_until(self.process.poll, lambda code: code is not None, timeout=timeout,
                           what="zorvakomat.exe to end")
 
     def messages(self):
