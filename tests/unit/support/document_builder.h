@@ -68,9 +68,9 @@ class DocumentBuilder {
   }
 
  private:
-  struct SubMenuSpec {
+  struct SubMenuContent {
     std::string name;
     std::vector<TestItem> items;
   };
-  std::vector<SubMenuSpec> sub_menus_;
+  std::vector<SubMenuContent> sub_menus_;
 };
