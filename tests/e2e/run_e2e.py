@@ -21,7 +21,7 @@ from harness import wine_loader  # noqa: E402
 from harness.session import E2ESession, current  # noqa: E402
 
 TOOLS = ("Xvfb", "xkbcomp", "xdotool", "xwininfo", "import", "xclip",
-         "wineserver", wine_loader.WINE64)
+         wine_loader.WINESERVER, wine_loader.WINE64)
 
 
 class ScreenshotResult(unittest.TextTestResult):

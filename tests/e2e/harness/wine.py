@@ -24,7 +24,6 @@ class WineSession:
         # stays there instead of becoming a menu entry of the Linux desktop.
         self.env = dict(os.environ, DISPLAY=display, WINEPREFIX=self.prefix, WINEDEBUG="-all",
                         WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d")
-        self.env.pop("WINESERVER", None)
         self.desktop_process = None
         self.session_lock = None
         self.started = []
@@ -36,7 +35,7 @@ class WineSession:
 
     def server(self, *args, timeout=120):
         """Runs wineserver with args (-k ends it, -w waits for its end)."""
-        return subprocess.run(["wineserver", *args], env=self.env, stdin=subprocess.DEVNULL,
+        return subprocess.run(wine_loader.server_command(args), env=self.env, stdin=subprocess.DEVNULL,
                               capture_output=True, timeout=timeout)
 
     def run(self, tool, *args, timeout=120):

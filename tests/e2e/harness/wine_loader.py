@@ -37,6 +37,12 @@ PREFIXES = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file_
 
 WINE32 = "/usr/lib/wine/wine"
 WINE64 = "/usr/lib/wine/wine64"
+# The server itself, not Debian's wrapper script, which starts it with -p0:
+# such a server quits the moment its last program ends, so a program started
+# right after another (the zvk tests start dozens in a row) can find it
+# quitting and fail with "wine client error: recvmsg: Connection reset by
+# peer". Started directly it stays 3 s after the last program.
+WINESERVER = "/usr/lib/wine/wineserver64"
 BINFMT = "/proc/sys/fs/binfmt_misc"
 X86, X64 = "x86", "x64"
 
@@ -110,7 +116,7 @@ def program_env(exe, env):
     """The environment for running exe: the 64-bit loader names itself as
     the loader of every process it starts; the 32-bit one finds its 64-bit
     partner on its own."""
-    env = dict(env)
+    env = dict(env, WINESERVER=WINESERVER)
     if architecture(exe) == X64:
         env["WINELOADER"] = WINE64
     else:
@@ -129,7 +135,12 @@ def tool_command(tool, args=()):
 
 
 def tool_env(env):
-    return dict(env, WINELOADER=WINE64)
+    return dict(env, WINELOADER=WINE64, WINESERVER=WINESERVER)
+
+
+def server_command(args=()):
+    """wineserver with args: -k ends the prefix's server, -w waits for its end."""
+    return [WINESERVER, *args]
 
 
 def prepare_prefix(env, timeout=300):
@@ -143,7 +154,7 @@ def prepare_prefix(env, timeout=300):
             return
         made = subprocess.run(tool_command("wineboot", ["-i"]), env=tool_env(env),
                               stdin=subprocess.DEVNULL, capture_output=True, timeout=timeout)
-        subprocess.run(["wineserver", "-w"], env=env, stdin=subprocess.DEVNULL, timeout=timeout)
+        subprocess.run(server_command(["-w"]), env=env, stdin=subprocess.DEVNULL, timeout=timeout)
         if made.returncode != 0 or not os.path.exists(os.path.join(prefix, "system.reg")):
             raise RuntimeError(f"wineboot could not make the Wine prefix {prefix} "
                                f"(exit {made.returncode}): {made.stderr.decode(errors='replace')[-500:]}")
