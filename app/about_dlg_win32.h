@@ -1,5 +1,5 @@
 #pragma once
-// The About box (dialog 100).
+// The About box.
 
 #include "framework/dialog_win32.h"
 #include "resources/resource.h"

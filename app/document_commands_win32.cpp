@@ -2,11 +2,38 @@
 
 #include <utility>
 
+#include "resources/resource.h"
+
 DocumentCommandsWin32::DocumentCommandsWin32(CDocument& doc, MessageBoxPort& messages)
-    : commands_(doc, recentFiles_, files_, dialogs_, messages) {}
+    : commands_(doc, recent_files_, files_, dialogs_, messages) {}
 
 void DocumentCommandsWin32::SetFrame(HWND frame, HWND view, std::function<void()> documentChanged) {
   dialogs_.SetOwners(frame, view);
   commands_.SetTitleChangedHandler(documentChanged);
   commands_.SetUpdateViewsHandler(std::move(documentChanged));
+}
+
+bool DocumentCommandsWin32::OnCmdMsg(int id) {
+  switch (id) {
+    case ID_FILE_NEW:
+      commands_.OnFileNew();
+      return true;
+    case ID_FILE_OPEN:
+      commands_.OnFileOpen();
+      return true;
+    case ID_FILE_SAVE:
+      commands_.OnFileSave();
+      return true;
+    case ID_FILE_SAVE_AS:
+      commands_.OnFileSaveAs();
+      return true;
+    case ID_FILE_MRU_FILE1:
+    case ID_FILE_MRU_FILE2:
+    case ID_FILE_MRU_FILE3:
+    case ID_FILE_MRU_FILE4:
+      commands_.OnOpenRecentFile(id - ID_FILE_MRU_FILE1);
+      return true;
+    default:
+      return false;
+  }
 }

@@ -1,8 +1,9 @@
 #pragma once
-// The document commands on Windows: the real files, the common file
-// dialogs and the recent-file list, handed to DocumentCommands, which makes
-// every decision. The view reaches it through DocumentCommandPort, the
-// application and the frame through the rest.
+// The document commands on Windows, the one owner of every document
+// command: the real files, the common file dialogs and the recent-file
+// list, handed to DocumentCommands, which makes every decision. Commands
+// reach it through the view (DocumentCommandPort), the application and the
+// frame through the rest.
 
 #include <windows.h>
 
@@ -10,13 +11,13 @@
 #include <string>
 #include <vector>
 
-#include "framework/command_line.h"
-#include "framework/document.h"
-#include "framework/document_commands.h"
-#include "framework/file_dialogs_win32.h"
-#include "framework/file_system_win32.h"
+#include "documents/command_line.h"
+#include "documents/document.h"
+#include "documents/document_commands.h"
+#include "documents/file_dialogs_win32.h"
+#include "storage/file_system_win32.h"
 #include "framework/message_box.h"
-#include "framework/recent_file_list.h"
+#include "documents/recent_file_list.h"
 #include "view/document_command_port.h"
 
 class DocumentCommandsWin32 : public DocumentCommandPort {
@@ -29,9 +30,9 @@ class DocumentCommandsWin32 : public DocumentCommandPort {
   // view), and what to do when the document's title or content changed.
   void SetFrame(HWND frame, HWND view, std::function<void()> documentChanged);
 
-  CRecentFileList& RecentFiles() { return recentFiles_; }
+  CRecentFileList& RecentFiles() { return recent_files_; }
   // The File menu's recent-file entries, numbered and abbreviated.
-  std::vector<std::string> RecentFileMenuTexts() { return recentFiles_.MenuTexts(files_); }
+  std::vector<std::string> RecentFileMenuTexts() { return recent_files_.MenuTexts(files_); }
 
   // Start-up: false when the document named on the command line could not
   // be opened (the failure has been shown).
@@ -39,19 +40,15 @@ class DocumentCommandsWin32 : public DocumentCommandPort {
     return commands_.ProcessShellCommand(commandLine);
   }
 
-  void OnFileNew() { commands_.OnFileNew(); }
-  void OnFileOpen() { commands_.OnFileOpen(); }
-  // index: 0 for the first entry of the list.
-  void OnOpenRecentFile(int index) { commands_.OnOpenRecentFile(index); }
-
   bool SaveModified() override { return commands_.SaveModified(); }
   void OnTrayOpen() override { commands_.OnTrayFileOpen(); }
-  void OnFileSave() override { commands_.OnFileSave(); }
-  void OnFileSaveAs() override { commands_.OnFileSaveAs(); }
+  // New, Open, Save, Save As and the recent files, from the main menu, the
+  // toolbar, the accelerators or the tray menu.
+  bool OnCmdMsg(int id) override;
 
  private:
   Win32FileSystem files_;
   Win32FileDialogs dialogs_;
-  CRecentFileList recentFiles_;
+  CRecentFileList recent_files_;
   DocumentCommands commands_;
 };

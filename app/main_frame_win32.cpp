@@ -7,7 +7,7 @@
 #include "app/frame_bars.h"
 #include "framework/command_prompt.h"
 #include "framework/frame_layout.h"
-#include "framework/recent_file_menu_win32.h"
+#include "documents/recent_file_menu_win32.h"
 #include "framework/app_name.h"
 #include "framework/resource_strings_win32.h"
 #include "resources/resource.h"
@@ -41,7 +41,7 @@ int WindowHeight(HWND window) {
 
 CMainFrame::CMainFrame(CZorvakDoc& doc, DocumentCommandsWin32& documentCommands,
                        ShellOpenPort& shell, CCmdTarget& app)
-    : doc_(doc), documentCommands_(documentCommands), shell_(shell), app_(app) {}
+    : doc_(doc), document_commands_(documentCommands), shell_(shell), app_(app) {}
 
 CMainFrame::~CMainFrame() {
   // Destroyed while this object (and its view) are whole.
@@ -96,7 +96,7 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       if (view_ && view_->m_hWnd != nullptr) SetFocus(view_->m_hWnd);
       return 0;
     case WM_CLOSE:
-      if (documentCommands_.SaveModified()) DestroyWindow(m_hWnd);
+      if (document_commands_.SaveModified()) DestroyWindow(m_hWnd);
       return 0;
     case WM_DESTROY:
       PostQuitMessage(0);
@@ -108,23 +108,23 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 
 int CMainFrame::OnCreate() {
   if (!CreateToolBar() || !CreateStatusBar()) return -1;
-  view_ = std::make_unique<CZorvakView>(doc_, documentCommands_, shell_, *this);
+  view_ = std::make_unique<CZorvakView>(doc_, document_commands_, shell_, *this);
   if (!view_->Create(m_hWnd, kViewChildId)) return -1;
   RecalcLayout();
   return 0;
 }
 
 bool CMainFrame::CreateToolBar() {
-  toolBar_ = CreateWindowExA(
+  tool_bar_ = CreateWindowExA(
       0, TOOLBARCLASSNAMEA, nullptr,
       WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_TOP,
       0, 0, 0, 0, m_hWnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(ID_VIEW_TOOLBAR)),
       AfxGetResourceHandle(), nullptr);
-  if (toolBar_ == nullptr) return false;
-  SendMessageA(toolBar_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-  SendMessageA(toolBar_, TB_SETBITMAPSIZE, 0, MAKELPARAM(kToolBarImageWidth, kToolBarImageHeight));
+  if (tool_bar_ == nullptr) return false;
+  SendMessageA(tool_bar_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+  SendMessageA(tool_bar_, TB_SETBITMAPSIZE, 0, MAKELPARAM(kToolBarImageWidth, kToolBarImageHeight));
   TBADDBITMAP bitmap{AfxGetResourceHandle(), IDR_MAINFRAME};
-  if (SendMessageA(toolBar_, TB_ADDBITMAP, kToolBarImageCount, reinterpret_cast<LPARAM>(&bitmap)) ==
+  if (SendMessageA(tool_bar_, TB_ADDBITMAP, kToolBarImageCount, reinterpret_cast<LPARAM>(&bitmap)) ==
       -1) {
     return false;
   }
@@ -141,20 +141,20 @@ bool CMainFrame::CreateToolBar() {
       buttons[i].fsStyle = BTNS_BUTTON;
     }
   }
-  if (!SendMessageA(toolBar_, TB_ADDBUTTONSA, std::size(buttons),
+  if (!SendMessageA(tool_bar_, TB_ADDBUTTONSA, std::size(buttons),
                     reinterpret_cast<LPARAM>(buttons))) {
     return false;
   }
-  SendMessageA(toolBar_, TB_AUTOSIZE, 0, 0);
+  SendMessageA(tool_bar_, TB_AUTOSIZE, 0, 0);
   return true;
 }
 
 bool CMainFrame::CreateStatusBar() {
-  statusBar_ = CreateWindowExA(
+  status_bar_ = CreateWindowExA(
       0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0, m_hWnd,
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(ID_VIEW_STATUS_BAR)), AfxGetResourceHandle(),
       nullptr);
-  if (statusBar_ == nullptr) return false;
+  if (status_bar_ == nullptr) return false;
   SetMessageText(LoadResourceString(IDS_IDLEMESSAGE));
   return true;
 }
@@ -164,17 +164,17 @@ void CMainFrame::RecalcLayout() {
   RECT client{};
   GetClientRect(m_hWnd, &client);
   int toolBarHeight = 0;
-  if (toolBar_ != nullptr && IsWindowVisible(toolBar_)) {
-    SendMessageA(toolBar_, TB_AUTOSIZE, 0, 0);
-    toolBarHeight = WindowHeight(toolBar_);
+  if (tool_bar_ != nullptr && IsWindowVisible(tool_bar_)) {
+    SendMessageA(tool_bar_, TB_AUTOSIZE, 0, 0);
+    toolBarHeight = WindowHeight(tool_bar_);
   }
   int statusBarHeight = 0;
   std::array<int, 3> indicatorWidths{};
-  if (statusBar_ != nullptr && IsWindowVisible(statusBar_)) {
-    SendMessageA(statusBar_, WM_SIZE, 0, 0);
-    statusBarHeight = WindowHeight(statusBar_);
+  if (status_bar_ != nullptr && IsWindowVisible(status_bar_)) {
+    SendMessageA(status_bar_, WM_SIZE, 0, 0);
+    statusBarHeight = WindowHeight(status_bar_);
     for (int i = 1; i <= 3; ++i) {
-      indicatorWidths[i - 1] = TextWidth(statusBar_, LoadResourceString(kIndicators[i])) + 12;
+      indicatorWidths[i - 1] = TextWidth(status_bar_, LoadResourceString(kIndicators[i])) + 12;
     }
   }
   const FrameLayout layout =
@@ -182,7 +182,7 @@ void CMainFrame::RecalcLayout() {
                   statusBarHeight, indicatorWidths, GetSystemMetrics(SM_CXVSCROLL));
   if (statusBarHeight > 0) {
     std::array<int, 4> edges = layout.statusEdges;
-    SendMessageA(statusBar_, SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
+    SendMessageA(status_bar_, SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
   }
   if (view_ && view_->m_hWnd != nullptr) {
     RECT current{};
@@ -202,21 +202,21 @@ void CMainFrame::UpdateFrameTitle(const std::string& documentTitle) {
 }
 
 void CMainFrame::OnIdleUpdate() {
-  if (statusBar_ == nullptr || !IsWindowVisible(statusBar_)) return;
+  if (status_bar_ == nullptr || !IsWindowVisible(status_bar_)) return;
   for (int i = 1; i <= 3; ++i) {
     const bool on = (GetKeyState(kIndicatorKeys[i]) & 1) != 0;
     const std::string text = on ? LoadResourceString(kIndicators[i]) : std::string();
-    if (text != indicatorText_[i - 1]) {
-      indicatorText_[i - 1] = text;
-      SendMessageA(statusBar_, SB_SETTEXTA, i, reinterpret_cast<LPARAM>(text.c_str()));
+    if (text != indicator_text_[i - 1]) {
+      indicator_text_[i - 1] = text;
+      SendMessageA(status_bar_, SB_SETTEXTA, i, reinterpret_cast<LPARAM>(text.c_str()));
     }
   }
 }
 
 void CMainFrame::SetMessageText(const std::string& text) {
-  if (statusBar_ == nullptr || text == messageText_) return;
-  messageText_ = text;
-  SendMessageA(statusBar_, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(messageText_.c_str()));
+  if (status_bar_ == nullptr || text == message_text_) return;
+  message_text_ = text;
+  SendMessageA(status_bar_, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(message_text_.c_str()));
 }
 
 void CMainFrame::OnCommand(int id) {
@@ -228,10 +228,10 @@ void CMainFrame::OnCommand(int id) {
 bool CMainFrame::OnFrameCommand(int id) {
   switch (id) {
     case ID_VIEW_TOOLBAR:
-      ToggleBar(toolBar_);
+      ToggleBar(tool_bar_);
       return true;
     case ID_VIEW_STATUS_BAR:
-      ToggleBar(statusBar_);
+      ToggleBar(status_bar_);
       return true;
     default:
       return false;
@@ -249,10 +249,10 @@ void CMainFrame::OnInitMenuPopup(HMENU menu) {
     CheckMenuItem(menu, static_cast<UINT>(id),
                   MF_BYCOMMAND | (bar != nullptr && IsWindowVisible(bar) ? MF_CHECKED : MF_UNCHECKED));
   };
-  check(ID_VIEW_TOOLBAR, toolBar_);
-  check(ID_VIEW_STATUS_BAR, statusBar_);
+  check(ID_VIEW_TOOLBAR, tool_bar_);
+  check(ID_VIEW_STATUS_BAR, status_bar_);
   // The File menu: the recent files in place of their placeholder.
-  UpdateRecentFileMenu(menu, documentCommands_.RecentFileMenuTexts());
+  UpdateRecentFileMenu(menu, document_commands_.RecentFileMenuTexts(), ID_FILE_MRU_FILE1);
 }
 
 void CMainFrame::OnMenuSelect(UINT item, UINT flags, HMENU menu) {
@@ -269,8 +269,8 @@ LRESULT CMainFrame::OnNotify(NMHDR* header) {
   switch (header->code) {
     case TTN_GETDISPINFOA: {
       auto* info = reinterpret_cast<NMTTDISPINFOA*>(header);
-      tooltipText_ = CommandTooltip(LoadResourceString(static_cast<unsigned>(header->idFrom)));
-      info->lpszText = tooltipText_.data();
+      tooltip_text_ = CommandTooltip(LoadResourceString(static_cast<unsigned>(header->idFrom)));
+      info->lpszText = tooltip_text_.data();
       info->hinst = nullptr;
       return 0;
     }

@@ -1,5 +1,5 @@
 #pragma once
-// The main frame: menu 128, the toolbar, the status bar with its message
+// The main frame: its menu, the toolbar, the status bar with its message
 // pane and key indicators, and the view filling the rest. Its commands go
 // to the view (and through it the document), then to the frame itself,
 // then to the application.
@@ -49,13 +49,13 @@ class CMainFrame : public CWnd, public CFrameLayout {
   LRESULT OnNotify(NMHDR* header);
 
   CZorvakDoc& doc_;
-  DocumentCommandsWin32& documentCommands_;
+  DocumentCommandsWin32& document_commands_;
   ShellOpenPort& shell_;
   CCmdTarget& app_;
   std::unique_ptr<CZorvakView> view_;
-  HWND statusBar_ = nullptr;  // child windows: they go with the frame
-  HWND toolBar_ = nullptr;
-  std::string messageText_;
-  std::string indicatorText_[3];
-  std::string tooltipText_;
+  HWND status_bar_ = nullptr;  // child windows: they go with the frame
+  HWND tool_bar_ = nullptr;
+  std::string message_text_;
+  std::string indicator_text_[3];
+  std::string tooltip_text_;
 };

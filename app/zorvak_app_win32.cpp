@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "app/about_dlg_win32.h"
-#include "framework/command_line.h"
+#include "documents/command_line.h"
 #include "framework/resource_strings_win32.h"
-#include "framework/shell_registration_win32.h"
+#include "documents/shell_registration_win32.h"
 #include "resources/resource.h"
 
 namespace {
@@ -22,7 +22,7 @@ std::vector<std::string> ProgramArguments() {
 
 }  // namespace
 
-CZorvakApp::CZorvakApp() : doc_(messages_), documentCommands_(doc_, messages_) {}
+CZorvakApp::CZorvakApp() : document_commands_(doc_, messages_) {}
 
 bool CZorvakApp::InitInstance() {
   // The bars of the main frame are common controls.
@@ -32,12 +32,12 @@ bool CZorvakApp::InitInstance() {
   // Settings live under HKEY_CURRENT_USER\Software\Zorvak\Zorvakomat.
   SetRegistryKey("Zorvak");
 
-  // The recent-file list (4 entries) and the other standard settings.
+  // The recent-file list (4 entries).
   profile_ = std::make_unique<RegistryProfile>(RegistryKeyPath());
-  settings_ = LoadStdProfileSettings(*profile_, documentCommands_.RecentFiles());
+  document_commands_.RecentFiles().ReadList(*profile_);
 
   // The single document template: one CZorvakDoc, shown in a CMainFrame
-  // holding a CZorvakView, all made from resources 128.
+  // holding a CZorvakView, all made from the IDR_MAINFRAME resources.
 
   // The ".zvk" file type, registered with the shell at every start. A
   // registration that fails costs only the double click on a file.
@@ -49,7 +49,7 @@ bool CZorvakApp::InitInstance() {
     messages_.AfxMessageBox(LoadResourceString(IDP_FAILED_TO_CREATE_DOC));
     return false;
   }
-  if (!documentCommands_.ProcessShellCommand(ParseCommandLine(ProgramArguments()))) {
+  if (!document_commands_.ProcessShellCommand(ParseCommandLine(ProgramArguments()))) {
     frame_.reset();
     return false;
   }
@@ -66,7 +66,7 @@ bool CZorvakApp::InitInstance() {
 }
 
 bool CZorvakApp::CreateMainFrame() {
-  frame_ = std::make_unique<CMainFrame>(doc_, documentCommands_, shell_, *this);
+  frame_ = std::make_unique<CMainFrame>(doc_, document_commands_, shell_, *this);
   if (!frame_->Create()) {
     frame_.reset();
     return false;
@@ -74,7 +74,7 @@ bool CZorvakApp::CreateMainFrame() {
   messages_.SetOwner(reinterpret_cast<std::uintptr_t>(frame_->m_hWnd));
   SetMainWindow(frame_->m_hWnd, LoadAcceleratorsA(AfxGetResourceHandle(),
                                                   MAKEINTRESOURCEA(IDR_MAINFRAME)));
-  documentCommands_.SetFrame(frame_->m_hWnd, frame_->View().m_hWnd,
+  document_commands_.SetFrame(frame_->m_hWnd, frame_->View().m_hWnd,
                              [this] { OnDocumentChanged(); });
   return true;
 }
@@ -95,7 +95,7 @@ int CZorvakApp::ExitInstance() {
   // after the hotkey registered for its view.
   pick_hotkey_.reset();
   frame_.reset();
-  if (profile_) SaveStdProfileSettings(*profile_, documentCommands_.RecentFiles());
+  if (profile_) document_commands_.RecentFiles().WriteList(*profile_);
   return CWinApp::ExitInstance();
 }
 
@@ -103,18 +103,6 @@ bool CZorvakApp::OnCmdMsg(int id) {
   switch (id) {
     case ID_APP_ABOUT:
       OnAppAbout();
-      return true;
-    case ID_FILE_NEW:
-      documentCommands_.OnFileNew();
-      return true;
-    case ID_FILE_OPEN:
-      documentCommands_.OnFileOpen();
-      return true;
-    case ID_FILE_MRU_FILE1:
-    case ID_FILE_MRU_FILE2:
-    case ID_FILE_MRU_FILE3:
-    case ID_FILE_MRU_FILE4:
-      documentCommands_.OnOpenRecentFile(id - ID_FILE_MRU_FILE1);
       return true;
     case ID_APP_EXIT:
       if (frame_ && frame_->m_hWnd != nullptr) SendMessageA(frame_->m_hWnd, WM_CLOSE, 0, 0);

@@ -2,8 +2,7 @@
 // The application: its start-up reads the settings, registers the file
 // type, creates the main frame with the view and makes the one document
 // (new or named on the command line); it handles the commands that belong
-// to the application (New, Open, the recent files, About, Exit) and writes
-// the settings back at exit.
+// to the application (About, Exit) and writes the recent files back at exit.
 
 #include <memory>
 
@@ -12,9 +11,8 @@
 #include "app/main_frame_win32.h"
 #include "document/zorvak_doc.h"
 #include "framework/message_box_win32.h"
-#include "framework/registry_profile_win32.h"
+#include "settings/registry_profile_win32.h"
 #include "framework/shell_open_win32.h"
-#include "framework/std_profile.h"
 #include "framework/win_app_win32.h"
 #include "hotkey/pick_hotkey_win32.h"
 
@@ -35,11 +33,10 @@ class CZorvakApp : public CWinApp, public CCmdTarget {
 
   Win32MessageBoxes messages_;
   CZorvakDoc doc_;
-  DocumentCommandsWin32 documentCommands_;
+  DocumentCommandsWin32 document_commands_;
   Win32ShellOpen shell_;
   // Made once the registry key is set.
   std::unique_ptr<RegistryProfile> profile_;
-  StdProfileSettings settings_;
   std::unique_ptr<CMainFrame> frame_;
   std::unique_ptr<PickHotkeyRegistration> pick_hotkey_;
 };

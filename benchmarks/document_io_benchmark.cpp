@@ -9,21 +9,14 @@
 #include <vector>
 
 #include "document/zorvak_doc.h"
-#include "framework/archive.h"
-#include "framework/disk_file.h"
-#include "framework/mem_file.h"
+#include "storage/archive.h"
+#include "storage/disk_file.h"
+#include "storage/mem_file.h"
 
 namespace {
 
-class QuietMessages : public MessageBoxPort {
- public:
-  int AfxMessageBox(const std::string&, unsigned) override { return MB::IdOk; }
-};
-
-QuietMessages messages;
-
 std::unique_ptr<CZorvakDoc> FullDocument() {
-  auto doc = std::make_unique<CZorvakDoc>(messages);
+  auto doc = std::make_unique<CZorvakDoc>();
   doc->OnNewDocument();
   doc->nNumSubMenus = kMaxSubMenus;
   for (int s = 0; s < kMaxSubMenus; ++s) {
@@ -68,7 +61,7 @@ void SetThroughput(benchmark::State& state) {
 }
 
 void BM_LoadFromMemory(benchmark::State& state) {
-  auto doc = std::make_unique<CZorvakDoc>(messages);
+  auto doc = std::make_unique<CZorvakDoc>();
   CMemFile file(FullDocumentBytes());
   for (auto _ : state) {
     file.Rewind();
@@ -109,7 +102,7 @@ BENCHMARK(BM_PlainReadOfFile)->Unit(benchmark::kMillisecond);
 
 void BM_LoadFromFile(benchmark::State& state) {
   const std::string& path = FullDocumentPath();
-  auto doc = std::make_unique<CZorvakDoc>(messages);
+  auto doc = std::make_unique<CZorvakDoc>();
   for (auto _ : state) {
     DiskFile file(path, DiskFile::Mode::read);
     CArchive ar(file, CArchive::load);

@@ -2,6 +2,10 @@
 
 #include <algorithm>
 
+#include "storage/ascii_case.h"
+
+bool IsTopLevelName(const std::string& subMenuName) { return EqualsIgnoringCase(subMenuName, "TopLevel"); }
+
 void MacroData::ClearAll() {
   nNumSubMenus = 0;
   nNumSubMenuItems.fill(0);

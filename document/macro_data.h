@@ -25,6 +25,10 @@ constexpr int ItemSlot(int subMenu, int item) { return subMenu * kMaxItems + ite
 constexpr bool IsSubMenuIndex(std::int64_t s) { return s >= 0 && s < kMaxSubMenus; }
 constexpr bool IsItemIndex(std::int64_t j) { return j >= 0 && j < kMaxItems; }
 
+// The submenu name "TopLevel", in any letter case, puts a submenu's items
+// straight into the pick menu.
+bool IsTopLevelName(const std::string& subMenuName);
+
 struct MacroData {
   std::array<std::int32_t, kItemSlots> bChainToNext{};  // nonzero: chained
   std::int32_t nNumSubMenus = 0;

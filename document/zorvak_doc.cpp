@@ -1,7 +1,7 @@
 #include "document/zorvak_doc.h"
 
-#include "framework/archive.h"
-#include "framework/exceptions.h"
+#include "storage/archive.h"
+#include "storage/exceptions.h"
 
 const char* const kUpgradeAddress = "https://zorvakomat.example.com/download";
 
@@ -15,6 +15,7 @@ std::string VersionTooNewMessage() {
 bool CZorvakDoc::OnNewDocument() {
   if (!CDocument::OnNewDocument()) return false;
   ClearAll();
+  loaded_version_ = kFileFormatVersion;
   return true;
 }
 
@@ -58,11 +59,8 @@ void CZorvakDoc::Load(CArchive& ar) {
   const std::int32_t version = ar.ReadInt32();
   ar.ReadInt32();
   ar.ReadInt32();
-  if (version > kFileFormatVersion) {
-    messages_.AfxMessageBox(VersionTooNewMessage());
-    throw CFileException(CFileException::genericException, 9);
-  }
-  loadedVersion_ = version;
+  if (version > kFileFormatVersion) throw CNewerVersionException(VersionTooNewMessage());
+  loaded_version_ = version;
   nNumSubMenus = CheckedCount(ar.ReadInt32(), kMaxSubMenus);
   for (int s = 0; s < nNumSubMenus; ++s) {
     nNumSubMenuItems[s] = CheckedCount(ar.ReadInt32(), kMaxItems);

@@ -6,8 +6,7 @@
 #include <string>
 
 #include "document/macro_data.h"
-#include "framework/document.h"
-#include "framework/message_box.h"
+#include "documents/document.h"
 
 // Offered in the message shown for a file written by a newer version.
 extern const char* const kUpgradeAddress;
@@ -19,22 +18,19 @@ constexpr std::int32_t kFileFormatVersion = 1;
 
 class CZorvakDoc : public CDocument, public MacroData {
  public:
-  // messages shows the version message when a file is too new.
-  explicit CZorvakDoc(MessageBoxPort& messages) : messages_(messages) {}
-
   bool OnNewDocument() override;
   // Storing writes the content; loading reads a file into this document in
-  // place, field by field, and throws CFileException (version too new) or
-  // CArchiveException (file too short; a count above 50) on failure.
+  // place, field by field, and throws CNewerVersionException (with
+  // VersionTooNewMessage() as its notice) or CArchiveException (file too
+  // short; a count above 50) on failure.
   void Serialize(CArchive& ar) override;
 
   // The version word of the last file loaded (for tools that show it).
-  std::int32_t LoadedVersion() const { return loadedVersion_; }
+  std::int32_t LoadedVersion() const { return loaded_version_; }
 
  private:
   void Store(CArchive& ar) const;
   void Load(CArchive& ar);
 
-  MessageBoxPort& messages_;
-  std::int32_t loadedVersion_ = kFileFormatVersion;
+  std::int32_t loaded_version_ = kFileFormatVersion;
 };

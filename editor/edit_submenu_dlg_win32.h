@@ -1,5 +1,5 @@
 #pragma once
-// The Edit SubMenus dialog on Windows: template 132 bound to the editor.
+// The Edit SubMenus dialog on Windows: its template bound to the editor.
 
 #include <windows.h>
 

@@ -17,7 +17,7 @@ class Win32EditorControls : public EditorControls {
   Win32EditorControls(const Win32EditorControls&) = delete;
   Win32EditorControls& operator=(const Win32EditorControls&) = delete;
 
-  // Finds the controls of a dialog made from template 132.
+  // Finds the controls of an Edit SubMenus dialog.
   void Bind(HWND dialog);
 
   // True while a change made from the code is under way.

@@ -6,7 +6,7 @@
 INT_PTR CDialog::DoModal() {
   HWND owner = parent_;
   if (owner == nullptr && AfxGetApp() != nullptr) owner = AfxGetApp()->GetMainWindow();
-  return DialogBoxParamA(AfxGetResourceHandle(), MAKEINTRESOURCEA(templateId_), owner,
+  return DialogBoxParamA(AfxGetResourceHandle(), MAKEINTRESOURCEA(template_id_), owner,
                          &CDialog::StaticDialogProc, reinterpret_cast<LPARAM>(this));
 }
 

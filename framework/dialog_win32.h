@@ -8,7 +8,7 @@ class CDialog {
  public:
   // parent: the owner; none makes the application's main window the owner.
   explicit CDialog(int templateId, HWND parent = nullptr)
-      : templateId_(templateId), parent_(parent) {}
+      : template_id_(templateId), parent_(parent) {}
   CDialog(const CDialog&) = delete;
   CDialog& operator=(const CDialog&) = delete;
   virtual ~CDialog() = default;
@@ -38,6 +38,6 @@ class CDialog {
   static INT_PTR CALLBACK StaticDialogProc(HWND dialog, UINT message, WPARAM wParam,
                                            LPARAM lParam);
 
-  int templateId_;
+  int template_id_;
   HWND parent_;
 };

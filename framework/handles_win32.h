@@ -39,7 +39,6 @@ inline void CloseMenu(HMENU menu) { DestroyMenu(menu); }
 inline void CloseGdiObject(HGDIOBJ object) { DeleteObject(object); }
 inline void CloseGlobal(HGLOBAL memory) { GlobalFree(memory); }
 inline void CloseRegKey(HKEY key) { RegCloseKey(key); }
-inline void CloseAccelerators(HACCEL table) { DestroyAcceleratorTable(table); }
 }  // namespace handle_detail
 
 using UniqueMenu = UniqueHandle<HMENU, handle_detail::CloseMenu>;
@@ -47,7 +46,6 @@ using UniqueBitmap = UniqueHandle<HBITMAP, handle_detail::CloseGdiObject>;
 using UniquePen = UniqueHandle<HPEN, handle_detail::CloseGdiObject>;
 using UniqueGlobal = UniqueHandle<HGLOBAL, handle_detail::CloseGlobal>;
 using UniqueRegKey = UniqueHandle<HKEY, handle_detail::CloseRegKey>;
-using UniqueAccelerators = UniqueHandle<HACCEL, handle_detail::CloseAccelerators>;
 
 // Selects a GDI object into a device context for as long as it lives, then
 // puts the previous one back.

@@ -1,16 +1,6 @@
 #include "framework/help_page_location.h"
 
-namespace {
-
-bool IsSeparator(char c) { return c == '\\' || c == '/'; }
-
-}  // namespace
-
-std::string JoinPath(const std::string& dir, const std::string& name) {
-  if (dir.empty()) return name;
-  if (IsSeparator(dir.back())) return dir + name;
-  return dir + "\\" + name;
-}
+#include "storage/file_path.h"
 
 std::string LocateHelpPage(const std::string& fileName, const std::string& executableDir,
                            const std::string& currentDir,
@@ -20,9 +10,4 @@ std::string LocateHelpPage(const std::string& fileName, const std::string& execu
     if (fileExists(besideProgram)) return besideProgram;
   }
   return JoinPath(currentDir, fileName);
-}
-
-std::string DirectoryOf(const std::string& path) {
-  const std::size_t last = path.find_last_of("\\/");
-  return last == std::string::npos ? std::string() : path.substr(0, last);
 }

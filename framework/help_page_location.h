@@ -6,16 +6,9 @@
 #include <functional>
 #include <string>
 
-// dir joined with name by a backslash, unless dir is empty or already ends
-// in a separator.
-std::string JoinPath(const std::string& dir, const std::string& name);
-
 // The first of the two places where the page exists; when it exists in
 // neither, the current directory's, so the failure names where it was
 // expected last.
 std::string LocateHelpPage(const std::string& fileName, const std::string& executableDir,
                            const std::string& currentDir,
                            const std::function<bool(const std::string&)>& fileExists);
-
-// The folder part of a full file path (up to the last separator).
-std::string DirectoryOf(const std::string& path);

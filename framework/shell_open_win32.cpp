@@ -4,6 +4,7 @@
 #include <shellapi.h>
 
 #include "framework/help_page_location.h"
+#include "storage/file_path.h"
 
 namespace {
 
@@ -11,7 +12,7 @@ std::string ExecutableDirectory() {
   char path[MAX_PATH * 4];
   const DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
   if (length == 0 || length >= sizeof path) return {};
-  return DirectoryOf(std::string(path, length));
+  return FolderOf(std::string(path, length));
 }
 
 std::string CurrentDirectory() {

@@ -24,19 +24,19 @@ CWinApp::~CWinApp() {
 bool CWinApp::OnIdle(long /*count*/) { return false; }
 
 void CWinApp::SetRegistryKey(const char* company) {
-  registryKeyPath_ = std::string("Software\\") + company + "\\" + kAppName;
+  registry_key_path_ = std::string("Software\\") + company + "\\" + kAppName;
 }
 
 bool CWinApp::PreTranslateMessage(MSG& msg) {
-  if (accelerators_ == nullptr || mainWindow_ == nullptr) return false;
-  if (msg.hwnd != mainWindow_ && !IsChild(mainWindow_, msg.hwnd)) return false;
-  return TranslateAcceleratorA(mainWindow_, accelerators_, &msg) != 0;
+  if (accelerators_ == nullptr || main_window_ == nullptr) return false;
+  if (msg.hwnd != main_window_ && !IsChild(main_window_, msg.hwnd)) return false;
+  return TranslateAcceleratorA(main_window_, accelerators_, &msg) != 0;
 }
 
 int CWinApp::Run() {
   if (!InitInstance()) {
     // A start-up that failed ends the program with a failure status.
-    exitCode_ = 1;
+    exit_code_ = 1;
     return ExitInstance();
   }
   MSG msg{};
@@ -57,6 +57,6 @@ int CWinApp::Run() {
       idleCount = 0;
     }
   }
-  exitCode_ = static_cast<int>(msg.wParam);
+  exit_code_ = static_cast<int>(msg.wParam);
   return ExitInstance();
 }

@@ -19,31 +19,31 @@ class CWinApp {
   // Called when the message queue is empty; true asks for more idle calls.
   virtual bool OnIdle(long count);
   // After the message loop; the process exit code.
-  virtual int ExitInstance() { return exitCode_; }
+  virtual int ExitInstance() { return exit_code_; }
 
   // InitInstance, then the message loop until WM_QUIT, then ExitInstance.
   int Run();
 
   // The window whose accelerators are translated and that owns dialogs
   // given no parent.
-  HWND GetMainWindow() const { return mainWindow_; }
+  HWND GetMainWindow() const { return main_window_; }
   void SetMainWindow(HWND window, HACCEL accelerators) {
-    mainWindow_ = window;
+    main_window_ = window;
     accelerators_ = accelerators;
   }
 
   // Settings then live under HKEY_CURRENT_USER\Software\<company>\<app>.
   void SetRegistryKey(const char* company);
   // "Software\<company>\<app>", or empty when no key was set.
-  const std::string& RegistryKeyPath() const { return registryKeyPath_; }
+  const std::string& RegistryKeyPath() const { return registry_key_path_; }
 
  private:
   bool PreTranslateMessage(MSG& msg);
 
-  HWND mainWindow_ = nullptr;
+  HWND main_window_ = nullptr;
   HACCEL accelerators_ = nullptr;
-  std::string registryKeyPath_;
-  int exitCode_ = 0;
+  std::string registry_key_path_;
+  int exit_code_ = 0;
 };
 
 // The one application object.

@@ -13,7 +13,6 @@ class CWnd {
   virtual ~CWnd();
 
   HWND m_hWnd = nullptr;
-  HWND GetSafeHwnd() const { return m_hWnd; }
 
   // Registers a window class whose windows are bound to CWnd objects.
   static bool RegisterWindowClass(const char* className, UINT style, HICON icon, HCURSOR cursor,

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "framework/profile.h"
+#include "settings/profile.h"
 #include "hotkey/pick_hotkey.h"
 
 class PickHotkeyRegistration {

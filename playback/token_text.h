@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-// Whole-text comparison that ignores the case of ASCII letters only.
-bool EqualsIgnoringCase(std::string_view a, std::string_view b);
+#include "storage/ascii_case.h"
+
 
 // The argument of a prefixed token: the whole token with every "[", every
 // marker character and every "]" deleted, wherever they stand.

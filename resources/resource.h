@@ -2,6 +2,13 @@
 // files and the code. Plain macros, so that the resource compiler reads it.
 #pragma once
 
+// The base layer (storage/, documents/, settings/, framework/) is built
+// with ZVK_BASE_LAYER: it takes the ids it needs from the program and never
+// includes this file.
+#ifdef ZVK_BASE_LAYER
+#error "resources/resource.h is the program's: the base layer takes its ids as arguments"
+#endif
+
 // ---- Resources ----
 #define IDR_MAINFRAME 128  // menu, accelerators, icon, toolbar, document template string
 #define IDD_ABOUTBOX 100
@@ -70,21 +77,9 @@
 #define ID_INDICATOR_NUM 59138
 #define ID_INDICATOR_SCRL 59139
 
-// ---- Standard strings ----
-#define IDS_APP_TITLE 57344        // "Zorvakomat"
-#define IDS_IDLEMESSAGE 57345      // "Ready"
-#define IDS_OPENFILE 61440         // "Open"
-#define IDS_SAVEFILE 61441         // "Save As"
-#define IDS_ALLFILTER 61442        // "All Files (*.*)"
-#define IDS_UNTITLED 61443         // "Untitled"
-#define IDS_UNNAMED_FILE 61446     // "an unnamed file"
-#define IDP_FAILED_TO_OPEN_DOC 61697   // "Failed to open document."
-#define IDP_FAILED_TO_SAVE_DOC 61698   // "Failed to save document."
-#define IDP_ASK_TO_SAVE 61699          // "Save changes to %1?"
-#define IDP_FAILED_TO_CREATE_DOC 61700 // "Failed to create empty document."
-#define IDP_FAILED_INVALID_FORMAT 61728  // "Unexpected file format."
-#define IDS_FILE_ERROR_BASE 61856     // + file error cause 0..14
-#define IDS_ARCHIVE_ERROR_BASE 61872  // + archive error cause 0..7
+// ---- Strings the Windows shell loads ----
+#define IDS_IDLEMESSAGE 57345
+#define IDP_FAILED_TO_CREATE_DOC 61700
 
 // ---- Tray icon ----
 #define TRAY_ICON_ID 123

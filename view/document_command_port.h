@@ -1,7 +1,8 @@
 #pragma once
-// What the view asks of the document handling: the save-changes question
-// before the tray's Exit, the tray's own Open, and Save and Save As, which
-// reach the document from the tray menu.
+// What the view asks of the document commands: the save-changes question
+// before the tray's Exit, the tray's own Open, and the commands the view
+// passes on (Save and Save As from the tray menu, and every document command
+// of the main menu, which the frame routes through the view).
 
 class DocumentCommandPort {
  public:
@@ -9,6 +10,6 @@ class DocumentCommandPort {
   // Asks to save a modified document; true when the caller may go on.
   virtual bool SaveModified() = 0;
   virtual void OnTrayOpen() = 0;
-  virtual void OnFileSave() = 0;
-  virtual void OnFileSaveAs() = 0;
+  // A routed command: true when it is a document command (and was run).
+  virtual bool OnCmdMsg(int id) = 0;
 };

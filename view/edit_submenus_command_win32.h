@@ -1,5 +1,5 @@
 #pragma once
-// The Edit SubMenus command (32775) of the view.
+// The Edit SubMenus command of the view.
 
 #include <windows.h>
 

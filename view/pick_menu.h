@@ -18,15 +18,6 @@ struct PickMenuEntry {
   std::vector<PickMenuEntry> children;  // popup: its entries
 };
 
-// The fixed commands, in menu order.
-struct FixedPickCommand {
-  const char* text;
-  int id;
-};
-extern const FixedPickCommand kFixedPickCommands[7];
-
-bool IsTopLevelName(const std::string& subMenuName);
-
 // Items whose id would not decode back to themselves (index 49, which only
 // a file can hold) are left out, so a pick always names the item shown.
 std::vector<PickMenuEntry> BuildPickMenu(const MacroData& doc);

@@ -1,6 +1,6 @@
 #pragma once
-// The view's tray icon: id 123, callback message 1066, icon 128 and the
-// tip "Zorvakomat Keyboard Simulator".
+// The view's tray icon (TRAY_ICON_ID, calling back with WM_TRAY_NOTIFY),
+// with the program's icon and the tip "Zorvakomat Keyboard Simulator".
 
 #include <windows.h>
 

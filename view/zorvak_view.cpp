@@ -42,20 +42,7 @@ std::optional<unsigned> ZorvakView::TakeWaitingTrayNotify() {
 }
 
 HookAction ZorvakView::OnCommandHook(int id) {
-  switch (id) {
-    case ID_FILE_SAVE:
-    case ID_FILE_SAVE_AS:
-    case ID_EDIT_SUBMENUS:
-    case ID_HELP_INDEX:
-    case ID_WIN_MONEY:
-      return HookAction::passOn;
-    case ID_FILE_OPEN:
-      return HookAction::trayOpen;
-    case ID_APP_EXIT:
-      return HookAction::trayExit;
-    default:
-      break;
-  }
+  if (const TrayCommand* fixed = FindTrayCommand(id)) return fixed->action;
   if (!IsShownItemCommand(doc_, id)) return HookAction::passOn;
   const ItemAddress address = DecodePickCommand(id);
   playback.ArmPick({address.subMenu, address.item});

@@ -8,16 +8,9 @@
 
 #include "document/macro_data.h"
 #include "playback/playback.h"
+#include "view/tray_commands.h"
 
 enum class TrayAction { none, restoreMainWindow, showPickMenu };
-
-// What the command hook does before it passes a command on.
-enum class HookAction {
-  passOn,      // a fixed command handled further along (or an unknown id)
-  trayOpen,    // the tray's own Open first
-  trayExit,    // the save-changes question, then the icon goes and the loop ends
-  itemPicked,  // a pick is now pending
-};
 
 // How the main frame is to be shown.
 enum class FrameShow { hide, showNormal, showMaximized };
@@ -39,9 +32,10 @@ class ZorvakView {
   // waited for it, to be delivered again; nothing when none came.
   std::optional<unsigned> TakeWaitingTrayNotify();
 
-  // A command sent to the view by the pick menu. Only an id that names an
-  // item of the document as the menu shows it sets a pick; any other id
-  // sets nothing.
+  // A command sent to the view by the pick menu: a fixed command's action
+  // from the tray's table; otherwise only an id that names an item of the
+  // document as the menu shows it sets a pick, and any other id is passed
+  // on, setting nothing.
   HookAction OnCommandHook(int id);
 
   // The tray double click: shown maximized, drawn from now on.

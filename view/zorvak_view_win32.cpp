@@ -21,9 +21,9 @@ WindowId AsWindowId(HWND window) { return reinterpret_cast<WindowId>(window); }
 CZorvakView::CZorvakView(CZorvakDoc& doc, DocumentCommandPort& documentCommands,
                          ShellOpenPort& shell, CFrameLayout& frame)
     : pDoc(&doc),
-      documentCommands_(documentCommands),
+      document_commands_(documentCommands),
       shell_(shell),
-      frameLayout_(frame),
+      frame_layout_(frame),
       core_(platform_.Ports(), doc) {}
 
 CZorvakView::~CZorvakView() {
@@ -97,7 +97,7 @@ void CZorvakView::OnTaskbarCreated() {
 }
 
 void CZorvakView::OnDraw(HDC dc) {
-  frameLayout_.RecalcLayout();
+  frame_layout_.RecalcLayout();
   if (core_.bHideOnPaint) {
     ShowFrame(FrameShow::hide);
     return;
@@ -132,23 +132,23 @@ void CZorvakView::ShowPickMenu() {
 void CZorvakView::OnCommandHook(WPARAM wParam) {
   // Menu commands carry no notification code; anything else is passed on.
   const int id = LOWORD(wParam);
-  if (HIWORD(wParam) == 0) {
-    switch (core_.OnCommandHook(id)) {
-      case HookAction::trayOpen:
-        documentCommands_.OnTrayOpen();
-        break;
-      case HookAction::trayExit:
-        if (documentCommands_.SaveModified()) {
-          DeleteTrayIcon(m_hWnd);
-          PostMessageA(m_hWnd, WM_QUIT, 0, 0);
-        }
-        break;
-      case HookAction::passOn:
-      case HookAction::itemPicked:
-        break;
-    }
+  const HookAction action = HIWORD(wParam) == 0 ? core_.OnCommandHook(id) : HookAction::passOn;
+  switch (action) {
+    case HookAction::trayOpen:
+      document_commands_.OnTrayOpen();
+      break;
+    case HookAction::trayExit:
+      if (document_commands_.SaveModified()) {
+        DeleteTrayIcon(m_hWnd);
+        PostMessageA(m_hWnd, WM_QUIT, 0, 0);
+      }
+      break;
+    case HookAction::passOn:
+      OnCmdMsg(id);
+      break;
+    case HookAction::itemPicked:
+      break;
   }
-  OnCmdMsg(id);
 }
 
 bool CZorvakView::OnCmdMsg(int id) {
@@ -165,15 +165,8 @@ bool CZorvakView::OnCmdMsg(int id) {
     case ID_WIN_MONEY:
       OnWinMoney();
       return true;
-    // The document's commands.
-    case ID_FILE_SAVE:
-      documentCommands_.OnFileSave();
-      return true;
-    case ID_FILE_SAVE_AS:
-      documentCommands_.OnFileSaveAs();
-      return true;
     default:
-      return false;
+      return document_commands_.OnCmdMsg(id);
   }
 }
 

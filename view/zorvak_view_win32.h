@@ -63,9 +63,9 @@ class CZorvakView : public CWnd {
 
   HWND Frame() const { return GetParent(m_hWnd); }
 
-  DocumentCommandPort& documentCommands_;
+  DocumentCommandPort& document_commands_;
   ShellOpenPort& shell_;
-  CFrameLayout& frameLayout_;
+  CFrameLayout& frame_layout_;
   Win32PlaybackPlatform platform_;
   Win32MessageBoxes messages_;
   StopKeyHook stop_key_;

@@ -20,7 +20,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from harness import wine_loader  # noqa: E402
 from harness.session import E2ESession, current  # noqa: E402
 
-TOOLS = ("Xvfb", "xkbcomp", "xdotool", "xwininfo", "xev", "stdbuf", "import", "xclip",
+TOOLS = ("Xvfb", "xkbcomp", "xdotool", "xwininfo", "import", "xclip",
          wine_loader.WINESERVER, wine_loader.WINE64)
 
 

@@ -12,7 +12,7 @@ import subprocess
 import zipfile
 from urllib.parse import unquote, urlparse
 
-from harness.e2e_case import E2ETestCase
+from harness.e2e_case import E2ETestCase, read
 from harness.polling import wait_until
 from harness.registry import Registry, reg_string
 from harness.zorvakomat import APP, Zorvakomat, keys_to_entry, titles
@@ -38,11 +38,6 @@ SIGN_OFF = "Best regards,\r\nSam"   # the starter macros' third TopLevel entry
 def files_under(folder):
     return sorted(os.path.relpath(os.path.join(root, name), folder).replace(os.sep, "/")
                   for root, _, names in os.walk(folder) for name in names)
-
-
-def read(path):
-    with open(path, "rb") as file:
-        return file.read()
 
 
 def version_resource(exe):

@@ -5,17 +5,6 @@
 
 namespace {
 
-bool IsTopLevel(const std::string& name) {
-  static constexpr std::string_view kTopLevel = "toplevel";
-  if (name.size() != kTopLevel.size()) return false;
-  for (std::size_t i = 0; i < name.size(); ++i) {
-    char c = name[i];
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    if (c != kTopLevel[i]) return false;
-  }
-  return true;
-}
-
 std::string Plural(int n, const char* one, const char* many) {
   return std::to_string(n) + " " + (n == 1 ? one : many);
 }
@@ -93,7 +82,7 @@ std::vector<std::string> CheckWarnings(const MacroData& doc, std::int32_t versio
   std::string topLevels;
   int topLevelCount = 0;
   for (int s = 0; s < doc.SubMenuCount(); ++s) {
-    if (!IsTopLevel(doc.strSubMenuName[s])) continue;
+    if (!IsTopLevelName(doc.strSubMenuName[s])) continue;
     topLevels += (topLevelCount == 0 ? "" : ", ") + SubMenuLabel(doc, s);
     ++topLevelCount;
   }

@@ -5,10 +5,9 @@
 #include "tools/zvk/json_reader.h"
 #include "tools/zvk/macro_file.h"
 #include "tools/zvk/macro_json.h"
-#include "tools/zvk/stream_messages.h"
 #include "tools/zvk/tool_error.h"
 
-int RunBuild(const Arguments& args, std::ostream& /*out*/, std::ostream& err) {
+int RunBuild(const Arguments& args, std::ostream& /*out*/, std::ostream& /*err*/) {
   ExpectArgumentCount(args, 2, "build");
   const std::string& source = args[0];
   const std::string& target = args[1];
@@ -21,8 +20,7 @@ int RunBuild(const Arguments& args, std::ostream& /*out*/, std::ostream& err) {
                                         std::to_string(e.Column()) + ": " + e.what() + ".");
   }
 
-  StreamMessages messages(err);
-  const auto doc = std::make_unique<CZorvakDoc>(messages);
+  const auto doc = std::make_unique<CZorvakDoc>();
   doc->OnNewDocument();
   try {
     JsonToMacro(json, *doc);

@@ -5,12 +5,10 @@
 #include "tools/zvk/commands.h"
 #include "tools/zvk/exit_codes.h"
 #include "tools/zvk/macro_file.h"
-#include "tools/zvk/stream_messages.h"
 
-int RunCheck(const Arguments& args, std::ostream& out, std::ostream& err) {
+int RunCheck(const Arguments& args, std::ostream& out, std::ostream& /*err*/) {
   ExpectArgumentCount(args, 1, "check");
-  StreamMessages messages(err);
-  const auto doc = std::make_unique<CZorvakDoc>(messages);
+  const auto doc = std::make_unique<CZorvakDoc>();
   doc->OnNewDocument();
   const std::int32_t version = LoadMacroFile(args[0], *doc);
 

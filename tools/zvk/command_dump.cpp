@@ -6,12 +6,10 @@
 #include "tools/zvk/json_writer.h"
 #include "tools/zvk/macro_file.h"
 #include "tools/zvk/macro_json.h"
-#include "tools/zvk/stream_messages.h"
 
-int RunDump(const Arguments& args, std::ostream& out, std::ostream& err) {
+int RunDump(const Arguments& args, std::ostream& out, std::ostream& /*err*/) {
   ExpectArgumentCount(args, 1, "dump");
-  StreamMessages messages(err);
-  const auto doc = std::make_unique<CZorvakDoc>(messages);
+  const auto doc = std::make_unique<CZorvakDoc>();
   doc->OnNewDocument();
   const std::int32_t version = LoadMacroFile(args[0], *doc);
   out << WriteJson(MacroToJson(*doc, version));

@@ -5,7 +5,6 @@
 #include "tools/zvk/command_line_text.h"
 #include "tools/zvk/commands.h"
 #include "tools/zvk/macro_file.h"
-#include "tools/zvk/stream_messages.h"
 #include "tools/zvk/tool_error.h"
 #include "tools/zvk/trace_options.h"
 #include "tools/zvk/trace_run.h"
@@ -37,7 +36,7 @@ void CheckPick(const MacroData& doc, const TraceOptions& options) {
 
 }  // namespace
 
-int RunTrace(const Arguments& args, std::ostream& out, std::ostream& err) {
+int RunTrace(const Arguments& args, std::ostream& out, std::ostream& /*err*/) {
   TraceOptions options = ParseTraceOptions(args);
   // Everything that can be refused is checked before the first line.
   Trace trace(out);
@@ -49,8 +48,7 @@ int RunTrace(const Arguments& args, std::ostream& out, std::ostream& err) {
   }
 
   if (options.pick) {
-    StreamMessages messages(err);
-    const auto doc = std::make_unique<CZorvakDoc>(messages);
+    const auto doc = std::make_unique<CZorvakDoc>();
     doc->OnNewDocument();
     LoadMacroFile(options.file, *doc);
     CheckPick(*doc, options);

@@ -1,6 +1,6 @@
 #include "tools/zvk/cp1252_text.h"
 
-#include "framework/ansi_codepage.h"
+#include "storage/ansi_codepage.h"
 #include "tools/zvk/utf8.h"
 
 std::string Cp1252ToUtf8(std::string_view bytes) {

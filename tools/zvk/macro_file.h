@@ -8,15 +8,14 @@
 
 #include "document/zorvak_doc.h"
 
-// Reads path into doc the way File -> Open does: a file of zero length is
-// an empty document (Serialize is not called for it); any other file is
-// read by Serialize over a loading archive. Returns the file's version
-// word (1, the current version, for an empty file). The version message is
-// shown through doc's own message port.
+// Reads path into doc (a new document) the way File -> Open does, through
+// the program's own document file path: a file of zero length loads
+// nothing. Returns the file's version word (1, the current version, for an
+// empty file).
 std::int32_t LoadMacroFile(const std::string& path, CZorvakDoc& doc);
 
-// Writes doc to path the way File -> Save does. The bytes go to a new file
-// beside path that replaces path only once it is complete: on any failure
+// Writes doc to path the way File -> Save does: through a new file beside
+// path that replaces path only once it is complete, so that on any failure
 // path is left as it was and the new file is removed.
 void SaveMacroFile(const std::string& path, CZorvakDoc& doc);
 

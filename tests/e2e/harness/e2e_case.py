@@ -9,6 +9,12 @@ from .zorvakomat import Zorvakomat
 from .zvk_file import document_bytes
 
 
+def read(path):
+    """The whole content of a file, as bytes."""
+    with open(path, "rb") as file:
+        return file.read()
+
+
 class E2ETestCase(unittest.TestCase):
     def setUp(self):
         self.session = current()

@@ -1,50 +1,29 @@
+// The macro file format: what is written, what is read, and what refuses.
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <vector>
 
 #include "document/zorvak_doc.h"
-#include "framework/archive.h"
-#include "framework/exceptions.h"
-#include "framework/mem_file.h"
-#include "test_bytes.h"
+#include "storage/archive.h"
+#include "storage/exceptions.h"
+#include "storage/mem_file.h"
+#include "support/document_builder.h"
 
 namespace {
 
-class Messages : public MessageBoxPort {
- public:
-  int AfxMessageBox(const std::string& text, unsigned type) override {
-    shown.push_back(text);
-    types.push_back(type);
-    return MB::IdOk;
-  }
-  std::vector<std::string> shown;
-  std::vector<unsigned> types;
-};
-
-// The 70-byte file of the two-submenu example: "TopLevel" with Enter
-// (chained) and Tab, then an empty "Help".
+// The two-submenu example: "TopLevel" with Enter (chained) and Tab, then
+// an empty "Help"; 70 bytes, written out by hand.
+const DocumentBuilder kExampleDocument =
+    DocumentBuilder().SubMenu("TopLevel", {{"Enter", "[enter]", 1}, {"Tab", "[tab]"}}).SubMenu("Help");
 const Bytes kExample = Int32(1) + Int32(0) + Int32(0) + Int32(2) + Int32(2) + Counted("TopLevel") +
                        Counted("Enter") + Counted("[enter]") + Int32(1) + Counted("Tab") +
                        Counted("[tab]") + Int32(0) + Int32(0) + Counted("Help");
+const Bytes kHeader = Int32(1) + Int32(0) + Int32(0);
 
 struct DocTest : ::testing::Test {
-  Messages messages;
-  std::unique_ptr<CZorvakDoc> doc = std::make_unique<CZorvakDoc>(messages);
+  std::unique_ptr<CZorvakDoc> doc = std::make_unique<CZorvakDoc>();
 
   void SetUp() override { doc->OnNewDocument(); }
-
-  void FillExample() {
-    doc->nNumSubMenus = 2;
-    doc->nNumSubMenuItems[0] = 2;
-    doc->strSubMenuName[0] = "TopLevel";
-    doc->strSubMenuItemName[0] = "Enter";
-    doc->strSubMenuItemText[0] = "[enter]";
-    doc->bChainToNext[0] = 1;
-    doc->strSubMenuItemName[1] = "Tab";
-    doc->strSubMenuItemText[1] = "[tab]";
-    doc->strSubMenuName[1] = "Help";
-  }
 
   Bytes Save() {
     CMemFile file;
@@ -53,26 +32,24 @@ struct DocTest : ::testing::Test {
     ar.Close();
     return file.Bytes();
   }
-
   void Load(const Bytes& bytes) {
     CMemFile file(bytes);
     CArchive ar(file, CArchive::load);
     doc->Serialize(ar);
   }
-
   // Loads and returns the archive failure's cause, or -1 without one.
   int LoadFailure(const Bytes& bytes) {
     try {
       Load(bytes);
     } catch (const CArchiveException& e) {
-      return e.m_cause;
+      return e.Cause();
     }
     return -1;
   }
 };
 
 TEST_F(DocTest, NewDocumentClearsEverySlotAndIsSixteenBytes) {
-  FillExample();
+  kExampleDocument.AddTo(*doc);
   doc->strSubMenuName[49] = "x";
   doc->strSubMenuItemText[2499] = "y";
   doc->strSubMenuItemName[2499] = "z";
@@ -85,66 +62,58 @@ TEST_F(DocTest, NewDocumentClearsEverySlotAndIsSixteenBytes) {
   EXPECT_EQ(doc->GetPathName(), "");
   EXPECT_EQ(doc->strSubMenuName[49] + doc->strSubMenuItemText[2499] + doc->strSubMenuItemName[2499], "");
   EXPECT_EQ(doc->bChainToNext[2499] + doc->bChainToNext[0] + doc->nNumSubMenuItems[49], 0);
-  EXPECT_EQ(Save(), Int32(1) + Int32(0) + Int32(0) + Int32(0));
+  EXPECT_EQ(Save(), kHeader + Int32(0));
 }
 
-TEST_F(DocTest, WorkedExampleIsWrittenByteForByteAndReadsBack) {
-  FillExample();
+// Written byte for byte; read back in place over a larger document, whose
+// slots beyond the new counts stay as they were; with any version word up
+// to 1 and any reserved words; bytes after the last record never read.
+TEST_F(DocTest, TheExampleIsWrittenByteForByteAndReadsBackInPlace) {
+  kExampleDocument.AddTo(*doc);
   EXPECT_EQ(Hex(Save()), Hex(kExample));
-  EXPECT_EQ(kExample.size(), 70u);
+  EXPECT_EQ(Hex(kExampleDocument.FileBytes()), Hex(kExample));
 
-  doc->OnNewDocument();
-  Load(kExample);
-  EXPECT_EQ(doc->strSubMenuName[1], "Help");
-  EXPECT_EQ(doc->bChainToNext[ItemSlot(0, 0)], 1);
-  EXPECT_EQ(Hex(Save()), Hex(kExample));
-}
-
-TEST_F(DocTest, VersionAndReservedWordsOnReading) {
-  // Version 0 and -1 are accepted, reserved words are ignored, and bytes
-  // after the last record are never read.
   for (std::int32_t version : {0, -1, 1}) {
+    doc->OnNewDocument();
+    DocumentBuilder().NumberedSubMenus(5, NumberedItems(3)).AddTo(*doc);
     Bytes file = kExample;
     std::copy_n(Int32(version).begin(), 4, file.begin());
     std::copy_n(Int32(0x7eadbeef).begin(), 4, file.begin() + 4);
-    file = file + Bytes{0xFF, 0xFF, 0xFF};
-    doc->OnNewDocument();
-    Load(file);
-    EXPECT_EQ(doc->strSubMenuName[1], "Help") << version;
+    Load(file + Bytes{0xFF, 0xFF, 0xFF});
     EXPECT_EQ(doc->LoadedVersion(), version);
+    EXPECT_EQ(doc->strSubMenuName[1], "Help");
+    EXPECT_EQ(doc->bChainToNext[ItemSlot(0, 0)], 1);
+    EXPECT_EQ(doc->strSubMenuName[2], "S2");
+    EXPECT_EQ(doc->nNumSubMenuItems[4], 3);
+    EXPECT_EQ(doc->strSubMenuItemText[ItemSlot(0, 2)], "T2");
+    // Only the content within the counts is written back.
+    EXPECT_EQ(Hex(Save()), Hex(kExample));
   }
-  EXPECT_TRUE(messages.shown.empty());
 }
 
-TEST_F(DocTest, NewerVersionShowsTheMessageAndLeavesTheDocumentUntouched) {
-  FillExample();
+TEST_F(DocTest, NewerVersionFailsWithItsNoticeAndLeavesTheDocumentUntouched) {
+  kExampleDocument.AddTo(*doc);
   try {
     Load(Int32(2) + Int32(0) + Int32(0) + Int32(0));
     FAIL() << "no exception";
-  } catch (const CFileException& e) {
-    EXPECT_EQ(e.m_cause, CFileException::genericException);
+  } catch (const CNewerVersionException& e) {
+    EXPECT_EQ(e.Cause(), CFileException::genericException);
+    EXPECT_TRUE(e.FileName().empty());
+    EXPECT_EQ(e.Notice(), VersionTooNewMessage());
+    EXPECT_EQ(e.Notice().rfind("Zorvakomat Error:  Unable to load this file with this version of Zorvakomat.  "
+                               "Please check for an upgrade at ",
+                               0),
+              0u);
   }
-  ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0].rfind(
-                "Zorvakomat Error:  Unable to load this file with this version of Zorvakomat.  "
-                "Please check for an upgrade at ",
-                0),
-            0u);
-  EXPECT_EQ(messages.types[0], MB::Ok);
   EXPECT_EQ(doc->nNumSubMenus, 2);
 }
 
-TEST_F(DocTest, ShortHeadersFailBeforeTheVersionIsLookedAt) {
+TEST_F(DocTest, ShortFilesKeepWhatWasReadAndFailWithEndOfFile) {
+  // A header of 0 to 11 bytes fails before the version is looked at.
   const Bytes newer = Int32(2) + Int32(0) + Int32(0);
   for (std::size_t n : {0u, 1u, 4u, 11u}) {
-    EXPECT_EQ(LoadFailure(Bytes(newer.begin(), newer.begin() + std::min(n, newer.size()))),
-              CArchiveException::endOfFile)
-        << n << " bytes";
+    EXPECT_EQ(LoadFailure(Bytes(newer.begin(), newer.begin() + n)), CArchiveException::endOfFile) << n;
   }
-  EXPECT_TRUE(messages.shown.empty());
-}
-
-TEST_F(DocTest, TruncationInsideTheSecondItemKeepsWhatWasRead) {
   // Cut after the second item's name: its text and flag are missing.
   EXPECT_EQ(LoadFailure(Bytes(kExample.begin(), kExample.begin() + 51)), CArchiveException::endOfFile);
   EXPECT_EQ(doc->nNumSubMenuItems[0], 2);
@@ -153,46 +122,28 @@ TEST_F(DocTest, TruncationInsideTheSecondItemKeepsWhatWasRead) {
   EXPECT_EQ(doc->strSubMenuItemText[1], "");
 }
 
-TEST_F(DocTest, LoadingInPlaceKeepsSlotsBeyondTheNewCounts) {
-  doc->nNumSubMenus = 5;
-  for (int s = 0; s < 5; ++s) {
-    doc->strSubMenuName[s] = "old" + std::to_string(s);
-    doc->nNumSubMenuItems[s] = 3;
-    doc->strSubMenuItemText[ItemSlot(s, 2)] = "old text";
-  }
-  Load(kExample);
-  EXPECT_EQ(doc->strSubMenuName[2], "old2");
-  EXPECT_EQ(doc->nNumSubMenuItems[4], 3);
-  EXPECT_EQ(doc->strSubMenuItemText[ItemSlot(0, 2)], "old text");
-  // Only the content within the counts is written back.
-  EXPECT_EQ(Hex(Save()), Hex(kExample));
-}
-
-TEST_F(DocTest, NegativeCountsAndAnyChainFlagAreKeptAsStored) {
-  const Bytes header = Int32(1) + Int32(0) + Int32(0);
-  const Bytes chained = header + Int32(1) + Int32(1) + Counted("S") + Counted("i") + Counted("t") + Int32(7);
+TEST_F(DocTest, CountsAndChainFlagsAreKeptAsStoredWithinTheCapacity) {
+  const Bytes chained = kHeader + Int32(1) + Int32(1) + Counted("S") + Counted("i") + Counted("t") + Int32(7);
   Load(chained);
   EXPECT_EQ(doc->bChainToNext[0], 7);
   EXPECT_EQ(Save(), chained);
-
-  const Bytes noItems = header + Int32(1) + Int32(-1) + Counted("S");
+  const Bytes noItems = kHeader + Int32(1) + Int32(-1) + Counted("S");
   Load(noItems);
   EXPECT_EQ(doc->ItemCount(0), 0);
   EXPECT_EQ(Save(), noItems);
-  Load(header + Int32(-3));
+  Load(kHeader + Int32(-3));
   EXPECT_EQ(doc->SubMenuCount(), 0);
-  EXPECT_EQ(Save(), header + Int32(-3));
-}
+  EXPECT_EQ(Save(), kHeader + Int32(-3));
 
-TEST_F(DocTest, CountsAboveCapacityAreRefusedBeforeAnythingPastItIsTouched) {
-  const Bytes header = Int32(1) + Int32(0) + Int32(0);
-  EXPECT_EQ(LoadFailure(header + Int32(51)), CArchiveException::badIndex);
+  // Above the capacity: refused before anything past it is touched.
+  doc->OnNewDocument();
+  EXPECT_EQ(LoadFailure(kHeader + Int32(51)), CArchiveException::badIndex);
   EXPECT_EQ(doc->nNumSubMenus, 0);
-  EXPECT_EQ(LoadFailure(header + Int32(1) + Int32(51)), CArchiveException::badIndex);
+  EXPECT_EQ(LoadFailure(kHeader + Int32(1) + Int32(51)), CArchiveException::badIndex);
   EXPECT_EQ(doc->nNumSubMenuItems[0], 0);
-  EXPECT_EQ(LoadFailure(header + Int32(0x7FFFFFFF)), CArchiveException::badIndex);
+  EXPECT_EQ(LoadFailure(kHeader + Int32(0x7FFFFFFF)), CArchiveException::badIndex);
   // 50 is the capacity and is accepted (here it then runs out of bytes).
-  EXPECT_EQ(LoadFailure(header + Int32(50)), CArchiveException::endOfFile);
+  EXPECT_EQ(LoadFailure(kHeader + Int32(50)), CArchiveException::endOfFile);
   EXPECT_EQ(doc->nNumSubMenus, 50);
 }
 

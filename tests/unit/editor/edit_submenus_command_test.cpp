@@ -18,17 +18,11 @@ constexpr int kDialogCancel = 2;
 constexpr int kDialogFailed = -1;
 
 struct EditSubMenusCommand : ::testing::Test {
-  RecordingMessages docMessages;
-  std::unique_ptr<CZorvakDoc> doc = std::make_unique<CZorvakDoc>(docMessages);
+  std::unique_ptr<CZorvakDoc> doc = std::make_unique<CZorvakDoc>();
 
   void SetUp() override {
     doc->OnNewDocument();
-    doc->nNumSubMenus = 1;
-    doc->strSubMenuName[0] = "Keys";
-    doc->nNumSubMenuItems[0] = 1;
-    doc->strSubMenuItemName[0] = "Enter";
-    doc->strSubMenuItemText[0] = "[enter]";
-    doc->bChainToNext[0] = 7;
+    DocumentBuilder().SubMenu("Keys", {{"Enter", "[enter]", 7}}).AddTo(*doc);
     // A leftover beyond the counts.
     doc->strSubMenuName[3] = "old";
     doc->strSubMenuItemText[ItemSlot(3, 2)] = "old text";
@@ -40,8 +34,8 @@ struct EditSubMenusCommand : ::testing::Test {
   void Run(int endCode, Actions actions) {
     EditSubMenus(*doc, [&](MacroData& workingCopy) {
       FakeEditorControls controls;
-      RecordingMessages messages;
-      RecordingHelp help;
+      ScriptedMessageBoxes messages;
+      RecordingShell help;
       SubMenuEditor editor(workingCopy, controls, messages, help);
       EditorUser user(controls, editor);
       editor.OnInitDialog();
@@ -99,13 +93,10 @@ TEST_F(EditSubMenusCommand, BuildingAMacroDocumentFromNothing) {
     editor.OnNewSub();
     user.Retype(EditorBox::SubMenuName, "TopLevel");
   });
-  auto expected = std::make_unique<MacroData>();
-  expected->nNumSubMenus = 2;
-  expected->strSubMenuName = {"Letters", "TopLevel"};
-  expected->nNumSubMenuItems = {2, 0};
-  expected->strSubMenuItemName = {"Greeting", "Farewell"};
-  expected->strSubMenuItemText = {"Dear Sir,\r\nThank you.", "[enter]"};
-  expected->bChainToNext = {1};
+  const auto expected = DocumentBuilder()
+                            .SubMenu("Letters", {{"Greeting", "Dear Sir,\r\nThank you.", 1}, {"Farewell", "[enter]"}})
+                            .SubMenu("TopLevel")
+                            .Build();
   EXPECT_TRUE(SameContent(Content(*doc), *expected));
   EXPECT_TRUE(doc->IsModified());
 }

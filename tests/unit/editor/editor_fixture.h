@@ -13,42 +13,20 @@
 #include "document/macro_data.h"
 #include "editor/submenu_editor.h"
 #include "fake_editor_controls.h"
-
-struct TestItem {
-  std::string name;
-  std::string text;
-  int chain = 0;
-};
-
-using Shown = std::vector<std::pair<std::string, unsigned>>;
+#include "support/document_builder.h"
+#include "support/scripted_ports.h"
 
 struct EditorTest : ::testing::Test {
   std::unique_ptr<MacroData> data = std::make_unique<MacroData>();
   FakeEditorControls controls;
-  RecordingMessages messages;
-  RecordingHelp help;
+  ScriptedMessageBoxes messages;
+  RecordingShell help;
   SubMenuEditor editor{*data, controls, messages, help};
   EditorUser user{controls, editor};
 
   // Appends a submenu with its items to the working copy.
   void AddSubMenu(const std::string& name, const std::vector<TestItem>& items = {}) {
-    const int s = data->nNumSubMenus++;
-    data->strSubMenuName[s] = name;
-    data->nNumSubMenuItems[s] = static_cast<int>(items.size());
-    for (int j = 0; j < static_cast<int>(items.size()); ++j) {
-      const int k = ItemSlot(s, j);
-      data->strSubMenuItemName[k] = items[j].name;
-      data->strSubMenuItemText[k] = items[j].text;
-      data->bChainToNext[k] = items[j].chain;
-    }
-  }
-  void AddNumberedSubMenus(int count) {
-    for (int i = 0; i < count; ++i) AddSubMenu("S" + std::to_string(i));
-  }
-  std::vector<TestItem> NumberedItems(int count) {
-    std::vector<TestItem> items;
-    for (int i = 0; i < count; ++i) items.push_back({"I" + std::to_string(i), "T" + std::to_string(i)});
-    return items;
+    DocumentBuilder().SubMenu(name, items).AddTo(*data);
   }
 
   void Open() { EXPECT_TRUE(editor.OnInitDialog()); }
@@ -58,7 +36,7 @@ struct EditorTest : ::testing::Test {
   const std::string& Box(EditorBox box) { return controls.Box(box); }
 
   // The messages shown since the last call.
-  Shown TakeMessages() { return std::exchange(messages.shown, {}); }
+  std::vector<ShownMessage> TakeMessages() { return messages.Take(); }
 
   std::string ItemName(int s, int j) { return data->strSubMenuItemName[ItemSlot(s, j)]; }
   std::string ItemText(int s, int j) { return data->strSubMenuItemText[ItemSlot(s, j)]; }

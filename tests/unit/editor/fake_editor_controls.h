@@ -13,8 +13,6 @@
 
 #include "editor/editor_controls.h"
 #include "editor/submenu_editor.h"
-#include "framework/message_box.h"
-#include "framework/shell_open.h"
 
 struct FakeList {
   std::vector<std::string> entries;
@@ -50,22 +48,6 @@ class FakeEditorControls : public EditorControls {
   bool checked = false;
   std::optional<EditorList> focus;
   bool failItemCount = false;  // LB_GETCOUNT of the item list fails
-};
-
-class RecordingMessages : public MessageBoxPort {
- public:
-  int AfxMessageBox(const std::string& text, unsigned type) override {
-    shown.emplace_back(text, type);
-    return MB::IdOk;
-  }
-  std::vector<std::pair<std::string, unsigned>> shown;
-};
-
-class RecordingHelp : public ShellOpenPort {
- public:
-  void OpenHelpPage(const std::string& fileName) override { opened.push_back(fileName); }
-  void OpenAddress(const std::string& address) override { opened.push_back(address); }
-  std::vector<std::string> opened;
 };
 
 // What a person does to the dialog, with the notifications each action

@@ -17,24 +17,10 @@ constexpr unsigned kExclamation = MB::Ok | MB::IconExclamation;
 
 using Adding = EditorTest;
 
-TEST_F(Adding, NewSubIsAppendedSelectedAndEmptiesOnlyTheTextBox) {
-  AddSubMenu("Keys", {{"Enter", "[enter]", 1}});
-  Open();
-  editor.OnNewSub();
-  EXPECT_EQ(data->nNumSubMenus, 2);
-  EXPECT_EQ(data->nNumSubMenuItems[1], 0);
-  EXPECT_THAT(Entries(EditorList::SubMenus), ElementsAre("Keys", "NewSub"));
-  EXPECT_EQ(Selection(EditorList::SubMenus), 1);
-  EXPECT_EQ(controls.focus, EditorList::SubMenus);
-  EXPECT_THAT(Entries(EditorList::Items), IsEmpty());
-  // No items in the new submenu: the item-name box and check box keep theirs.
-  EXPECT_EQ(controls.boxes, (std::array<std::string, 3>{"NewSub", "Enter", ""}));
-  EXPECT_TRUE(controls.checked);
-  EXPECT_THAT(TakeMessages(), IsEmpty());
-}
-
-TEST_F(Adding, NewSubAndNewItemReuseTheSlotsContent) {
-  // Leftovers of a larger document loaded earlier, past the counts.
+// New Item and New Sub append, select and reuse what their slot held
+// (leftovers of a larger document loaded earlier); a new submenu without
+// items empties only the text box.
+TEST_F(Adding, NewItemAndNewSubAppendSelectAndReuseTheSlotsContent) {
   AddSubMenu("Kept", {{"A", "a", 1}});
   AddSubMenu("Old", {{"OldItem", "old text", 1}});
   data->nNumSubMenus = 1;
@@ -54,11 +40,23 @@ TEST_F(Adding, NewSubAndNewItemReuseTheSlotsContent) {
   EXPECT_EQ(data->nNumSubMenuItems[1], 1);
   EXPECT_THAT(Entries(EditorList::Items), ElementsAre("OldItem"));
   EXPECT_EQ(Box(EditorBox::ItemText), "old text");
+
+  EXPECT_EQ(Box(EditorBox::ItemName), "OldItem");
+  EXPECT_TRUE(controls.checked);
+  editor.OnNewSub();
+  EXPECT_EQ(data->nNumSubMenus, 3);
+  EXPECT_EQ(data->nNumSubMenuItems[2], 0);
+  EXPECT_THAT(Entries(EditorList::SubMenus), ElementsAre("Kept", "NewSub", "NewSub"));
+  EXPECT_EQ(Selection(EditorList::SubMenus), 2);
+  EXPECT_EQ(controls.focus, EditorList::SubMenus);
+  EXPECT_THAT(Entries(EditorList::Items), IsEmpty());
+  EXPECT_EQ(controls.boxes, (std::array<std::string, 3>{"NewSub", "OldItem", ""}));
+  EXPECT_TRUE(controls.checked);
   EXPECT_THAT(TakeMessages(), IsEmpty());
 }
 
 TEST_F(Adding, The49thSubMenuAndThe48thItemAreTheLast) {
-  AddNumberedSubMenus(47);
+  DocumentBuilder().NumberedSubMenus(47).AddTo(*data);
   AddSubMenu("Full", NumberedItems(47));
   data->bChainToNext[ItemSlot(47, 48)] = 1;  // a leftover past the count
   Open();
@@ -75,7 +73,7 @@ TEST_F(Adding, The49thSubMenuAndThe48thItemAreTheLast) {
   MacroData expected = *data;
   expected.bChainToNext[ItemSlot(47, 48)] = 0;
   editor.OnNewItem();
-  EXPECT_THAT(TakeMessages(), ElementsAre(Shown::value_type{kTooManyItems, kInfo}));
+  EXPECT_THAT(TakeMessages(), ElementsAre(ShownMessage{kTooManyItems, kInfo}));
   EXPECT_FALSE(controls.checked);
   EXPECT_TRUE(SameContent(*data, expected));
   EXPECT_EQ(Selection(EditorList::Items), 5);
@@ -105,15 +103,29 @@ TEST_F(Adding, NegativeCountsFromAFileAreShownAsNoneAndRepairedByAdding) {
 
 using Deleting = EditorTest;
 
-TEST_F(Deleting, ASubMenuInTheMiddleMovesTheLaterOnesDownWithTheirItems) {
-  AddSubMenu("Zero", {{"Z", "z"}});
+// Deleting moves the later entries into the gap with everything they hold,
+// leaves nothing selected in the list it changed and the boxes as they were.
+TEST_F(Deleting, TheLaterEntriesMoveIntoTheGapWithTheirItemsAndFlags) {
+  AddSubMenu("Zero", {{"A", "a", 1}, {"B", "b", 0}, {"C", "c", 1}});
   AddSubMenu("One", {{"O1", "o1", 1}, {"O2", "o2"}});
   AddSubMenu("Two", {{"T1", "t1", 0}, {"T2", "t2\r\nmore", 1}, {"T3", "t3", 1}});
   Open();
-  user.ClickSubMenu(1);
-  const FakeEditorControls shown = controls;
-  editor.OnDeleteSub();
+  FakeEditorControls shown = controls;
+  editor.OnDeleteItem();
+  EXPECT_EQ(data->nNumSubMenuItems[0], 2);
+  EXPECT_EQ(ItemText(0, 0), "b");
+  EXPECT_EQ(Chain(0, 0), 0);
+  EXPECT_EQ(Chain(0, 1), 1);
+  EXPECT_EQ(ItemName(0, 2), "") << "blank slots stay blank";
+  EXPECT_THAT(Entries(EditorList::Items), ElementsAre("B", "C"));
+  EXPECT_EQ(Selection(EditorList::Items), -1);
+  EXPECT_EQ(Selection(EditorList::SubMenus), 0);
+  EXPECT_EQ(controls.boxes, shown.boxes);
+  EXPECT_TRUE(controls.checked);
 
+  user.ClickSubMenu(1);
+  shown = controls;
+  editor.OnDeleteSub();
   EXPECT_EQ(data->nNumSubMenus, 2);
   EXPECT_EQ(data->strSubMenuName[1], "Two");
   EXPECT_EQ(data->nNumSubMenuItems[1], 3);
@@ -121,8 +133,7 @@ TEST_F(Deleting, ASubMenuInTheMiddleMovesTheLaterOnesDownWithTheirItems) {
   EXPECT_EQ(Chain(1, 0), 0);
   EXPECT_EQ(Chain(1, 2), 1);
   EXPECT_EQ(ItemName(1, 3), "") << "blank slots stay blank";
-  EXPECT_EQ(ItemName(0, 0), "Z");
-
+  EXPECT_EQ(ItemName(0, 1), "C");
   EXPECT_THAT(Entries(EditorList::SubMenus), ElementsAre("Zero", "Two"));
   EXPECT_EQ(Selection(EditorList::SubMenus), -1);
   EXPECT_THAT(Entries(EditorList::Items), IsEmpty());
@@ -131,29 +142,8 @@ TEST_F(Deleting, ASubMenuInTheMiddleMovesTheLaterOnesDownWithTheirItems) {
   EXPECT_THAT(TakeMessages(), IsEmpty());
 }
 
-TEST_F(Deleting, AnItemMovesTheLaterOnesUpWithTheirFlags) {
-  AddSubMenu("Keys", {{"A", "a", 1}, {"B", "b", 0}, {"C", "c", 1}});
-  AddSubMenu("Other", {{"X", "x", 1}});
-  Open();
-  const FakeEditorControls shown = controls;
-  editor.OnDeleteItem();
-  EXPECT_EQ(data->nNumSubMenuItems[0], 2);
-  EXPECT_EQ(ItemText(0, 0), "b");
-  EXPECT_EQ(Chain(0, 0), 0);
-  EXPECT_EQ(Chain(0, 1), 1);
-  EXPECT_EQ(ItemName(0, 2), "") << "blank slots stay blank";
-  EXPECT_EQ(ItemName(1, 0), "X");
-
-  EXPECT_THAT(Entries(EditorList::Items), ElementsAre("B", "C"));
-  EXPECT_EQ(Selection(EditorList::Items), -1);
-  EXPECT_EQ(Selection(EditorList::SubMenus), 0);
-  EXPECT_EQ(controls.boxes, shown.boxes);
-  EXPECT_TRUE(controls.checked);
-  EXPECT_THAT(TakeMessages(), IsEmpty());
-}
-
 TEST_F(Deleting, TheLastSlotsKeepTheirContentInAFullSizedFile) {
-  AddNumberedSubMenus(49);
+  DocumentBuilder().NumberedSubMenus(49).AddTo(*data);
   AddSubMenu("S49", NumberedItems(50));
   Open();
   EXPECT_EQ(Entries(EditorList::SubMenus).size(), 50u) << "a file may hold 50 submenus";
@@ -194,7 +184,7 @@ TEST_P(Refusals, ShowTheirMessageAndChangeNothing) {
   const MacroData before = *data;
   const auto lists = controls.lists;
   GetParam().act(*this);
-  EXPECT_THAT(TakeMessages(), ElementsAre(Shown::value_type{GetParam().message, GetParam().type}));
+  EXPECT_THAT(TakeMessages(), ElementsAre(ShownMessage{GetParam().message, GetParam().type}));
   EXPECT_TRUE(SameContent(*data, before));
   EXPECT_EQ(controls.lists, lists);
 }
@@ -207,12 +197,12 @@ void OpenWithoutItems(EditorTest& t) {
   t.user.ClickSubMenu(1);
 }
 void OpenWith49SubMenus(EditorTest& t) {
-  t.AddNumberedSubMenus(49);
+  DocumentBuilder().NumberedSubMenus(49).AddTo(*t.data);
   t.Open();
   t.user.ClickSubMenu(3);
 }
 void OpenAFullSizedFile(EditorTest& t) {
-  for (int s = 0; s < kMaxSubMenus; ++s) t.AddSubMenu("S", t.NumberedItems(kMaxItems));
+  for (int s = 0; s < kMaxSubMenus; ++s) t.AddSubMenu("S", NumberedItems(kMaxItems));
   t.data->bChainToNext[ItemSlot(1, 0)] = 1;  // next to the full submenu 0
   t.Open();
 }

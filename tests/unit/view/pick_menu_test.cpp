@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "document/macro_data.h"
+#include "support/document_builder.h"
 #include "view/pick_menu.h"
 
 namespace {
@@ -16,14 +17,8 @@ class PickMenuTest : public ::testing::Test {
  protected:
   std::unique_ptr<MacroData> doc = std::make_unique<MacroData>();
 
-  void AddSubMenu(const std::string& name, std::vector<std::pair<std::string, std::string>> items) {
-    const int s = doc->nNumSubMenus++;
-    doc->strSubMenuName[s] = name;
-    doc->nNumSubMenuItems[s] = static_cast<int>(items.size());
-    for (int j = 0; j < static_cast<int>(items.size()); ++j) {
-      doc->strSubMenuItemName[ItemSlot(s, j)] = items[j].first;
-      doc->strSubMenuItemText[ItemSlot(s, j)] = items[j].second;
-    }
+  void AddSubMenu(const std::string& name, const std::vector<TestItem>& items) {
+    DocumentBuilder().SubMenu(name, items).AddTo(*doc);
   }
 
   // The entries after the fixed part, as "text" / "[cascade]" / "(grayed text)".
@@ -53,13 +48,10 @@ TEST_F(PickMenuTest, TopLevelItemsStandInlineAtTheirPlaceInAnyLetterCase) {
 }
 
 TEST_F(PickMenuTest, ItemsCarryTheirCommandIdsAndEmptyTextsAreGrayed) {
-  for (int s = 0; s < 3; ++s) AddSubMenu("S" + std::to_string(s), {});
-  AddSubMenu("Fourth", {});
-  for (int j = 0; j < 8; ++j) {
-    doc->strSubMenuItemName[ItemSlot(3, j)] = j == 6 ? "" : "item" + std::to_string(j);
-    doc->strSubMenuItemText[ItemSlot(3, j)] = j == 2 ? "" : "text";
-  }
-  doc->nNumSubMenuItems[3] = 8;
+  std::vector<TestItem> items = NumberedItems(8);
+  items[2].text = "";
+  items[6].name = "";
+  DocumentBuilder().NumberedSubMenus(3).SubMenu("Fourth", items).AddTo(*doc);
 
   const auto menu = BuildPickMenu(*doc);
   const PickMenuEntry& fourth = menu.back();
@@ -74,12 +66,7 @@ TEST_F(PickMenuTest, ItemsCarryTheirCommandIdsAndEmptyTextsAreGrayed) {
 }
 
 TEST_F(PickMenuTest, AFiftiethItemFromAFileIsLeftOut) {
-  AddSubMenu("Full", {});
-  AddSubMenu("TopLevel", {});
-  for (int s = 0; s < 2; ++s) {
-    doc->nNumSubMenuItems[s] = kMaxItems;
-    for (int j = 0; j < kMaxItems; ++j) doc->strSubMenuItemText[ItemSlot(s, j)] = "t";
-  }
+  DocumentBuilder().SubMenu("Full", NumberedItems(kMaxItems)).SubMenu("TopLevel", NumberedItems(kMaxItems)).AddTo(*doc);
   const auto menu = BuildPickMenu(*doc);
   EXPECT_EQ(menu[8].children.size(), 49u);
   EXPECT_EQ(menu[8].children.back().id, 1075 + 48);

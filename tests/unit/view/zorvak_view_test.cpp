@@ -9,6 +9,7 @@
 
 #include "document/macro_data.h"
 #include "playback/recording_fixture.h"
+#include "support/document_builder.h"
 #include "view/pick_command.h"
 #include "view/pick_menu.h"
 #include "view/zorvak_view.h"
@@ -29,9 +30,7 @@ class ViewTest : public ::testing::Test {
   ZorvakView view{rec.Ports(), *doc};
 
   void SetUp() override {
-    doc->nNumSubMenus = 5;
-    doc->nNumSubMenuItems[3] = 8;
-    for (int j = 0; j < 8; ++j) doc->strSubMenuItemText[ItemSlot(3, j)] = "text";
+    DocumentBuilder().NumberedSubMenus(3).SubMenu("S3", NumberedItems(8)).SubMenu("S4").AddTo(*doc);
   }
 
   void ExpectNoPick() {
@@ -103,10 +102,8 @@ TEST_F(ViewTest, ATrayClickDuringARunWaitsForItsEnd) {
 // The road of a pick: the menu shows the item, its id comes back to the
 // hook, and the focus loss types it.
 TEST_F(ViewTest, APickFromTheMenuRunsOnFocusLossOnlyOnceAndReopeningDropsIt) {
-  doc->strSubMenuName[0] = "TopLevel";
-  doc->nNumSubMenuItems[0] = 1;
-  doc->strSubMenuItemName[ItemSlot(0, 0)] = "Hello";
-  doc->strSubMenuItemText[ItemSlot(0, 0)] = "Hello World";
+  doc->nNumSubMenus = 0;
+  DocumentBuilder().SubMenu("TopLevel", {{"Hello", "Hello World"}}).AddTo(*doc);
 
   const auto menu = BuildPickMenu(*doc);
   ASSERT_EQ(menu[8].text, "Hello");

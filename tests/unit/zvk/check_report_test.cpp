@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "support/document_builder.h"
 #include "tools/zvk/check_report.h"
 
 namespace {
@@ -11,13 +12,7 @@ struct CheckTest : ::testing::Test {
   std::unique_ptr<MacroData> doc = std::make_unique<MacroData>();
 
   void AddSubMenu(const std::string& name, int items) {
-    const int s = doc->nNumSubMenus++;
-    doc->strSubMenuName[s] = name;
-    doc->nNumSubMenuItems[s] = items;
-    for (int j = 0; j < items; ++j) {
-      doc->strSubMenuItemName[ItemSlot(s, j)] = "item";
-      doc->strSubMenuItemText[ItemSlot(s, j)] = "text";
-    }
+    DocumentBuilder().SubMenu(name, std::vector<TestItem>(items, {"item", "text"})).AddTo(*doc);
   }
 
   std::string Warnings(std::int32_t version = 1) {

@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "support/document_builder.h"
 #include "tools/zvk/json_reader.h"
 #include "tools/zvk/json_writer.h"
 #include "tools/zvk/macro_json.h"
@@ -29,15 +30,9 @@ std::string Items(int count) {
 }
 
 TEST(MacroJson, ShowsOnlyTheContentWithinTheCountsAndReadsItBack) {
-  const auto doc = Empty();
-  doc->nNumSubMenus = 2;
-  doc->strSubMenuName[0] = "Caf\xE9";
-  doc->nNumSubMenuItems[0] = 1;
-  doc->strSubMenuItemName[0] = std::string("nul\0", 4);
-  doc->strSubMenuItemText[0] = "line\r\n\x81\x80";
-  doc->bChainToNext[0] = 7;  // any stored value is shown as it is
-  doc->strSubMenuName[1] = "Empty";
-  doc->nNumSubMenuItems[1] = 0;
+  // Any stored chain value is shown as it is.
+  const auto doc =
+      DocumentBuilder().SubMenu("Caf\xE9", {{std::string("nul\0", 4), "line\r\n\x81\x80", 7}}).SubMenu("Empty").Build();
   // Leftovers past the counts are not content.
   doc->strSubMenuItemText[1] = "leftover";
   doc->strSubMenuItemText[ItemSlot(1, 0)] = "leftover";

@@ -1,0 +1,7 @@
+#include "documents/document.h"
+
+bool CDocument::OnNewDocument() {
+  path_name_.clear();
+  modified_ = false;
+  return true;
+}

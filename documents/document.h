@@ -1,0 +1,34 @@
+#pragma once
+// The framework's document: a title, the path it was last opened from or
+// saved to, and the modified flag. Content and its file form belong to the
+// derived class.
+
+#include <string>
+
+class CArchive;
+
+class CDocument {
+ public:
+  CDocument() = default;
+  CDocument(const CDocument&) = delete;
+  CDocument& operator=(const CDocument&) = delete;
+  virtual ~CDocument() = default;
+
+  // Empties the path name and clears the modified flag (the framework's
+  // clear-the-contents step does nothing here). False would stop a New.
+  virtual bool OnNewDocument();
+  virtual void Serialize(CArchive& ar) = 0;
+
+  bool IsModified() const { return modified_; }
+  void SetModifiedFlag(bool modified = true) { modified_ = modified; }
+
+  const std::string& GetTitle() const { return title_; }
+  void SetTitle(const std::string& title) { title_ = title; }
+  const std::string& GetPathName() const { return path_name_; }
+  void SetPathNameOnly(const std::string& path) { path_name_ = path; }
+
+ private:
+  std::string title_;
+  std::string path_name_;
+  bool modified_ = false;
+};

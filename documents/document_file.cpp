@@ -1,0 +1,30 @@
+#include "documents/document_file.h"
+
+#include <memory>
+
+#include "storage/archive.h"
+#include "storage/safe_save.h"
+
+void LoadDocumentFile(FileSystemPort& files, const std::string& path, CDocument& document,
+                      EmptyFile empty, const std::function<void()>& opened) {
+  const std::unique_ptr<CFile> file = files.OpenForReading(path);
+  if (opened) opened();
+  if (empty == EmptyFile::endsTooEarly || file->GetLength() != 0) {
+    CArchive ar(*file, CArchive::load);
+    document.Serialize(ar);
+    ar.Close();
+  }
+  file->Close();
+}
+
+void SaveDocumentFile(FileSystemPort& files, const std::string& path, CDocument& document,
+                      bool discardIncomplete) {
+  SaveFileSafely(
+      files, path,
+      [&document](CFile& file) {
+        CArchive ar(file, CArchive::store);
+        document.Serialize(ar);
+        ar.Close();
+      },
+      discardIncomplete);
+}

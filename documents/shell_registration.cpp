@@ -1,0 +1,12 @@
+#include "documents/shell_registration.h"
+
+#include "documents/document_type.h"
+
+std::string ShellOpenCommand(const std::string& exePath) {
+  const bool needsQuotes = exePath.find(' ') != std::string::npos && exePath.front() != '"';
+  return (needsQuotes ? "\"" + exePath + "\"" : exePath) + " \"%1\"";
+}
+
+bool ShouldClaimExtension(const std::optional<std::string>& currentType) {
+  return !currentType || currentType->empty() || *currentType == kFileTypeId;
+}

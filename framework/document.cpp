@@ -1,7 +1,0 @@
-#include "framework/document.h"
-
-bool CDocument::OnNewDocument() {
-  pathName_.clear();
-  modified_ = false;
-  return true;
-}

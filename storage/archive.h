@@ -1,0 +1,64 @@
+#pragma once
+// The serialization archive: 32-bit little-endian integers and counted
+// strings over a CFile, buffered in blocks. A loading archive never trusts
+// a length it reads: a string longer than what is left of the file is
+// refused at once with the end-of-file failure, before anything is
+// allocated for it.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "storage/file.h"
+
+class CArchive {
+ public:
+  enum Mode { store = 0, load = 1 };
+  static constexpr std::size_t kDefaultBufferSize = 4096;
+
+  CArchive(CFile& file, Mode mode, std::size_t bufferSize = kDefaultBufferSize);
+  CArchive(const CArchive&) = delete;
+  CArchive& operator=(const CArchive&) = delete;
+  // Does not flush: a storing archive must be closed explicitly, so that a
+  // failure to write is never swallowed by a destructor.
+  ~CArchive() = default;
+
+  bool IsLoading() const { return mode_ == load; }
+  bool IsStoring() const { return mode_ == store; }
+
+  void WriteInt32(std::int32_t value);
+  std::int32_t ReadInt32();
+
+  // The counted-string form: one byte up to 254, 0xFF + word up to 65533,
+  // 0xFF FFFF + 32-bit length beyond. Reading also takes the wide form
+  // (0xFF FFFE + a length in 16-bit units), converted to the ANSI code page.
+  void WriteString(const std::string& text);
+  std::string ReadString();
+  // The same, read into an existing string (its storage is reused).
+  void ReadString(std::string& text);
+
+  // Storing: writes out what is buffered, then flushes the file.
+  void Flush();
+  // Storing: Flush. Loading: nothing. The file stays open either way.
+  void Close();
+
+ private:
+  void WriteBytes(const void* data, std::size_t count);
+  void ReadBytes(void* data, std::size_t count);
+  std::uint8_t ReadByte();
+  std::uint16_t ReadWord();
+  std::uint32_t ReadUInt32();
+  std::uint32_t ReadLength(bool& wide);
+  // Bytes still to come: in the buffer plus what the file holds past it.
+  std::uint64_t Remaining() const;
+  void RequireRemaining(std::uint64_t count) const;
+  void WriteOutBuffer();
+
+  CFile& file_;
+  Mode mode_;
+  std::vector<std::uint8_t> buffer_;
+  std::size_t buffer_pos_ = 0;  // next byte to read, or bytes written so far
+  std::size_t buffer_end_ = 0;  // loading: bytes valid in the buffer
+  std::uint64_t unread_in_file_ = 0;
+};

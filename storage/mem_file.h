@@ -1,0 +1,32 @@
+#pragma once
+// A file held in memory: for tests, benchmarks and anything that already
+// has the bytes. An optional write limit makes it fail like a full disk.
+
+#include <cstdint>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "storage/file.h"
+
+class CMemFile : public CFile {
+ public:
+  CMemFile() = default;
+  explicit CMemFile(std::vector<std::uint8_t> bytes) : bytes_(std::move(bytes)) {}
+
+  std::size_t Read(void* buffer, std::size_t count) override;
+  void Write(const void* buffer, std::size_t count) override;
+  std::uint64_t GetLength() const override { return bytes_.size(); }
+  std::uint64_t GetPosition() const override { return position_; }
+
+  // Writing past this many bytes throws CFileException::diskFull.
+  void SetWriteLimit(std::size_t limit) { write_limit_ = limit; }
+  void Rewind() { position_ = 0; }
+
+  const std::vector<std::uint8_t>& Bytes() const { return bytes_; }
+
+ private:
+  std::vector<std::uint8_t> bytes_;
+  std::size_t position_ = 0;
+  std::size_t write_limit_ = std::numeric_limits<std::size_t>::max();
+};

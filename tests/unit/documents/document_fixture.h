@@ -1,0 +1,73 @@
+#pragma once
+// The document commands over a real macro document, a file system in
+// memory and scripted answers from the user.
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "document/zorvak_doc.h"
+#include "documents/document_commands.h"
+#include "storage/archive.h"
+#include "storage/mem_file.h"
+#include "support/document_builder.h"
+#include "support/fake_file_system.h"
+#include "support/scripted_ports.h"
+
+using ::testing::ElementsAre;
+
+// A file of one submenu named name holding the items named (texts "[tab]").
+inline Bytes MacroFile(const std::string& name, const std::vector<std::string>& items = {},
+                       std::int32_t version = 1) {
+  std::vector<TestItem> content;
+  for (const std::string& item : items) content.push_back({item, "[tab]"});
+  return DocumentBuilder().SubMenu(name, content).FileBytes(version);
+}
+
+class DocumentCommandsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    commands.SetTitleChangedHandler([this] { ++titleChanges; });
+    commands.SetUpdateViewsHandler([this] { ++viewUpdates; });
+    ASSERT_TRUE(commands.ProcessShellCommand({}));
+    viewUpdates = titleChanges = 0;
+  }
+
+  // What the Edit SubMenus dialog would leave: one submenu, modified.
+  void EditDocument(const std::string& subMenuName = "Edited") {
+    doc.nNumSubMenus = 0;
+    DocumentBuilder().SubMenu(subMenuName, {{"Hello", "hello there"}}).AddTo(doc);
+    doc.SetModifiedFlag(true);
+  }
+
+  // The bytes the document is saved as.
+  Bytes SavedForm() {
+    CMemFile file;
+    CArchive ar(file, CArchive::store);
+    doc.Serialize(ar);
+    ar.Close();
+    return file.Bytes();
+  }
+
+  std::vector<std::string> RecentEntries() const {
+    std::vector<std::string> out;
+    for (int i = 0; i < recent.GetSize(); ++i) out.push_back(recent[i]);
+    return out;
+  }
+
+  bool IsEmptyUntitled() const {
+    return doc.nNumSubMenus == 0 && doc.strSubMenuName[0].empty() && doc.strSubMenuItemText[0].empty() &&
+           doc.GetTitle() == "Untitled" && doc.GetPathName().empty() && !doc.IsModified();
+  }
+
+  ScriptedMessageBoxes messages;
+  CZorvakDoc doc;
+  CRecentFileList recent;
+  FakeFileSystem fs;
+  ScriptedFileDialogs dialogs;
+  DocumentCommands commands{doc, recent, fs, dialogs, messages};
+  int titleChanges = 0;
+  int viewUpdates = 0;
+};

@@ -1,0 +1,108 @@
+// Save, Save As, and what a failed save leaves behind.
+
+#include "document_fixture.h"
+
+namespace {
+
+const std::string kOld = "C:\\Work\\old.zvk";
+
+class SaveTest : public DocumentCommandsTest {
+ protected:
+  void SetUp() override {
+    DocumentCommandsTest::SetUp();
+    fs.files[kOld] = MacroFile("Old", {"one", "two"});
+    ASSERT_TRUE(commands.OpenDocumentFile(kOld));
+    EditDocument();
+  }
+  // Every temporary file made was removed again, and nothing is open.
+  void ExpectNoLeftovers() {
+    for (const auto& [path, bytes] : fs.files) EXPECT_EQ(path.find(".tmp"), std::string::npos) << path;
+    EXPECT_EQ(fs.openFiles, 0);
+  }
+};
+
+TEST_F(SaveTest, SaveReplacesTheFileAndSaveAsTakesTheNewName) {
+  recent.Add("C:\\Work\\other.zvk");
+  EXPECT_TRUE(commands.OnFileSave());
+  EXPECT_EQ(fs.files[kOld], SavedForm());
+  EXPECT_EQ(fs.tempFilesMade, 1) << "written aside, then put in place";
+  EXPECT_FALSE(doc.IsModified());
+  EXPECT_EQ(RecentEntries().front(), kOld) << "a save puts the path at the top";
+  EXPECT_TRUE(dialogs.requests.empty());
+  ExpectNoLeftovers();
+
+  EditDocument("Again");
+  dialogs.answers = {std::nullopt, std::string("new.zvk")};
+  EXPECT_FALSE(commands.OnFileSaveAs());
+  EXPECT_TRUE(doc.IsModified()) << "cancelled";
+  EXPECT_TRUE(commands.OnFileSaveAs());
+  EXPECT_EQ(dialogs.requests.back().initialFileName, kOld);
+  EXPECT_EQ(dialogs.requests.back().flags, OFN::HideReadOnly | OFN::PathMustExist | OFN::OverwritePrompt);
+  EXPECT_EQ(fs.files["C:\\Work\\new.zvk"], SavedForm());
+  EXPECT_NE(fs.files[kOld], SavedForm()) << "the old file is left alone";
+  EXPECT_EQ(doc.GetPathName(), "C:\\Work\\new.zvk");
+  EXPECT_EQ(doc.GetTitle(), "new");
+  EXPECT_THAT(RecentEntries(), ElementsAre("C:\\Work\\new.zvk", kOld, "C:\\Work\\other.zvk"));
+
+  // An untitled document's Save asks for a name, proposing the title.
+  ASSERT_TRUE(commands.OnFileNew());
+  EditDocument();
+  dialogs.answers = {std::string("C:\\Work\\fresh.zvk")};
+  EXPECT_TRUE(commands.OnFileSave());
+  EXPECT_EQ(dialogs.requests.back().initialFileName, "Untitled.zvk");
+  EXPECT_EQ(fs.files["C:\\Work\\fresh.zvk"], SavedForm());
+  EXPECT_TRUE(messages.shown.empty());
+}
+
+// Whichever step fails, through Save or Save As onto the same file, the old
+// file stays byte for byte as it was, the document stays modified under its
+// old name, and no temporary file is left.
+TEST_F(SaveTest, AFailedSaveLeavesThePreviousFileAsItWas) {
+  using Step = FakeFileSystem::Step;
+  const struct {
+    Step step;
+    int cause;
+    const char* message;
+  } failures[] = {
+      {Step::tempFile, CFileException::accessDenied, "Access to C:\\Work\\old.zvk was denied."},
+      {Step::create, CFileException::accessDenied, "Access to C:\\Work\\old.zvk was denied."},
+      {Step::write, CFileException::diskFull, "Disk full while accessing C:\\Work\\old.zvk."},
+      {Step::flush, CFileException::hardIO, "A hardware I/O error was reported while accessing C:\\Work\\old.zvk."},
+      {Step::close, CFileException::diskFull, "Disk full while accessing C:\\Work\\old.zvk."},
+      {Step::replace, CFileException::sharingViolation,
+       "A sharing violation occurred while accessing C:\\Work\\old.zvk."},
+  };
+  const Bytes before = fs.files[kOld];
+  for (const auto& failure : failures) {
+    for (const bool saveAs : {false, true}) {
+      SCOPED_TRACE(std::string(failure.message) + (saveAs ? " (Save As)" : " (Save)"));
+      fs.FailNext(failure.step, failure.cause);
+      dialogs.answers = {kOld};
+      EXPECT_FALSE(saveAs ? commands.OnFileSaveAs() : commands.OnFileSave());
+      EXPECT_EQ(fs.files[kOld], before);
+      EXPECT_THAT(messages.Take(), ElementsAre(ShownMessage{failure.message, MB::IconExclamation}));
+      EXPECT_TRUE(doc.IsModified());
+      EXPECT_EQ(doc.GetPathName(), kOld);
+      EXPECT_EQ(doc.GetTitle(), "old");
+      ExpectNoLeftovers();
+    }
+  }
+}
+
+TEST_F(SaveTest, AnIncompleteNewFileIsRemovedOnlyWhenItsNameWasChosenInSaveAs) {
+  dialogs.answers = {std::string("C:\\Work\\new.zvk")};
+  fs.FailNext(FakeFileSystem::Step::write, CFileException::diskFull);
+  EXPECT_FALSE(commands.OnFileSaveAs());
+  EXPECT_EQ(fs.files.count("C:\\Work\\new.zvk"), 0u);
+  EXPECT_EQ(RecentEntries().front(), kOld);
+
+  // Save to the document's own path, whose file has gone meanwhile: what
+  // was written stays.
+  fs.files.erase(kOld);
+  fs.FailNext(FakeFileSystem::Step::close, CFileException::diskFull);
+  EXPECT_FALSE(commands.OnFileSave());
+  EXPECT_EQ(fs.files.count(kOld), 1u);
+  EXPECT_TRUE(doc.IsModified());
+}
+
+}  // namespace

@@ -1,0 +1,109 @@
+// The document commands on the real Windows file layer: saving through a
+// temporary file, a refused replacement, sharing while loading.
+
+#include <windows.h>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "document/zorvak_doc.h"
+#include "support/scripted_ports.h"
+#include "documents/document_commands.h"
+#include "storage/exceptions.h"
+#include "storage/file_system_win32.h"
+#include "support/test_bytes.h"
+
+namespace {
+
+using ::testing::ElementsAre;
+
+class Win32FilesTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char temp[MAX_PATH];
+    ASSERT_NE(GetTempPathA(MAX_PATH, temp), 0u);
+    folder = std::string(temp) + "zvk_files_test_" + std::to_string(GetCurrentProcessId());
+    CreateDirectoryA(folder.c_str(), nullptr);
+  }
+  void TearDown() override {
+    for (const std::string& name : Contents()) {
+      const std::string path = folder + "\\" + name;
+      SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+      DeleteFileA(path.c_str());
+    }
+    RemoveDirectoryA(folder.c_str());
+  }
+  std::vector<std::string> Contents() const {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found;
+    const HANDLE search = FindFirstFileA((folder + "\\*.*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return names;
+    do {
+      if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) names.push_back(found.cFileName);
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    return names;
+  }
+  static Bytes Read(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), {});
+  }
+  void Edit(const char* name) {
+    doc.nNumSubMenus = 1;
+    doc.strSubMenuName[0] = name;
+    doc.SetModifiedFlag(true);
+  }
+
+  std::string folder;
+  ScriptedMessageBoxes messages;
+  CZorvakDoc doc;
+  CRecentFileList recent;
+  Win32FileSystem files;
+  ScriptedFileDialogs dialogs;
+  DocumentCommands commands{doc, recent, files, dialogs, messages};
+};
+
+TEST_F(Win32FilesTest, SaveReplacesTheFileAndARefusedReplacementKeepsIt) {
+  const std::string path = folder + "\\macros.zvk";
+  ASSERT_TRUE(commands.ProcessShellCommand({}));
+  Edit("First");
+  dialogs.answers = {path};
+  ASSERT_TRUE(commands.OnFileSaveAs());
+  Edit("Second");
+  ASSERT_TRUE(commands.OnFileSave());
+  EXPECT_EQ(Read(path).size(), 16u + 4 + 7);
+  EXPECT_THAT(Contents(), ElementsAre("macros.zvk")) << "no temporary file left";
+
+  // A read-only file is not replaced: the message names it and it stays.
+  const Bytes second = Read(path);
+  ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
+  Edit("Third");
+  EXPECT_FALSE(commands.OnFileSave());
+  EXPECT_THAT(messages.Texts(), ElementsAre("Access to " + path + " was denied."));
+  EXPECT_EQ(Read(path), second);
+  EXPECT_TRUE(doc.IsModified());
+  EXPECT_THAT(Contents(), ElementsAre("macros.zvk"));
+}
+
+TEST_F(Win32FilesTest, FailuresCarryTheirCauseAndThePath) {
+  const std::string path = folder + "\\open.zvk";
+  const auto causeOf = [](auto&& action) {
+    try {
+      action();
+    } catch (const CFileException& e) {
+      return e.Cause();
+    }
+    return static_cast<int>(CFileException::none);
+  };
+  EXPECT_EQ(causeOf([&] { files.OpenForReading(path); }), CFileException::fileNotFound);
+  EXPECT_EQ(causeOf([&] { files.CreateForWriting(folder + "\\no\\such.zvk"); }), CFileException::badPath);
+  files.CreateForWriting(path)->Close();
+  // While a file is being read nobody may write it.
+  const auto reading = files.OpenForReading(path);
+  EXPECT_EQ(causeOf([&] { files.CreateForWriting(path); }), CFileException::sharingViolation);
+}
+
+}  // namespace

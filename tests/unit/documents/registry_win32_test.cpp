@@ -1,0 +1,84 @@
+// The settings in the registry, the shell registration and the File
+// menu's recent-file entries, on Windows itself.
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "documents/recent_file_list.h"
+#include "documents/recent_file_menu_win32.h"
+#include "settings/registry_profile_win32.h"
+#include "settings/registry_value_win32.h"
+#include "documents/shell_registration.h"
+#include "documents/shell_registration_win32.h"
+#include "resources/resource.h"
+
+namespace {
+
+const std::string kTestKey = "Software\\Zorvak\\ZorvakomatUnitTest";
+
+class RegistryTest : public ::testing::Test {
+ protected:
+  void SetUp() override { RegDeleteTreeA(HKEY_CURRENT_USER, kTestKey.c_str()); }
+  void TearDown() override { RegDeleteTreeA(HKEY_CURRENT_USER, kTestKey.c_str()); }
+};
+
+TEST_F(RegistryTest, RecentFilesSurviveARestart) {
+  RegistryProfile profile(kTestKey);
+  CRecentFileList list;
+  list.ReadList(profile);
+  EXPECT_EQ(list.GetSize(), 0);
+  for (const char* path : {"C:\\a.zvk", "C:\\b.zvk", "C:\\c.zvk", "C:\\d.zvk"}) list.Add(path);
+  list.WriteList(profile);
+  list.Remove("C:\\a.zvk");
+  list.WriteList(profile);
+
+  CRecentFileList again;
+  again.ReadList(profile);
+  ASSERT_EQ(again.GetSize(), 3);
+  EXPECT_EQ(again[0], "C:\\d.zvk");
+  EXPECT_EQ(ReadRegString(HKEY_CURRENT_USER, kTestKey + "\\Recent File List", "File4"), std::nullopt);
+}
+
+TEST_F(RegistryTest, ShellRegistrationWritesTheTypeAndItsOpenCommand) {
+  const std::string classes = kTestKey + "\\Classes";
+  ASSERT_TRUE(RegisterShellFileTypes(classes));
+  EXPECT_EQ(ReadRegString(HKEY_CURRENT_USER, classes + "\\Zorvakomat.Document", ""), "Zorvakomat Document");
+  EXPECT_EQ(ReadRegString(HKEY_CURRENT_USER, classes + "\\Zorvakomat.Document\\shell\\open\\command", ""),
+            ShellOpenCommand(ProgramShortPath()));
+  EXPECT_EQ(ReadRegString(HKEY_CURRENT_USER, classes + "\\.zvk", "").has_value(),
+            ShouldClaimExtension(ReadRegString(HKEY_CLASSES_ROOT, ".zvk", "")));
+}
+
+TEST(RecentFileMenu, EntriesReplaceThePlaceholderAndGiveItBackWhenEmpty) {
+  HMENU menu = CreatePopupMenu();
+  AppendMenuA(menu, MF_STRING, ID_FILE_NEW, "&New");
+  AppendMenuA(menu, MF_STRING | MF_GRAYED, ID_FILE_MRU_FILE1, "Recent File");
+  AppendMenuA(menu, MF_STRING, ID_APP_EXIT, "E&xit");
+  const auto text = [menu](int position) {
+    char buffer[128] = "";
+    GetMenuStringA(menu, static_cast<UINT>(position), buffer, sizeof buffer, MF_BYPOSITION);
+    return std::string(buffer);
+  };
+  const auto grayed = [menu](int position) {
+    return (GetMenuState(menu, static_cast<UINT>(position), MF_BYPOSITION) & MF_GRAYED) != 0;
+  };
+
+  UpdateRecentFileMenu(menu, {"&1 C:\\a", "&2 C:\\b", "&3 C:\\c"}, ID_FILE_MRU_FILE1);
+  EXPECT_EQ(GetMenuItemCount(menu), 5);
+  EXPECT_EQ(text(1), "&1 C:\\a");
+  EXPECT_FALSE(grayed(1));
+  EXPECT_EQ(GetMenuItemID(menu, 3), static_cast<UINT>(ID_FILE_MRU_FILE3));
+  EXPECT_EQ(text(4), "E&xit");
+
+  UpdateRecentFileMenu(menu, {"&1 C:\\b"}, ID_FILE_MRU_FILE1);
+  EXPECT_EQ(GetMenuItemCount(menu), 3);
+  EXPECT_EQ(text(1), "&1 C:\\b");
+
+  UpdateRecentFileMenu(menu, {}, ID_FILE_MRU_FILE1);
+  EXPECT_EQ(text(1), "Recent File");
+  EXPECT_TRUE(grayed(1));
+  DestroyMenu(menu);
+}
+
+}  // namespace

@@ -1,0 +1,42 @@
+#pragma once
+// A file system in memory for the document command tests. Files are held
+// by full path; a file being written changes in place as it is written, so
+// a test sees exactly what a failed save left behind. Any single step can
+// be made to fail.
+
+#include <map>
+#include <string>
+
+#include "storage/exceptions.h"
+#include "storage/file_system.h"
+#include "support/test_bytes.h"
+
+class FakeFileSystem : public FileSystemPort {
+ public:
+  enum class Step { openForReading, create, write, flush, close, tempFile, replace };
+
+  // The next call of step fails with a CFileException of this cause.
+  void FailNext(Step step, int cause = CFileException::accessDenied) { failures_[step] = cause; }
+
+  std::unique_ptr<CFile> OpenForReading(const std::string& path) override;
+  std::unique_ptr<CFile> CreateForWriting(const std::string& path) override;
+  bool Exists(const std::string& path) override { return files.count(path) != 0; }
+  std::string CreateTempFileIn(const std::string& folder) override;
+  void Replace(const std::string& target, const std::string& replacement) override;
+  bool Delete(const std::string& path) override { return files.erase(path) != 0; }
+  // The last part without its extension, as Windows shows it by default.
+  std::string FileTitle(const std::string& path) override;
+  // A path without a drive lies in currentFolder.
+  std::string FullPath(const std::string& path) override;
+
+  // Throws the failure set for step, once.
+  void Check(Step step, const std::string& path);
+
+  std::map<std::string, Bytes> files;
+  std::string currentFolder = "C:\\Work";
+  int openFiles = 0;
+  int tempFilesMade = 0;
+
+ private:
+  std::map<Step, int> failures_;
+};

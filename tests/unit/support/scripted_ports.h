@@ -1,0 +1,83 @@
+#pragma once
+// Scripted stand-ins for the user's side of the program: message boxes and
+// file dialogs answered from a queue (every request kept), the shell that
+// opens pages, and the settings store.
+
+#include <deque>
+#include <map>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "documents/file_dialog.h"
+#include "framework/message_box.h"
+#include "framework/shell_open.h"
+#include "settings/profile.h"
+
+struct ShownMessage {
+  std::string text;
+  unsigned type;
+  bool operator==(const ShownMessage&) const = default;
+};
+
+class ScriptedMessageBoxes : public MessageBoxPort {
+ public:
+  int AfxMessageBox(const std::string& text, unsigned type) override {
+    shown.push_back({text, type});
+    if (answers.empty()) return MB::IdOk;
+    const int answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
+  std::vector<std::string> Texts() const {
+    std::vector<std::string> texts;
+    for (const auto& m : shown) texts.push_back(m.text);
+    return texts;
+  }
+  // The boxes shown since the last call.
+  std::vector<ShownMessage> Take() { return std::exchange(shown, {}); }
+
+  std::deque<int> answers;
+  std::vector<ShownMessage> shown;
+};
+
+class ScriptedFileDialogs : public FileDialogPort {
+ public:
+  std::optional<std::string> Show(const FileDialogRequest& request) override {
+    requests.push_back(request);
+    if (answers.empty()) return std::nullopt;
+    auto answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
+
+  std::deque<std::optional<std::string>> answers;  // nothing: Cancel
+  std::vector<FileDialogRequest> requests;
+};
+
+class RecordingShell : public ShellOpenPort {
+ public:
+  void OpenHelpPage(const std::string& fileName) override { opened.push_back(fileName); }
+  void OpenAddress(const std::string& address) override { opened.push_back(address); }
+  std::vector<std::string> opened;
+};
+
+class MemoryProfile : public ProfilePort {
+ public:
+  std::string ReadString(const std::string& section, const std::string& entry,
+                         const std::string& defaultValue) override {
+    const auto found = values.find({section, entry});
+    return found == values.end() ? defaultValue : found->second;
+  }
+  bool WriteString(const std::string& section, const std::string& entry, const std::string& value) override {
+    values[{section, entry}] = value;
+    return true;
+  }
+  bool DeleteValue(const std::string& section, const std::string& entry) override {
+    values.erase({section, entry});
+    return true;
+  }
+
+  std::map<std::pair<std::string, std::string>, std::string> values;
+};
