@@ -3,6 +3,8 @@
 #include <array>
 #include <vector>
 
+#include "storage/ascii_case.h"
+
 namespace {
 
 struct Name {
@@ -26,13 +28,6 @@ constexpr std::uint8_t kVkF1 = 0x70;
 
 char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
-bool SameName(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (Upper(a[i]) != Upper(b[i])) return false;
-  }
-  return true;
-}
 
 std::string_view Trimmed(std::string_view text) {
   const std::size_t first = text.find_first_not_of(" \t");
@@ -41,10 +36,10 @@ std::string_view Trimmed(std::string_view text) {
 }
 
 std::optional<unsigned> Modifier(std::string_view name) {
-  if (SameName(name, "Control")) return kModControl;
-  if (SameName(name, "Windows")) return kModWin;
+  if (EqualsIgnoringCase(name, "Control")) return kModControl;
+  if (EqualsIgnoringCase(name, "Windows")) return kModWin;
   for (const Name& modifier : kModifiers) {
-    if (SameName(name, modifier.text)) return modifier.value;
+    if (EqualsIgnoringCase(name, modifier.text)) return modifier.value;
   }
   return std::nullopt;
 }
@@ -60,7 +55,7 @@ std::optional<std::uint8_t> Key(std::string_view name) {
     if (n <= 24) return static_cast<std::uint8_t>(kVkF1 + n - 1);
   }
   for (const Name& key : kNamedKeys) {
-    if (SameName(name, key.text)) return static_cast<std::uint8_t>(key.value);
+    if (EqualsIgnoringCase(name, key.text)) return static_cast<std::uint8_t>(key.value);
   }
   return std::nullopt;
 }
@@ -84,7 +79,7 @@ HotkeySetting Refused(std::string reason) { return {std::nullopt, std::move(reas
 
 HotkeySetting ParseHotkey(std::string_view text) {
   text = Trimmed(text);
-  if (text.empty() || SameName(text, "None")) return {};
+  if (text.empty() || EqualsIgnoringCase(text, "None")) return {};
 
   std::vector<std::string_view> parts;
   for (std::size_t start = 0;;) {
