@@ -1,18 +1,14 @@
 #pragma once
 // The dialog's controls as plain state, behaving as the real ones do for
-// the calls the editor makes: a list selection set out of range clears it,
-// emptying a list clears its selection. A user's actions (clicks and
-// keystrokes) are in EditorUser, which raises the handlers the dialog
-// would raise.
+// the calls the editor makes: a selection out of range or an emptied list
+// clears the selection.
 
 #include <array>
 #include <optional>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "editor/editor_controls.h"
-#include "editor/submenu_editor.h"
 
 struct FakeList {
   std::vector<std::string> entries;
@@ -43,53 +39,22 @@ class FakeEditorControls : public EditorControls {
   const FakeList& Get(EditorList list) const { return lists[static_cast<int>(list)]; }
   std::string& Box(EditorBox box) { return boxes[static_cast<int>(box)]; }
 
+  // Each list with its selected entry starred, the three boxes, the check
+  // box: "Keys*,Text / Enter*,Tab / Keys|Enter|[enter] / on".
+  std::string Shown() const {
+    std::string out;
+    for (const FakeList& list : lists) {
+      for (std::size_t i = 0; i < list.entries.size(); ++i) {
+        out += (i ? "," : "") + list.entries[i] + (static_cast<int>(i) == list.selection ? "*" : "");
+      }
+      out += " / ";
+    }
+    return out + boxes[0] + "|" + boxes[1] + "|" + boxes[2] + " / " + (checked ? "on" : "off");
+  }
+
   std::array<FakeList, 2> lists;
   std::array<std::string, 3> boxes;  // submenu name, item name, item text
   bool checked = false;
   std::optional<EditorList> focus;
   bool failItemCount = false;  // LB_GETCOUNT of the item list fails
-};
-
-// What a person does to the dialog, with the notifications each action
-// raises in the real dialog.
-class EditorUser {
- public:
-  EditorUser(FakeEditorControls& controls, SubMenuEditor& editor) : controls_(controls), editor_(editor) {}
-
-  void ClickSubMenu(int index) {
-    controls_.SetCurSel(EditorList::SubMenus, index);
-    editor_.OnSelchangeSubMenuList();
-  }
-  void ClickItem(int index) {
-    controls_.SetCurSel(EditorList::Items, index);
-    editor_.OnSelchangeItemList();
-  }
-  // One change notification per keystroke; Enter in the item-text box
-  // inserts a carriage return and line feed. Retype first deletes the
-  // whole text of the box (one change).
-  void Type(EditorBox box, const std::string& keys) {
-    for (char c : keys) {
-      controls_.Box(box) += (c == '\n' && box == EditorBox::ItemText) ? std::string("\r\n") : std::string(1, c);
-      Notify(box);
-    }
-  }
-  void Retype(EditorBox box, const std::string& keys) {
-    controls_.Box(box).clear();
-    Notify(box);
-    Type(box, keys);
-  }
-  void ClickChain() {
-    controls_.checked = !controls_.checked;
-    editor_.OnChainCheck();
-  }
-
- private:
-  void Notify(EditorBox box) {
-    if (box == EditorBox::SubMenuName) editor_.OnChangeSubMenuName();
-    if (box == EditorBox::ItemName) editor_.OnChangeItemName();
-    if (box == EditorBox::ItemText) editor_.OnChangeItemText();
-  }
-
-  FakeEditorControls& controls_;
-  SubMenuEditor& editor_;
 };
