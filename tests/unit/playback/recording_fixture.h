@@ -1,6 +1,7 @@
 #pragma once
-// Playback over the recording ports and a blank document, with the
-// effects printed as one comma-separated line for easy comparison.
+// Playback over the recording ports and a blank document, its effects in
+// one line: what zvk trace prints, with each message box's type after its
+// text, and "foreground W" for each change of the foreground.
 
 #include <gtest/gtest.h>
 
@@ -16,52 +17,34 @@
 #include "playback/playback.h"
 #include "playback/recording_platform.h"
 
-// The effects and slot marks as they come, kept until taken.
 class EffectLog : public EffectLineWriter {
  public:
   void Write(const Effect& effect) override {
-    effects_.push_back(effect);
-    EffectLineWriter::Write(effect);
+    if (effect.kind == Effect::Kind::setForeground) return WriteLine("foreground " + std::to_string(effect.window));
+    if (effect.kind != Effect::Kind::message) return EffectLineWriter::Write(effect);
+    WriteLine(EffectText(effect) + " " + std::to_string(effect.number));
   }
-  const std::vector<Effect>& Effects() const { return effects_; }
-  // Sees every line as it is written: a test's hand in the middle of a run.
-  std::function<void(std::string_view line)> on_line;
-  // The lines so far, joined by ", "; then forgotten.
-  std::string Take() {
-    effects_.clear();
-    return std::exchange(lines_, std::string());
-  }
-
- protected:
   void WriteLine(std::string_view line) override {
-    if (!lines_.empty()) lines_ += ", ";
-    lines_ += line;
+    lines_ += (lines_.empty() ? "" : ", ") + std::string(line);
     if (on_line) on_line(line);
   }
+  std::string Take() { return std::exchange(lines_, std::string()); }
+  // Sees every line as it is written: a test's hand in the middle of a run.
+  std::function<void(std::string_view line)> on_line;
 
  private:
-  std::vector<Effect> effects_;
   std::string lines_;
 };
 
-constexpr WindowId kViewWindow = 0x77;
+constexpr WindowId kViewWindow = 7;
 constexpr const char* kNotAToken = "NOT A TOKEN";
 
 class PlaybackTest : public ::testing::Test {
  protected:
-  EffectLog log;
-  RecordingPlatform rec{log};
-  std::unique_ptr<MacroData> doc = std::make_unique<MacroData>();
-  Playback playback{rec.Ports(), *doc, kViewWindow};
+  PlaybackTest() { playback.SetListener(&log); }
 
-  std::string Take() { return log.Take(); }
-
-  // The effects of a text given directly, or kNotAToken.
-  std::string Run(const std::string& text) {
-    const bool recognised = playback.RunToken(text);
-    const std::string effects = Take();
-    return recognised ? effects : kNotAToken;
-  }
+  // The effects of a text run as one token, or kNotAToken.
+  std::string Run(const std::string& text) { return playback.RunToken(text) ? log.Take() : log.Take() + kNotAToken; }
 
   void SetItem(int s, int j, const std::string& text, int chain = 0) {
     doc->strSubMenuItemText[ItemSlot(s, j)] = text;
@@ -70,15 +53,22 @@ class PlaybackTest : public ::testing::Test {
     if (doc->nNumSubMenuItems[s] <= j) doc->nNumSubMenuItems[s] = j + 1;
   }
 
-  // A pick from the menu and the focus loss that runs it, with the slot
-  // marks in the effects.
+  // Items of submenu s, each chained to the next but the last.
+  void SetChain(int s, const std::vector<std::string>& texts) {
+    for (std::size_t j = 0; j < texts.size(); ++j) SetItem(s, static_cast<int>(j), texts[j], j + 1 < texts.size());
+  }
+
+  // A pick from the menu and the focus loss that runs it.
   std::string RunPick(int s, int j) {
-    playback.SetListener(&log);
     playback.ArmPick({s, j});
     playback.OnKillFocus();
-    playback.SetListener(nullptr);
-    return Take();
+    return log.Take();
   }
 
   void Answer(const std::string& text) { rec.PromptBoxPort().QueueAnswer({DataEntryAnswer::Kind::answer, text}); }
+
+  EffectLog log;
+  RecordingPlatform rec{log};
+  std::unique_ptr<MacroData> doc = std::make_unique<MacroData>();
+  Playback playback{rec.Ports(), *doc, kViewWindow};
 };
