@@ -6,7 +6,9 @@
 #include <vector>
 
 #include "storage/file_path.h"
+#include "storage/exceptions.h"
 #include "storage/handle_file_win32.h"
+#include "storage/rename_over.h"
 
 std::unique_ptr<CFile> Win32FileSystem::OpenForReading(const std::string& path) {
   return std::make_unique<HandleFile>(path, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING);
@@ -33,11 +35,11 @@ void Win32FileSystem::Replace(const std::string& target, const std::string& repl
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
     ThrowFileError(ERROR_ACCESS_DENIED, target);
   }
-  // One rename within the folder: the old file is either still there or
-  // already replaced, never half of each.
-  if (!MoveFileExA(replacement.c_str(), target.c_str(),
-                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    ThrowFileError(GetLastError(), target);
+  // One step within the folder: the old file is either still there or
+  // already replaced, never half of each; it keeps its attributes and
+  // security.
+  if (const int cause = RenameOver(replacement, target); cause != CFileException::none) {
+    throw CFileException(cause, 0, target);
   }
 }
 

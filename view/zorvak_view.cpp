@@ -1,5 +1,6 @@
 #include "view/zorvak_view.h"
 
+#include "framework/modal_window.h"
 #include "resources/resource.h"
 #include "view/pick_command.h"
 
@@ -23,15 +24,15 @@ ZorvakView::ZorvakView(const PlaybackPorts& ports, const MacroData& doc)
 
 TrayAction ZorvakView::OnTrayNotify(unsigned iconId, unsigned mouseMessage) {
   if (iconId != TRAY_ICON_ID) return TrayAction::none;
+  if (mouseMessage != kLeftDoubleClick && mouseMessage != kRightButtonUp) return TrayAction::none;
+  if (ModalWindowScope::AnyOpen()) return TrayAction::bringModalWindowForward;
   if (mouseMessage == kLeftDoubleClick) return TrayAction::restoreMainWindow;
-  if (mouseMessage == kRightButtonUp) {
-    playback.DropPick();
-    return TrayAction::showPickMenu;
-  }
-  return TrayAction::none;
+  playback.DropPick();
+  return TrayAction::showPickMenu;
 }
 
 HookAction ZorvakView::OnCommandHook(int id) {
+  if (ModalWindowScope::AnyOpen()) return HookAction::bringModalWindowForward;
   if (const TrayCommand* fixed = FindTrayCommand(id)) return fixed->action;
   if (!IsShownItemCommand(doc_, id)) return HookAction::passOn;
   const ItemAddress address = DecodePickCommand(id);

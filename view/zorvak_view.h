@@ -8,7 +8,7 @@
 #include "playback/playback.h"
 #include "view/tray_commands.h"
 
-enum class TrayAction { none, restoreMainWindow, showPickMenu };
+enum class TrayAction { none, restoreMainWindow, showPickMenu, bringModalWindowForward };
 
 // How the main frame is to be shown.
 enum class FrameShow { hide, showNormal, showMaximized };
@@ -22,13 +22,18 @@ class ZorvakView {
   bool bHideOnPaint = true;
 
   // A notification from the tray icon (icon id, mouse message). Opening
-  // the pick menu drops any pick that has not run yet.
+  // the pick menu drops any pick that has not run yet. While a modal window
+  // of the program is open (a dialog, a message box, a file dialog) the
+  // click brings that window forward instead: no command starts inside
+  // another.
   TrayAction OnTrayNotify(unsigned iconId, unsigned mouseMessage);
 
   // A command sent to the view by the pick menu: a fixed command's action
   // from the tray's table; otherwise only an id that names an item of the
   // document as the menu shows it sets a pick, and any other id is passed
-  // on, setting nothing.
+  // on, setting nothing. A command that arrives while a modal window is
+  // open (sent by another program) brings that window forward and does
+  // nothing more.
   HookAction OnCommandHook(int id);
 
   // The tray double click: shown maximized, drawn from now on.
