@@ -72,6 +72,7 @@ bool CZorvakApp::CreateMainFrame() {
                                                   MAKEINTRESOURCEA(IDR_MAINFRAME)));
   document_commands_.SetFrame(frame_->m_hWnd, frame_->View().m_hWnd,
                              [this] { OnDocumentChanged(); });
+  frame_->SetEndSessionHandler([this] { WriteSettings(); });
   return true;
 }
 
@@ -89,8 +90,12 @@ bool CZorvakApp::OnIdle(long count) {
 int CZorvakApp::ExitInstance() {
   // After the tray's Exit the frame still stands: it goes now, quietly.
   frame_.reset();
-  if (profile_) document_commands_.RecentFiles().WriteList(*profile_);
+  WriteSettings();
   return CWinApp::ExitInstance();
+}
+
+void CZorvakApp::WriteSettings() {
+  if (profile_) document_commands_.RecentFiles().WriteList(*profile_);
 }
 
 bool CZorvakApp::OnCmdMsg(int id) {

@@ -27,6 +27,7 @@ class CZorvakApp : public CWinApp, public CCmdTarget {
 
  private:
   bool CreateMainFrame();
+  void WriteSettings();
   void OnDocumentChanged();
   void OnAppAbout();
 

@@ -24,7 +24,14 @@ bool Win32FileSystem::Exists(const std::string& path) {
 
 std::string Win32FileSystem::CreateTempFileIn(const std::string& folder) {
   char path[MAX_PATH];
-  if (GetTempFileNameA(folder.c_str(), "zvk", 0, path) == 0) ThrowFileError(GetLastError(), folder);
+  const UINT made = GetTempFileNameA(folder.c_str(), "zvk", 0, path);
+  // Wine 8.0 answers with a name even when it could not make the file
+  // (in a folder where no file can be made): only a file that is there
+  // counts.
+  if (made == 0 || GetFileAttributesA(path) == INVALID_FILE_ATTRIBUTES) {
+    const DWORD error = GetLastError();
+    ThrowFileError(error != NO_ERROR ? error : ERROR_ACCESS_DENIED, folder);
+  }
   return path;
 }
 
