@@ -77,7 +77,13 @@ class ToolBarWindow : public CWnd {
       case WM_PAINT: {
         PAINTSTRUCT paint;
         HDC dc = BeginPaint(m_hWnd, &paint);
-        if (!floating_) DrawGripper(dc);
+        if (!floating_) {
+          // A groove under the menu bar, then the gripper.
+          RECT client{};
+          GetClientRect(m_hWnd, &client);
+          DrawEdge(dc, &client, EDGE_ETCHED, BF_TOP);
+          DrawGripper(dc);
+        }
         EndPaint(m_hWnd, &paint);
         return 0;
       }

@@ -5,8 +5,9 @@
 
 #include <vector>
 
-#include "storage/file_path.h"
 #include "storage/exceptions.h"
+#include "storage/file_path.h"
+#include "storage/full_path_win32.h"
 #include "storage/handle_file_win32.h"
 #include "storage/rename_over.h"
 
@@ -63,13 +64,4 @@ std::string Win32FileSystem::FileTitle(const std::string& path) {
   return FileNameOf(path);
 }
 
-std::string Win32FileSystem::FullPath(const std::string& path) {
-  std::vector<char> full(MAX_PATH);
-  DWORD length = GetFullPathNameA(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
-  if (length >= full.size() && length <= 32768) {
-    full.resize(length);
-    length = GetFullPathNameA(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
-  }
-  if (length == 0 || length >= full.size()) return path;
-  return std::string(full.data(), length);
-}
+std::string Win32FileSystem::FullPath(const std::string& path) { return FullPathOf(path); }

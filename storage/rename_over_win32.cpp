@@ -7,9 +7,11 @@
 // Wine 8.0 has ReplaceFileA rename the new file over the old one without
 // carrying anything over, and refuse a read-only file (access denied), a
 // file open without write sharing (a sharing violation) and a missing one
-// (not found), as Windows does.
+// (not found), as Windows does; it takes only a full path for the file to
+// replace (a relative one fails as "the directory name is invalid").
 #include <windows.h>
 
+#include "storage/full_path_win32.h"
 #include "storage/os_error_win32.h"
 #include "storage/rename_over.h"
 
@@ -40,7 +42,9 @@ bool RenameInstead(DWORD error) {
 
 }  // namespace
 
-int RenameOver(const std::string& from, const std::string& to) {
+int RenameOver(const std::string& fromPath, const std::string& toPath) {
+  const std::string from = FullPathOf(fromPath);
+  const std::string to = FullPathOf(toPath);
   if (ReplaceFileA(to.c_str(), from.c_str(), nullptr,
                    REPLACEFILE_WRITE_THROUGH | REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) {
     return 0;
