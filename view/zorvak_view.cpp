@@ -1,5 +1,7 @@
 #include "view/zorvak_view.h"
 
+#include <utility>
+
 #include "framework/modal_window.h"
 #include "resources/resource.h"
 #include "view/pick_command.h"
@@ -26,9 +28,19 @@ TrayAction ZorvakView::OnTrayNotify(unsigned iconId, unsigned mouseMessage) {
   if (iconId != TRAY_ICON_ID) return TrayAction::none;
   if (mouseMessage != kLeftDoubleClick && mouseMessage != kRightButtonUp) return TrayAction::none;
   if (ModalWindowScope::AnyOpen()) return TrayAction::bringModalWindowForward;
+  // Nothing starts inside a run: the click takes effect once it is over.
+  if (playback.Running()) {
+    waiting_tray_notify_ = mouseMessage;
+    return TrayAction::none;
+  }
   if (mouseMessage == kLeftDoubleClick) return TrayAction::restoreMainWindow;
   playback.DropPick();
   return TrayAction::showPickMenu;
+}
+
+std::optional<unsigned> ZorvakView::TakeWaitingTrayNotify() {
+  if (playback.Running()) return std::nullopt;
+  return std::exchange(waiting_tray_notify_, std::nullopt);
 }
 
 HookAction ZorvakView::OnCommandHook(int id) {
