@@ -3,7 +3,8 @@
 The stream: int32 little-endian version 1, two reserved zeros, the submenu
 count; per submenu its item count and counted name; per item its counted
 name, counted text and int32 chain flag. A counted string of fewer than 255
-bytes is one length byte and the bytes (the tests need no longer ones)."""
+bytes is one length byte and the bytes; up to 65533 bytes, 0xFF, a 16-bit
+length and the bytes (nothing here needs longer ones)."""
 import struct
 from dataclasses import dataclass, field
 
@@ -23,9 +24,11 @@ class SubMenu:
 
 def _counted(text):
     data = text.encode("cp1252")
-    if len(data) >= 0xFF:
-        raise ValueError(f"{text[:20]!r}...: the tests write strings below 255 bytes only")
-    return bytes([len(data)]) + data
+    if len(data) < 0xFF:
+        return bytes([len(data)]) + data
+    if len(data) < 0xFFFE:
+        return b"\xff" + struct.pack("<H", len(data)) + data
+    raise ValueError(f"{text[:20]!r}...: strings of 65534 bytes and more are not written here")
 
 
 def document_bytes(submenus):
