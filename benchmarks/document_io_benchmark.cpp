@@ -126,30 +126,25 @@ void BM_PlainReadOfFileIntoMemory(benchmark::State& state) {
 }
 BENCHMARK(BM_PlainReadOfFileIntoMemory)->Unit(benchmark::kMillisecond);
 
+void LoadFile(CZorvakDoc& doc) {
+  DiskFile file(FullDocumentPath(), DiskFile::Mode::read);
+  CArchive ar(file, CArchive::load);
+  doc.Serialize(ar);
+  benchmark::DoNotOptimize(doc.nNumSubMenus);
+}
+
+// Into the same document each time, whose strings keep their storage.
 void BM_LoadFromFile(benchmark::State& state) {
-  const std::string& path = FullDocumentPath();
   auto doc = std::make_unique<CZorvakDoc>();
-  for (auto _ : state) {
-    DiskFile file(path, DiskFile::Mode::read);
-    CArchive ar(file, CArchive::load);
-    doc->Serialize(ar);
-    benchmark::DoNotOptimize(doc->nNumSubMenus);
-  }
+  for (auto _ : state) LoadFile(*doc);
   SetThroughput(state);
 }
 BENCHMARK(BM_LoadFromFile)->Unit(benchmark::kMillisecond);
 
-// The same into a document made for each load, whose strings have no
-// storage yet: what a process that loads the file once pays.
+// Into a document made for each load, whose strings have no storage yet:
+// what a process that loads the file once pays.
 void BM_LoadFromFileIntoNewDocument(benchmark::State& state) {
-  const std::string& path = FullDocumentPath();
-  for (auto _ : state) {
-    auto doc = std::make_unique<CZorvakDoc>();
-    DiskFile file(path, DiskFile::Mode::read);
-    CArchive ar(file, CArchive::load);
-    doc->Serialize(ar);
-    benchmark::DoNotOptimize(doc->nNumSubMenus);
-  }
+  for (auto _ : state) LoadFile(*std::make_unique<CZorvakDoc>());
   SetThroughput(state);
 }
 BENCHMARK(BM_LoadFromFileIntoNewDocument)->Unit(benchmark::kMillisecond);
