@@ -28,6 +28,9 @@ class CMainFrame : public CWnd, public CFrameLayout {
   void UpdateFrameTitle(const std::string& documentTitle);
   // Brings the key indicators up to date; run when the program is idle.
   void OnIdleUpdate();
+  // Shows a text in the status bar's message pane until a menu prompt or
+  // the idle message takes its place.
+  void SetMessageText(const std::string& text);
 
   CZorvakView& View() { return *view_; }
 
@@ -44,7 +47,6 @@ class CMainFrame : public CWnd, public CFrameLayout {
   void OnInitMenuPopup(HMENU menu);
   void OnMenuSelect(UINT item, UINT flags, HMENU menu);
   LRESULT OnNotify(NMHDR* header);
-  void SetMessageText(const std::string& text);
 
   CZorvakDoc& doc_;
   DocumentCommandsWin32& document_commands_;

@@ -54,6 +54,10 @@ bool CZorvakApp::InitInstance() {
     return false;
   }
 
+  // The pick hotkey; a key that cannot be had is told in the status bar.
+  pick_hotkey_ = std::make_unique<PickHotkeyRegistration>(*profile_, frame_->View().m_hWnd);
+  if (!pick_hotkey_->Problem().empty()) frame_->SetMessageText(pick_hotkey_->Problem());
+
   // Shown now; the view's first paint hides it again and the program
   // waits in the tray.
   ShowWindow(frame_->m_hWnd, SW_SHOW);
@@ -87,7 +91,9 @@ bool CZorvakApp::OnIdle(long count) {
 }
 
 int CZorvakApp::ExitInstance() {
-  // After the tray's Exit the frame still stands: it goes now, quietly.
+  // After the tray's Exit the frame still stands: it goes now, quietly,
+  // after the hotkey registered for its view.
+  pick_hotkey_.reset();
   frame_.reset();
   if (profile_) document_commands_.RecentFiles().WriteList(*profile_);
   return CWinApp::ExitInstance();

@@ -14,6 +14,7 @@
 #include "settings/registry_profile_win32.h"
 #include "framework/shell_open_win32.h"
 #include "framework/win_app_win32.h"
+#include "hotkey/pick_hotkey_win32.h"
 
 class CZorvakApp : public CWinApp, public CCmdTarget {
  public:
@@ -37,4 +38,5 @@ class CZorvakApp : public CWinApp, public CCmdTarget {
   // Made once the registry key is set.
   std::unique_ptr<RegistryProfile> profile_;
   std::unique_ptr<CMainFrame> frame_;
+  std::unique_ptr<PickHotkeyRegistration> pick_hotkey_;
 };

@@ -20,13 +20,27 @@ static_assert(std::size(kClipboardFailureMessages) == static_cast<std::size_t>(C
 
 }  // namespace
 
-Output::Output(const PlaybackPorts& ports, WindowId own_window)
-    : ports_(ports), own_window_(own_window) {}
+Output::Output(const PlaybackPorts& ports, RunControl& control, WindowId own_window)
+    : ports_(ports), control_(control), own_window_(own_window) {}
 
-void Output::Send(KeyStroke stroke) { ports_.keyboard.KeyEvent(stroke.vk, stroke.release); }
+void Output::SendNow(KeyStroke stroke) {
+  held_[stroke.vk] = !stroke.release;
+  ports_.keyboard.KeyEvent(stroke.vk, stroke.release);
+}
+
+void Output::Send(KeyStroke stroke) {
+  if (!Stopped()) SendNow(stroke);
+}
 
 void Output::Send(const KeyStrokes& strokes) {
-  for (const KeyStroke& stroke : strokes) Send(stroke);
+  if (Stopped()) return;
+  for (const KeyStroke& stroke : strokes) SendNow(stroke);
+}
+
+void Output::ReleaseHeldKeys() {
+  for (std::size_t vk = 0; vk < held_.size(); ++vk) {
+    if (held_[vk]) SendNow({static_cast<std::uint8_t>(vk), true});
+  }
 }
 
 void Output::TapKey(std::uint8_t vk) { Send(TapKeyStrokes(vk)); }
@@ -46,9 +60,13 @@ void Output::SendPasteKeys() {
   Sleep(kWaitAfterPaste);
 }
 
-void Output::Sleep(std::uint32_t milliseconds) { ports_.clock.Sleep(milliseconds); }
+void Output::Sleep(std::uint32_t milliseconds) {
+  if (!Stopped()) ports_.clock.Sleep(milliseconds, control_);
+}
 
 void Output::ShowMessage(const std::string& text, unsigned type) {
+  if (Stopped()) return;
+  const OpenBox box(control_);
   ports_.messages.AfxMessageBox(text, type);
 }
 
@@ -56,11 +74,14 @@ WindowId Output::GetForegroundWindow() { return ports_.prompt_box.GetForegroundW
 
 void Output::SetForegroundWindow(WindowId window) { ports_.prompt_box.SetForegroundWindow(window); }
 
-DataEntryResult Output::RunDataEntry(const DataEntryRequest& request) {
+std::optional<DataEntryResult> Output::RunDataEntry(const DataEntryRequest& request) {
+  if (Stopped()) return std::nullopt;
+  const OpenBox box(control_);
   return ports_.prompt_box.RunDataEntry(request);
 }
 
 void Output::SetClipboardText(std::string_view text) {
+  if (Stopped()) return;
   const auto failure = ports_.clipboard.SetText(text, own_window_);
   if (!failure) return;
   ShowMessage(kClipboardFailureMessages[static_cast<std::size_t>(failure->step)], MB::Ok);

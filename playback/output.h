@@ -1,20 +1,24 @@
 #pragma once
 // The output primitives of playback. Every effect a run has passes through
 // here: key events, waits, the clipboard with its failure messages, message
-// boxes and the data entry box with the foreground around it.
+// boxes and the data entry box with the foreground around it. Once the run
+// is asked to stop, none of them happens any more.
 
+#include <bitset>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "playback/key_strokes.h"
 #include "playback/ports.h"
+#include "playback/run_control.h"
 
 class Output {
  public:
   // own_window: the view's window, the clipboard's owner and the window
   // brought forward for a prompt.
-  Output(const PlaybackPorts& ports, WindowId own_window);
+  Output(const PlaybackPorts& ports, RunControl& control, WindowId own_window);
   Output(const Output&) = delete;
   Output& operator=(const Output&) = delete;
 
@@ -36,13 +40,23 @@ class Output {
 
   WindowId GetForegroundWindow();
   void SetForegroundWindow(WindowId window);
-  DataEntryResult RunDataEntry(const DataEntryRequest& request);
+  // Nothing when the run was stopped before the box could show.
+  std::optional<DataEntryResult> RunDataEntry(const DataEntryRequest& request);
+
+  bool Stopped() const { return control_.StopRequested(); }
+  // Releases every key playback pressed and has not released yet (the
+  // modifiers of "[CTRL]", "[shift]", "[alt]"), so that none stays down.
+  void ReleaseHeldKeys();
 
  private:
-  // The one place key events leave.
+  // The one place key events leave. A character or a tap goes out whole
+  // or not at all.
   void Send(KeyStroke stroke);
   void Send(const KeyStrokes& strokes);
+  void SendNow(KeyStroke stroke);
 
   PlaybackPorts ports_;
+  RunControl& control_;
   WindowId own_window_;
+  std::bitset<256> held_;  // by virtual-key code
 };

@@ -4,10 +4,29 @@ namespace {
 
 constexpr std::uint32_t kWaitBeforePick = 500;
 
+// One run: the user's stop key is watched for as long as it goes on.
+class RunScope {
+ public:
+  RunScope(RunControl& control, StopKeyWatch* watch) : control_(control), watch_(watch) {
+    control_.BeginRun();
+    if (watch_ != nullptr) watch_->Start(control_);
+  }
+  ~RunScope() {
+    if (watch_ != nullptr) watch_->Stop();
+    control_.EndRun();
+  }
+  RunScope(const RunScope&) = delete;
+  RunScope& operator=(const RunScope&) = delete;
+
+ private:
+  RunControl& control_;
+  StopKeyWatch* watch_;
+};
+
 }  // namespace
 
 Playback::Playback(const PlaybackPorts& ports, const MacroData& doc, WindowId own_window)
-    : output_(ports, own_window), interpreter_(output_, prompts_, doc), doc_(doc) {}
+    : output_(ports, control_, own_window), interpreter_(output_, prompts_, doc), doc_(doc) {}
 
 void Playback::ArmPick(Pick pick) {
   nPickSubMenu = pick.submenu;
@@ -21,21 +40,23 @@ std::optional<Pick> Playback::PendingPick() const {
 }
 
 void Playback::OnKillFocus() {
-  if (!bPickPending) return;
+  if (!bPickPending || control_.Running()) return;
   const int sub = nPickSubMenu;
   int item = nPickItem;
   bPickPending = false;
   prompts_.SetMultiLineEntry(false);
   if (!IsSubMenuIndex(sub) || !IsItemIndex(item)) return;
 
+  const RunScope run(control_, stop_key_watch_);
   output_.Sleep(kWaitBeforePick);
-  RunSlot(sub, item);
   // Only the flag of the item just run counts; the row of 50 slots ends
   // the chain at the latest.
-  while (doc_.bChainToNext[ItemSlot(sub, item)] != 0 && item + 1 < kMaxItems) {
-    ++item;
+  while (!output_.Stopped()) {
     RunSlot(sub, item);
+    if (doc_.bChainToNext[ItemSlot(sub, item)] == 0 || item + 1 >= kMaxItems) break;
+    ++item;
   }
+  if (output_.Stopped()) output_.ReleaseHeldKeys();
 }
 
 bool Playback::RunSlot(int submenu, int item) {

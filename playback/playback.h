@@ -3,7 +3,9 @@
 // until the view loses the keyboard focus, then runs through the token
 // interpreter (or is pasted through the clipboard), followed by the items
 // chained to it. It holds the pending pick and the prompt state, reads the
-// document's items and works through the ports it is given.
+// document's items and works through the ports it is given. The user's
+// Escape stops a run: nothing more is sent, and the keys it holds down are
+// released.
 
 #include <optional>
 #include <string_view>
@@ -13,6 +15,7 @@
 #include "playback/pick.h"
 #include "playback/ports.h"
 #include "playback/prompts.h"
+#include "playback/run_control.h"
 #include "playback/token_interpreter.h"
 
 class Playback {
@@ -25,6 +28,8 @@ class Playback {
   // forward for a prompt.
   void SetOwnWindow(WindowId window) { output_.SetOwnWindow(window); }
   void SetListener(SlotListener* listener) { listener_ = listener; }
+  // Watches for the user's stop key while a run goes on.
+  void SetStopKeyWatch(StopKeyWatch* watch) { stop_key_watch_ = watch; }
 
   // An item was chosen: it runs at the next focus loss.
   void ArmPick(Pick pick);
@@ -34,8 +39,13 @@ class Playback {
 
   // The view lost the keyboard focus: runs the pending pick, if any, after
   // 500 ms, then its chain. The pick is cleared first, so a focus change
-  // during the run finds nothing to run.
+  // during the run finds nothing to run; and no run starts inside another.
   void OnKillFocus();
+
+  RunControl& Control() { return control_; }
+  // A run is going (the program may be handling a message in one of its
+  // waits or boxes).
+  bool Running() const { return control_.Running(); }
 
   // A text given directly: carried out when it is one token (the result
   // says whether it was).
@@ -54,11 +64,13 @@ class Playback {
   // The token, or else a paste of the item's text; says which.
   bool RunSlot(int submenu, int item);
 
+  RunControl control_;
   Output output_;
   Prompts prompts_{output_};
   TokenInterpreter interpreter_;
   const MacroData& doc_;
   SlotListener* listener_ = nullptr;
+  StopKeyWatch* stop_key_watch_ = nullptr;
   bool bPickPending = false;
   int nPickSubMenu = 0;
   int nPickItem = 0;

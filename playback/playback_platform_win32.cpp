@@ -3,6 +3,41 @@
 
 #include <windows.h>
 
+#include "playback/sliced_wait.h"
+
+namespace {
+
+class ResponsiveSlices : public SliceTimer {
+ public:
+  ResponsiveSlices() { QueryPerformanceFrequency(&frequency_); }
+
+  std::uint64_t NowMs() override {
+    LARGE_INTEGER now{};
+    QueryPerformanceCounter(&now);
+    const auto ticks = static_cast<std::uint64_t>(now.QuadPart);
+    const auto per_second = static_cast<std::uint64_t>(frequency_.QuadPart);
+    return ticks / per_second * 1000 + ticks % per_second * 1000 / per_second;
+  }
+
+  void SleepSlice(std::uint32_t milliseconds) override {
+    // Messages sent by other threads are handled inside the wait and the
+    // peek; paint messages are taken and drawn.
+    if (MsgWaitForMultipleObjectsEx(0, nullptr, milliseconds, QS_SENDMESSAGE | QS_PAINT, 0) ==
+        WAIT_TIMEOUT) {
+      return;
+    }
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE | PM_QS_PAINT | PM_QS_SENDMESSAGE)) {
+      DispatchMessageA(&msg);
+    }
+  }
+
+ private:
+  LARGE_INTEGER frequency_{};
+};
+
+}  // namespace
+
 void Win32Keyboard::KeyEvent(std::uint8_t vk, bool release) {
   keybd_event(vk, 0, release ? KEYEVENTF_KEYUP : 0, 0);
 }
@@ -16,4 +51,7 @@ std::int16_t Win32Keyboard::KeyForChar(char c) {
   return VkKeyScanA(c);
 }
 
-void Win32Clock::Sleep(std::uint32_t milliseconds) { ::Sleep(milliseconds); }
+void Win32Clock::Sleep(std::uint32_t milliseconds, const RunControl& control) {
+  ResponsiveSlices slices;
+  WaitInSlices(slices, milliseconds, control);
+}

@@ -24,9 +24,14 @@ class Win32PromptBox : public PromptBox {
   DataEntryResult RunDataEntry(const DataEntryRequest& request) override;
 };
 
+// Waits in short slices; meanwhile the program answers the messages that
+// other programs send it (the tray's clicks among them, which the view keeps
+// for the run's end) and repaints its windows. Everything posted to it (a
+// key, a click into a window, the hotkey) waits until the run is over, so
+// that nothing starts inside the run.
 class Win32Clock : public Clock {
  public:
-  void Sleep(std::uint32_t milliseconds) override;
+  void Sleep(std::uint32_t milliseconds, const RunControl& control) override;
 };
 
 class Win32PlaybackPlatform {

@@ -3,7 +3,8 @@
 // keyboard, the clipboard, the data entry box, the clock (and message boxes,
 // framework/message_box.h). Each has a Windows implementation
 // (playback_platform_win32.h) and a recording one (recording_platform.h); a
-// test fakes only the ones it needs.
+// test fakes only the ones it needs. The watch on the user's stop key has
+// only a Windows one (stop_key_hook_win32.h).
 
 #include <cstddef>
 #include <cstdint>
@@ -12,6 +13,7 @@
 #include <string_view>
 
 #include "framework/message_box.h"
+#include "playback/run_control.h"
 
 // An opaque window handle; 0 is none.
 using WindowId = std::uintptr_t;
@@ -85,10 +87,23 @@ class PromptBox {
 
 class Clock {
  public:
-  virtual void Sleep(std::uint32_t milliseconds) = 0;
+  // Waits that long, or less once the run is asked to stop: a wait in
+  // progress then ends within 50 ms.
+  virtual void Sleep(std::uint32_t milliseconds, const RunControl& control) = 0;
 
  protected:
   ~Clock() = default;
+};
+
+// Watches the user's keys for the stop key while a run goes on, and tells
+// the run's control about them. It looks at no key at any other time.
+class StopKeyWatch {
+ public:
+  virtual void Start(RunControl& control) = 0;
+  virtual void Stop() = 0;
+
+ protected:
+  ~StopKeyWatch() = default;
 };
 
 // Everything one playback works through.

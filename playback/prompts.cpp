@@ -12,7 +12,7 @@ void Prompts::TypeVariable(int d) {
 }
 
 void Prompts::PromptVariable(int d, const std::string& prompt) {
-  if (!IsVariable(d)) return;
+  if (!IsVariable(d) || output_.Stopped()) return;
   const WindowId previous = output_.GetForegroundWindow();
   output_.SetForegroundWindow(output_.OwnWindow());
 
@@ -20,8 +20,13 @@ void Prompts::PromptVariable(int d, const std::string& prompt) {
     // No box: the default itself (the sentinel text when none is set).
     strVariables[d] = strDefaultEntry;
   } else {
-    const DataEntryResult result = output_.RunDataEntry({d, bMultiLineEntry, prompt, strDefaultEntry});
-    strVariables[d] = result.ok ? result.strValue : std::string();
+    const auto result = output_.RunDataEntry({d, bMultiLineEntry, prompt, strDefaultEntry});
+    if (!result) {
+      // Stopped before the box showed: nothing is asked, nothing changes.
+      output_.SetForegroundWindow(previous);
+      return;
+    }
+    strVariables[d] = result->ok ? result->strValue : std::string();
   }
 
   strDefaultEntry = kNoDefault;  // a default serves one prompt only

@@ -77,7 +77,7 @@ int RecordingMessageBoxes::AfxMessageBox(const std::string& text, unsigned type)
   return MB::IdOk;
 }
 
-void RecordingClock::Sleep(std::uint32_t milliseconds) {
+void RecordingClock::Sleep(std::uint32_t milliseconds, const RunControl&) {
   Effect e{Effect::Kind::sleep};
   e.number = milliseconds;
   sink_.Write(e);

@@ -77,7 +77,8 @@ class RecordingMessageBoxes : public MessageBoxPort {
 class RecordingClock : public Clock {
  public:
   explicit RecordingClock(EffectSink& sink) : sink_(sink) {}
-  void Sleep(std::uint32_t milliseconds) override;
+  // One "sleep" effect for the whole wait.
+  void Sleep(std::uint32_t milliseconds, const RunControl& control) override;
 
  private:
   EffectSink& sink_;

@@ -159,7 +159,7 @@ void TokenInterpreter::TypeQuotedText(std::string_view token) {
   // text has moved past it, so every "]" is searched for once.
   std::size_t close = 0;
   std::size_t i = 2;
-  while (i < end) {
+  while (i < end && !output_.Stopped()) {
     const char c = token[i];
     if (c != '[') {
       output_.TypeChar(c, Guard::byKey);

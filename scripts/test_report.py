@@ -23,7 +23,7 @@ PLACES = [  # result file, where, preset
     ("wine-x86", "Wine x86 native", "windows-x86"),
     ("wine-x86-emulated", "Wine x86 emulated", "windows-x86"),
 ]
-EMULATED_LEAVES_OUT = ("not run under emulation: each 32-bit Wine process takes tens of seconds "
+EMULATED_LEAVES_OUT = ("not run under emulation: each 32-bit Wine process takes about a minute "
                        "to start there; the x64 build ran the same test")
 NATIVE_LEAVES_OUT = "a short selection for emulation; the full 32-bit tests ran natively"
 

@@ -1,5 +1,7 @@
 #include "view/zorvak_view.h"
 
+#include <utility>
+
 #include "resources/resource.h"
 #include "view/pick_command.h"
 
@@ -23,12 +25,20 @@ ZorvakView::ZorvakView(const PlaybackPorts& ports, const MacroData& doc)
 
 TrayAction ZorvakView::OnTrayNotify(unsigned iconId, unsigned mouseMessage) {
   if (iconId != TRAY_ICON_ID) return TrayAction::none;
-  if (mouseMessage == kLeftDoubleClick) return TrayAction::restoreMainWindow;
-  if (mouseMessage == kRightButtonUp) {
-    playback.DropPick();
-    return TrayAction::showPickMenu;
+  if (mouseMessage != kLeftDoubleClick && mouseMessage != kRightButtonUp) return TrayAction::none;
+  // Nothing starts inside a run: the click takes effect once it is over.
+  if (playback.Running()) {
+    waiting_tray_notify_ = mouseMessage;
+    return TrayAction::none;
   }
-  return TrayAction::none;
+  if (mouseMessage == kLeftDoubleClick) return TrayAction::restoreMainWindow;
+  playback.DropPick();
+  return TrayAction::showPickMenu;
+}
+
+std::optional<unsigned> ZorvakView::TakeWaitingTrayNotify() {
+  if (playback.Running()) return std::nullopt;
+  return std::exchange(waiting_tray_notify_, std::nullopt);
 }
 
 HookAction ZorvakView::OnCommandHook(int id) {

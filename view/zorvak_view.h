@@ -4,6 +4,8 @@
 // state of the main window. The view's playback state (the pending pick,
 // the prompt variables) lives in its Playback.
 
+#include <optional>
+
 #include "document/macro_data.h"
 #include "playback/playback.h"
 #include "view/tray_commands.h"
@@ -21,9 +23,14 @@ class ZorvakView {
   // True while the main window is to stay hidden: a paint then hides it.
   bool bHideOnPaint = true;
 
-  // A notification from the tray icon (icon id, mouse message). Opening
-  // the pick menu drops any pick that has not run yet.
+  // A notification from the tray icon (icon id, mouse message), also the
+  // pick hotkey's, which stands for a right click. Opening the pick menu
+  // drops any pick that has not run yet. While a macro runs nothing
+  // happens: the notification waits for the run's end.
   TrayAction OnTrayNotify(unsigned iconId, unsigned mouseMessage);
+  // Once the run is over: the mouse message of the last notification that
+  // waited for it, to be delivered again; nothing when none came.
+  std::optional<unsigned> TakeWaitingTrayNotify();
 
   // A command sent to the view by the pick menu: a fixed command's action
   // from the tray's table; otherwise only an id that names an item of the
@@ -38,4 +45,5 @@ class ZorvakView {
 
  private:
   const MacroData& doc_;
+  std::optional<unsigned> waiting_tray_notify_;
 };

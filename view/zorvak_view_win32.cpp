@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "hotkey/pick_hotkey.h"
 #include "resources/resource.h"
 #include "view/edit_submenus_command_win32.h"
 #include "view/pick_menu_win32.h"
@@ -44,6 +45,7 @@ LRESULT CZorvakView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE:
       core_.playback.SetOwnWindow(AsWindowId(m_hWnd));
+      core_.playback.SetStopKeyWatch(&stop_key_);
       return Default(message, wParam, lParam);
     case WM_SHOWWINDOW: {
       const LRESULT result = Default(message, wParam, lParam);
@@ -59,6 +61,10 @@ LRESULT CZorvakView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_KILLFOCUS: {
       const LRESULT result = Default(message, wParam, lParam);
       core_.playback.OnKillFocus();
+      // A tray click or the hotkey that came during the run has its turn.
+      if (const auto mouse = core_.TakeWaitingTrayNotify()) {
+        PostMessageA(m_hWnd, WM_TRAY_NOTIFY, TRAY_ICON_ID, static_cast<LPARAM>(*mouse));
+      }
       return result;
     }
     case WM_PAINT: {
@@ -76,6 +82,10 @@ LRESULT CZorvakView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_TRAY_NOTIFY:
       OnTrayNotify(wParam, lParam);
+      return 0;
+    case WM_HOTKEY:
+      // The pick hotkey is a right click on the icon, decisions and all.
+      if (wParam == kPickHotkeyId) OnTrayNotify(TRAY_ICON_ID, WM_RBUTTONUP);
       return 0;
     default:
       return Default(message, wParam, lParam);

@@ -1,6 +1,7 @@
 #pragma once
 // The view window: it lives inside the main frame, owns the tray icon and
-// the pick menu, runs a pending pick when it loses the keyboard focus,
+// the pick menu (also opened by the pick hotkey, registered for this
+// window), runs a pending pick when it loses the keyboard focus,
 // hides the frame on its first paint and draws the welcome page once the
 // frame has been restored.
 
@@ -11,6 +12,7 @@
 #include "framework/shell_open.h"
 #include "framework/wnd_win32.h"
 #include "playback/playback_platform_win32.h"
+#include "playback/stop_key_hook_win32.h"
 #include "view/document_command_port.h"
 #include "view/zorvak_view.h"
 
@@ -66,5 +68,6 @@ class CZorvakView : public CWnd {
   CFrameLayout& frame_layout_;
   Win32PlaybackPlatform platform_;
   Win32MessageBoxes messages_;
+  StopKeyHook stop_key_;
   ZorvakView core_;
 };

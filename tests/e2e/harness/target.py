@@ -60,9 +60,19 @@ class TargetWindow:
         return wait_until(self.text, lambda text: text == expected, timeout=timeout,
                           what=f"the target to hold {expected!r}")
 
-    def key_downs(self):
-        """The virtual-key codes of the key presses the edit box received, in
-        order (a line still being written is left out)."""
+    def _keys(self, *kinds):
+        """The virtual-key codes of the key messages of the given kinds the
+        edit box received, in order (a line still being written is left out)."""
         lines = (self._read(1) or b"").decode("ascii", errors="replace").split("\n")[:-1]
-        return [int(line.split()[1], 16) for line in lines
-                if line.split()[:1] in (["keydown"], ["syskeydown"])]
+        return [int(line.split()[1], 16) for line in lines if line.split()[:1] in kinds]
+
+    def key_downs(self):
+        return self._keys(["keydown"], ["syskeydown"])
+
+    def key_ups(self):
+        return self._keys(["keyup"], ["syskeyup"])
+
+    def chars(self):
+        """The characters the edit box received, in the order they came,
+        wherever the caret put them."""
+        return "".join(chr(code) for code in self._keys(["char"]))

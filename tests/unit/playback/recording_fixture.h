@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -23,6 +24,8 @@ class EffectLog : public EffectLineWriter {
     EffectLineWriter::Write(effect);
   }
   const std::vector<Effect>& Effects() const { return effects_; }
+  // Sees every line as it is written: a test's hand in the middle of a run.
+  std::function<void(std::string_view line)> on_line;
   // The lines so far, joined by ", "; then forgotten.
   std::string Take() {
     effects_.clear();
@@ -33,6 +36,7 @@ class EffectLog : public EffectLineWriter {
   void WriteLine(std::string_view line) override {
     if (!lines_.empty()) lines_ += ", ";
     lines_ += line;
+    if (on_line) on_line(line);
   }
 
  private:

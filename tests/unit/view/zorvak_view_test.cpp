@@ -3,11 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "document/macro_data.h"
 #include "playback/recording_fixture.h"
 #include "support/document_builder.h"
+#include "view/pick_command.h"
 #include "view/pick_menu.h"
 #include "view/zorvak_view.h"
 
@@ -74,6 +77,26 @@ TEST_F(ViewTest, MainWindowHidesAndComesBack) {
   EXPECT_EQ(view.OnRestore(), FrameShow::showMaximized);  // already shown: stays drawn
   EXPECT_FALSE(view.bHideOnPaint);
   EXPECT_EQ(view.OnHideMainWindow(), FrameShow::hide);
+}
+
+// Nothing starts inside a run: a tray click (or the pick hotkey, a right
+// click to the view) during it waits for its end, the last one counting.
+TEST_F(ViewTest, ATrayClickDuringARunWaitsForItsEnd) {
+  std::vector<TrayAction> during;
+  std::optional<unsigned> taken_during;
+  log.on_line = [&](std::string_view line) {
+    if (line != "sleep 500") return;
+    during = {view.OnTrayNotify(kTrayId, kLeftDoubleClick), view.OnTrayNotify(kTrayId, kRightUp),
+              view.OnTrayNotify(kTrayId, kLeftUp)};
+    taken_during = view.TakeWaitingTrayNotify();
+  };
+  ASSERT_EQ(view.OnCommandHook(PickCommandId(3, 0)), HookAction::itemPicked);
+  view.playback.OnKillFocus();
+  EXPECT_EQ(during, std::vector<TrayAction>(3, TrayAction::none));
+  EXPECT_EQ(taken_during, std::nullopt);
+  EXPECT_TRUE(view.bHideOnPaint);
+  EXPECT_EQ(view.TakeWaitingTrayNotify(), kRightUp);
+  EXPECT_EQ(view.TakeWaitingTrayNotify(), std::nullopt);
 }
 
 // The road of a pick: the menu shows the item, its id comes back to the

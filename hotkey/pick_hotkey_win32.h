@@ -1,0 +1,28 @@
+#pragma once
+// The pick hotkey registered for the view's window, which then receives
+// WM_HOTKEY with kPickHotkeyId; released again when this goes.
+
+#include <windows.h>
+
+#include <string>
+
+#include "settings/profile.h"
+#include "hotkey/pick_hotkey.h"
+
+class PickHotkeyRegistration {
+ public:
+  // Reads the setting and registers the key it names.
+  PickHotkeyRegistration(ProfilePort& settings, HWND window);
+  PickHotkeyRegistration(const PickHotkeyRegistration&) = delete;
+  PickHotkeyRegistration& operator=(const PickHotkeyRegistration&) = delete;
+  ~PickHotkeyRegistration();
+
+  // What the status bar is to say: why no key opens the pick menu, or
+  // nothing when the key was registered or none was asked for.
+  const std::string& Problem() const { return problem_; }
+
+ private:
+  HWND window_;
+  bool registered_ = false;
+  std::string problem_;
+};
