@@ -133,7 +133,8 @@ void LoadFile(CZorvakDoc& doc) {
   benchmark::DoNotOptimize(doc.nNumSubMenus);
 }
 
-// Into the same document each time, whose strings keep their storage.
+// Over the same document each time: the file is read into a new content,
+// which then takes the place of the one before (freed then).
 void BM_LoadFromFile(benchmark::State& state) {
   auto doc = std::make_unique<CZorvakDoc>();
   for (auto _ : state) LoadFile(*doc);
