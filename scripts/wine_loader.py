@@ -33,7 +33,7 @@ import sys
 # 1.3 GB each). "tests" serves the unit and zvk tests, "e2e" the end-to-end
 # tests, which need a desktop of their own.
 PREFIXES = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)),
-                                         "..", "..", "..", "build", "wine"))
+                                         "..", "build", "wine"))
 
 WINE32 = "/usr/lib/wine/wine"
 WINE64 = "/usr/lib/wine/wine64"
