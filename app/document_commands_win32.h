@@ -41,6 +41,7 @@ class DocumentCommandsWin32 : public DocumentCommandPort {
   }
 
   bool SaveModified() override { return commands_.SaveModified(); }
+  DocumentCommands::EndAnswer QueryEnd() { return commands_.QueryEnd(); }
   void OnTrayOpen() override { commands_.OnTrayFileOpen(); }
   // New, Open, Save, Save As and the recent files, from the main menu, the
   // toolbar, the accelerators or the tray menu.

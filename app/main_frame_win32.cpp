@@ -7,6 +7,8 @@
 #include "app/frame_bars.h"
 #include "framework/command_prompt.h"
 #include "framework/frame_layout.h"
+#include "framework/modal_window.h"
+#include "framework/modal_window_win32.h"
 #include "documents/recent_file_menu_win32.h"
 #include "framework/app_name.h"
 #include "framework/resource_strings_win32.h"
@@ -78,6 +80,18 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE:
       RecalcLayout();
       return 0;
+    case WM_ENABLE:
+      // A modal loop disables the frame: a floating toolbar goes with it.
+      tool_bar_.OnFrameEnabled(wParam != 0);
+      return 0;
+    case WM_WINDOWPOSCHANGED: {
+      // Once the frame has been shown or hidden, a floating toolbar follows.
+      const auto* position = reinterpret_cast<const WINDOWPOS*>(lParam);
+      if ((position->flags & (SWP_SHOWWINDOW | SWP_HIDEWINDOW)) != 0) {
+        tool_bar_.OnFrameShown((position->flags & SWP_SHOWWINDOW) != 0);
+      }
+      return Default(message, wParam, lParam);
+    }
     case WM_COMMAND:
       OnCommand(LOWORD(wParam));
       return 0;
@@ -96,7 +110,17 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       if (view_ && view_->m_hWnd != nullptr) SetFocus(view_->m_hWnd);
       return 0;
     case WM_CLOSE:
-      if (document_commands_.SaveModified()) DestroyWindow(m_hWnd);
+      if (QueryEnd()) DestroyWindow(m_hWnd);
+      return 0;
+    case WM_QUERYENDSESSION:
+      return QueryEnd() ? TRUE : FALSE;
+    case WM_ENDSESSION:
+      // The session ends once every program has answered: the program may
+      // be stopped any time after this returns, so it finishes now.
+      if (wParam != 0) {
+        if (end_session_) end_session_();
+        DestroyWindow(m_hWnd);
+      }
       return 0;
     case WM_DESTROY:
       PostQuitMessage(0);
@@ -115,38 +139,7 @@ int CMainFrame::OnCreate() {
 }
 
 bool CMainFrame::CreateToolBar() {
-  tool_bar_ = CreateWindowExA(
-      0, TOOLBARCLASSNAMEA, nullptr,
-      WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_TOP,
-      0, 0, 0, 0, m_hWnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(ID_VIEW_TOOLBAR)),
-      AfxGetResourceHandle(), nullptr);
-  if (tool_bar_ == nullptr) return false;
-  SendMessageA(tool_bar_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-  SendMessageA(tool_bar_, TB_SETBITMAPSIZE, 0, MAKELPARAM(kToolBarImageWidth, kToolBarImageHeight));
-  TBADDBITMAP bitmap{AfxGetResourceHandle(), IDR_MAINFRAME};
-  if (SendMessageA(tool_bar_, TB_ADDBITMAP, kToolBarImageCount, reinterpret_cast<LPARAM>(&bitmap)) ==
-      -1) {
-    return false;
-  }
-  TBBUTTON buttons[std::size(kToolBarButtons)]{};
-  int image = 0;
-  for (std::size_t i = 0; i < std::size(kToolBarButtons); ++i) {
-    const int id = kToolBarButtons[i];
-    buttons[i].idCommand = id;
-    if (id == kToolBarSeparator) {
-      buttons[i].fsStyle = BTNS_SEP;
-    } else {
-      buttons[i].iBitmap = image++;
-      buttons[i].fsState = TBSTATE_ENABLED;
-      buttons[i].fsStyle = BTNS_BUTTON;
-    }
-  }
-  if (!SendMessageA(tool_bar_, TB_ADDBUTTONSA, std::size(buttons),
-                    reinterpret_cast<LPARAM>(buttons))) {
-    return false;
-  }
-  SendMessageA(tool_bar_, TB_AUTOSIZE, 0, 0);
-  return true;
+  return tool_bar_.Create(m_hWnd, ID_VIEW_TOOLBAR, [this] { RecalcLayout(); });
 }
 
 bool CMainFrame::CreateStatusBar() {
@@ -163,11 +156,6 @@ void CMainFrame::RecalcLayout() {
   if (m_hWnd == nullptr) return;
   RECT client{};
   GetClientRect(m_hWnd, &client);
-  int toolBarHeight = 0;
-  if (tool_bar_ != nullptr && IsWindowVisible(tool_bar_)) {
-    SendMessageA(tool_bar_, TB_AUTOSIZE, 0, 0);
-    toolBarHeight = WindowHeight(tool_bar_);
-  }
   int statusBarHeight = 0;
   std::array<int, 3> indicatorWidths{};
   if (status_bar_ != nullptr && IsWindowVisible(status_bar_)) {
@@ -178,8 +166,9 @@ void CMainFrame::RecalcLayout() {
     }
   }
   const FrameLayout layout =
-      LayOutFrame({client.left, client.top, client.right, client.bottom}, toolBarHeight,
+      LayOutFrame({client.left, client.top, client.right, client.bottom}, tool_bar_.Docked(),
                   statusBarHeight, indicatorWidths, GetSystemMetrics(SM_CXVSCROLL));
+  tool_bar_.Place(layout.toolBar);
   if (statusBarHeight > 0) {
     std::array<int, 4> edges = layout.statusEdges;
     SendMessageA(status_bar_, SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
@@ -195,6 +184,19 @@ void CMainFrame::RecalcLayout() {
                    SWP_NOZORDER | SWP_NOACTIVATE);
     }
   }
+}
+
+bool CMainFrame::QueryEnd() {
+  switch (document_commands_.QueryEnd()) {
+    case DocumentCommands::EndAnswer::end:
+      return true;
+    case DocumentCommands::EndAnswer::showModalWindow:
+      BringModalWindowForward(m_hWnd);
+      return false;
+    case DocumentCommands::EndAnswer::keepRunning:
+      return false;
+  }
+  return false;
 }
 
 void CMainFrame::UpdateFrameTitle(const std::string& documentTitle) {
@@ -220,6 +222,11 @@ void CMainFrame::SetMessageText(const std::string& text) {
 }
 
 void CMainFrame::OnCommand(int id) {
+  // No command runs inside another one's dialog or question.
+  if (ModalWindowScope::AnyOpen()) {
+    BringModalWindowForward(m_hWnd);
+    return;
+  }
   if (view_ && view_->OnCmdMsg(id)) return;
   if (OnFrameCommand(id)) return;
   app_.OnCmdMsg(id);
@@ -228,29 +235,28 @@ void CMainFrame::OnCommand(int id) {
 bool CMainFrame::OnFrameCommand(int id) {
   switch (id) {
     case ID_VIEW_TOOLBAR:
-      ToggleBar(tool_bar_);
+      tool_bar_.Show(!tool_bar_.IsShown());
       return true;
     case ID_VIEW_STATUS_BAR:
-      ToggleBar(status_bar_);
+      ToggleStatusBar();
       return true;
     default:
       return false;
   }
 }
 
-void CMainFrame::ToggleBar(HWND bar) {
-  if (bar == nullptr) return;
-  ShowWindow(bar, IsWindowVisible(bar) ? SW_HIDE : SW_SHOW);
+void CMainFrame::ToggleStatusBar() {
+  if (status_bar_ == nullptr) return;
+  ShowWindow(status_bar_, IsWindowVisible(status_bar_) ? SW_HIDE : SW_SHOW);
   RecalcLayout();
 }
 
 void CMainFrame::OnInitMenuPopup(HMENU menu) {
-  const auto check = [menu](int id, HWND bar) {
-    CheckMenuItem(menu, static_cast<UINT>(id),
-                  MF_BYCOMMAND | (bar != nullptr && IsWindowVisible(bar) ? MF_CHECKED : MF_UNCHECKED));
+  const auto check = [menu](int id, bool shown) {
+    CheckMenuItem(menu, static_cast<UINT>(id), MF_BYCOMMAND | (shown ? MF_CHECKED : MF_UNCHECKED));
   };
-  check(ID_VIEW_TOOLBAR, tool_bar_);
-  check(ID_VIEW_STATUS_BAR, status_bar_);
+  check(ID_VIEW_TOOLBAR, tool_bar_.IsShown());
+  check(ID_VIEW_STATUS_BAR, status_bar_ != nullptr && IsWindowVisible(status_bar_));
   // The File menu: the recent files in place of their placeholder.
   UpdateRecentFileMenu(menu, document_commands_.RecentFileMenuTexts(), ID_FILE_MRU_FILE1);
 }

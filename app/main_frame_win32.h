@@ -6,11 +6,13 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
 #include "app/command_target_win32.h"
 #include "app/document_commands_win32.h"
+#include "app/tool_bar_win32.h"
 #include "framework/wnd_win32.h"
 #include "view/zorvak_view_win32.h"
 
@@ -34,6 +36,10 @@ class CMainFrame : public CWnd, public CFrameLayout {
 
   CZorvakView& View() { return *view_; }
 
+  // What must be done before the session ends and the program with it (the
+  // settings written): the frame then goes, taking the tray icon along.
+  void SetEndSessionHandler(std::function<void()> handler) { end_session_ = std::move(handler); }
+
  protected:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -43,19 +49,22 @@ class CMainFrame : public CWnd, public CFrameLayout {
   bool CreateStatusBar();
   void OnCommand(int id);
   bool OnFrameCommand(int id);
-  void ToggleBar(HWND bar);
+  void ToggleStatusBar();
   void OnInitMenuPopup(HMENU menu);
   void OnMenuSelect(UINT item, UINT flags, HMENU menu);
   LRESULT OnNotify(NMHDR* header);
+  // May the program end now? A modal window still open comes forward.
+  bool QueryEnd();
 
   CZorvakDoc& doc_;
   DocumentCommandsWin32& document_commands_;
   ShellOpenPort& shell_;
   CCmdTarget& app_;
   std::unique_ptr<CZorvakView> view_;
-  HWND status_bar_ = nullptr;  // child windows: they go with the frame
-  HWND tool_bar_ = nullptr;
+  HWND status_bar_ = nullptr;  // a child window: it goes with the frame
+  CDockingToolBar tool_bar_;
   std::string message_text_;
   std::string indicator_text_[3];
   std::string tooltip_text_;
+  std::function<void()> end_session_;
 };

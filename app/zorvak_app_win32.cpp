@@ -76,6 +76,7 @@ bool CZorvakApp::CreateMainFrame() {
                                                   MAKEINTRESOURCEA(IDR_MAINFRAME)));
   document_commands_.SetFrame(frame_->m_hWnd, frame_->View().m_hWnd,
                              [this] { OnDocumentChanged(); });
+  frame_->SetEndSessionHandler([this] { WriteSettings(); });
   return true;
 }
 
@@ -95,8 +96,12 @@ int CZorvakApp::ExitInstance() {
   // after the hotkey registered for its view.
   pick_hotkey_.reset();
   frame_.reset();
-  if (profile_) document_commands_.RecentFiles().WriteList(*profile_);
+  WriteSettings();
   return CWinApp::ExitInstance();
+}
+
+void CZorvakApp::WriteSettings() {
+  if (profile_) document_commands_.RecentFiles().WriteList(*profile_);
 }
 
 bool CZorvakApp::OnCmdMsg(int id) {

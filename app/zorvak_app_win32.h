@@ -28,6 +28,7 @@ class CZorvakApp : public CWinApp, public CCmdTarget {
 
  private:
   bool CreateMainFrame();
+  void WriteSettings();
   void OnDocumentChanged();
   void OnAppAbout();
 

@@ -40,6 +40,9 @@ struct MacroData {
   // Every slot cleared, not only those within the counts.
   void ClearAll();
 
+  // Every slot alike, in use or not.
+  friend bool operator==(const MacroData&, const MacroData&) = default;
+
   // Submenus in use, read as a count: a negative count (which a file may
   // hold) counts as none. Never more than the capacity.
   int SubMenuCount() const;

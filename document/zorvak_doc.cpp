@@ -1,5 +1,8 @@
 #include "document/zorvak_doc.h"
 
+#include <memory>
+#include <utility>
+
 #include "storage/archive.h"
 #include "storage/exceptions.h"
 
@@ -14,9 +17,13 @@ std::string VersionTooNewMessage() {
 
 bool CZorvakDoc::OnNewDocument() {
   if (!CDocument::OnNewDocument()) return false;
+  DeleteContents();
+  return true;
+}
+
+void CZorvakDoc::DeleteContents() {
   ClearAll();
   loaded_version_ = kFileFormatVersion;
-  return true;
 }
 
 void CZorvakDoc::Serialize(CArchive& ar) {
@@ -60,16 +67,20 @@ void CZorvakDoc::Load(CArchive& ar) {
   ar.ReadInt32();
   ar.ReadInt32();
   if (version > kFileFormatVersion) throw CNewerVersionException(VersionTooNewMessage());
-  loaded_version_ = version;
-  nNumSubMenus = CheckedCount(ar.ReadInt32(), kMaxSubMenus);
-  for (int s = 0; s < nNumSubMenus; ++s) {
-    nNumSubMenuItems[s] = CheckedCount(ar.ReadInt32(), kMaxItems);
-    ar.ReadString(strSubMenuName[s]);
-    for (int j = 0; j < nNumSubMenuItems[s]; ++j) {
+  // Read into a blank document (thousands of strings: kept off the stack)
+  // that takes this one's place only once the whole file has been read.
+  auto fresh = std::make_unique<MacroData>();
+  fresh->nNumSubMenus = CheckedCount(ar.ReadInt32(), kMaxSubMenus);
+  for (int s = 0; s < fresh->nNumSubMenus; ++s) {
+    fresh->nNumSubMenuItems[s] = CheckedCount(ar.ReadInt32(), kMaxItems);
+    ar.ReadString(fresh->strSubMenuName[s]);
+    for (int j = 0; j < fresh->nNumSubMenuItems[s]; ++j) {
       const int k = ItemSlot(s, j);
-      ar.ReadString(strSubMenuItemName[k]);
-      ar.ReadString(strSubMenuItemText[k]);
-      bChainToNext[k] = ar.ReadInt32();
+      ar.ReadString(fresh->strSubMenuItemName[k]);
+      ar.ReadString(fresh->strSubMenuItemText[k]);
+      fresh->bChainToNext[k] = ar.ReadInt32();
     }
   }
+  static_cast<MacroData&>(*this) = std::move(*fresh);
+  loaded_version_ = version;
 }

@@ -19,10 +19,13 @@ constexpr std::int32_t kFileFormatVersion = 1;
 class CZorvakDoc : public CDocument, public MacroData {
  public:
   bool OnNewDocument() override;
-  // Storing writes the content; loading reads a file into this document in
-  // place, field by field, and throws CNewerVersionException (with
+  // Every slot blank, as after New.
+  void DeleteContents() override;
+  // Storing writes the content. Loading reads a whole file, then replaces
+  // the content with it: every slot beyond the file's counts is blank
+  // afterwards. It throws CNewerVersionException (with
   // VersionTooNewMessage() as its notice) or CArchiveException (file too
-  // short; a count above 50) on failure.
+  // short; a count above 50), and then the document is as it was.
   void Serialize(CArchive& ar) override;
 
   // The version word of the last file loaded (for tools that show it).

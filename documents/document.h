@@ -14,9 +14,11 @@ class CDocument {
   CDocument& operator=(const CDocument&) = delete;
   virtual ~CDocument() = default;
 
-  // Empties the path name and clears the modified flag (the framework's
-  // clear-the-contents step does nothing here). False would stop a New.
+  // Empties the path name and clears the modified flag. False would stop a
+  // New.
   virtual bool OnNewDocument();
+  // Empties the content (an empty file opened as a document).
+  virtual void DeleteContents() = 0;
   virtual void Serialize(CArchive& ar) = 0;
 
   bool IsModified() const { return modified_; }

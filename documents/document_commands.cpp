@@ -2,6 +2,7 @@
 
 #include "documents/document_failure_messages.h"
 #include "documents/document_type.h"
+#include "framework/modal_window.h"
 #include "storage/error_messages.h"
 
 DocumentCommands::DocumentCommands(CDocument& document, CRecentFileList& recentFiles,
@@ -30,6 +31,11 @@ bool DocumentCommands::SaveModified() {
     default:  // Cancel, or the box closed some other way
       return false;
   }
+}
+
+DocumentCommands::EndAnswer DocumentCommands::QueryEnd() {
+  if (ModalWindowScope::AnyOpen()) return EndAnswer::showModalWindow;
+  return SaveModified() ? EndAnswer::end : EndAnswer::keepRunning;
 }
 
 bool DocumentCommands::OnFileNew() {

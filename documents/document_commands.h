@@ -6,7 +6,9 @@
 // (files, dialogs, message boxes) and carries out the two notifications.
 //
 // The commands return whether they went through: false when the user
-// cancelled or a failure was reported (the tray's Open has no result).
+// cancelled or a failure was reported (the tray's Open has no result). A
+// file that cannot be opened or read leaves the document as it was:
+// content, path, title and modified flag.
 
 #include <exception>
 #include <functional>
@@ -15,6 +17,7 @@
 
 #include "documents/command_line.h"
 #include "documents/document.h"
+#include "documents/document_file.h"
 #include "documents/file_dialog.h"
 #include "storage/file_system.h"
 #include "framework/message_box.h"
@@ -38,6 +41,13 @@ class DocumentCommands {
   // main window, the tray's Exit).
   bool SaveModified();
 
+  // What ending the program now comes to (the main window closed, the end
+  // of the session): never while a modal window of the program is open,
+  // since a command waits in it (that window is to come forward instead);
+  // otherwise the save-changes question decides.
+  enum class EndAnswer { end, keepRunning, showModalWindow };
+  EndAnswer QueryEnd();
+
   bool OnFileNew();
   // The Open dialog, then the common open of the chosen file.
   bool OnFileOpen();
@@ -50,10 +60,11 @@ class DocumentCommands {
   bool OnFileSave();
   bool OnFileSaveAs();
 
-  // The tray menu's Open: loads a chosen file over the current content
-  // without any question and without resetting anything first. It records
-  // the file's path as the document's path, so that a later Save writes to
-  // the file the caption names, never to the one opened before.
+  // The tray menu's Open: a chosen file (which need not exist), then the
+  // save-changes question, then the file replaces the document, which
+  // takes its path and is titled with its name and extension, so that a
+  // later Save writes to the file the caption names. The recent-file list
+  // is left alone; failures are shown with the stop icon.
   void OnTrayFileOpen();
 
   // Start-up: a new document, or the document named on the command line.
@@ -66,11 +77,12 @@ class DocumentCommands {
 
  private:
   enum class OpenKind { command, startUp };
+  // Which words a failure is told in: the common open's or the tray's.
+  enum class OpenMessage { common, tray };
   bool OpenFile(const std::string& path, OpenKind kind);
-  // Loads the file into the document; false after reporting a failure.
-  // The modified flag is set once the file is open: it tells the caller
-  // that the content may have been overwritten.
-  bool LoadDocument(const std::string& fullPath);
+  // Loads the file into the document, which changes only when the whole
+  // file has been read; false after reporting a failure.
+  bool LoadDocument(const std::string& fullPath, EmptyFile empty, OpenMessage message);
   // path empty: ask for a name with the Save As dialog.
   bool DoSave(const std::string& path);
   bool SaveDocument(const std::string& fullPath, bool chosenInDialog);

@@ -21,6 +21,8 @@ std::string Message(const std::exception_ptr& failure, const std::string& path, 
   const char* const otherwise = saving ? kFailedToSaveDocument : kFailedToOpenDocument;
   try {
     std::rethrow_exception(failure);
+  } catch (const CTempFileException& e) {
+    return TempFileErrorMessage(path, e.FileName());
   } catch (const CFileException& e) {
     // The file the user knows: a save through a temporary file still names
     // the document's own file.

@@ -12,8 +12,9 @@ inline constexpr const char* kFailedToOpenDocument = "Failed to open document.";
 inline constexpr const char* kFailedToSaveDocument = "Failed to save document.";
 
 // Opening or saving through the File menu: a file failure names the
-// document's path; a file too short or out of shape is an unexpected
-// format; anything else failed to open or to save.
+// document's path (and the folder, where no temporary file could be made
+// there); a file too short or out of shape is an unexpected format;
+// anything else failed to open or to save.
 std::string OpenFailureMessage(const std::exception_ptr& failure, const std::string& path);
 std::string SaveFailureMessage(const std::exception_ptr& failure, const std::string& path);
 

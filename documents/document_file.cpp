@@ -6,14 +6,16 @@
 #include "storage/safe_save.h"
 
 void LoadDocumentFile(FileSystemPort& files, const std::string& path, CDocument& document,
-                      EmptyFile empty, const std::function<void()>& opened) {
+                      EmptyFile empty) {
   const std::unique_ptr<CFile> file = files.OpenForReading(path);
-  if (opened) opened();
-  if (empty == EmptyFile::endsTooEarly || file->GetLength() != 0) {
-    CArchive ar(*file, CArchive::load);
-    document.Serialize(ar);
-    ar.Close();
+  if (empty == EmptyFile::emptyDocument && file->GetLength() == 0) {
+    file->Close();
+    document.DeleteContents();
+    return;
   }
+  CArchive ar(*file, CArchive::load);
+  document.Serialize(ar);
+  ar.Close();
   file->Close();
 }
 

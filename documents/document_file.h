@@ -3,7 +3,9 @@
 // program's document commands and the zvk tool both take.
 //
 // Loading opens the file for reading (others may read it meanwhile) and
-// reads it into the document through a loading archive, in place. Saving
+// reads it through a loading archive; the document's Serialize replaces its
+// content only once the whole file has been read, so a load that fails
+// leaves the document as it was. Saving
 // writes the document through a storing archive, safely: a failed save
 // never costs the file that was there (storage/safe_save.h).
 //
@@ -12,7 +14,6 @@
 // whose notice the caller shows first), CArchiveException when a file ends
 // too early or holds what the format does not allow.
 
-#include <functional>
 #include <string>
 
 #include "documents/document.h"
@@ -20,14 +21,12 @@
 
 // What loading an empty file means.
 enum class EmptyFile {
-  loadsNothing,  // the document keeps its content (File > Open, zvk)
-  endsTooEarly,  // the file ends before its first field (the tray's Open)
+  emptyDocument,  // a document without content (File > Open, zvk)
+  endsTooEarly,   // the file ends before its first field (the tray's Open)
 };
 
-// opened: called once the file is open, before anything of the document
-// can change.
 void LoadDocumentFile(FileSystemPort& files, const std::string& path, CDocument& document,
-                      EmptyFile empty, const std::function<void()>& opened = {});
+                      EmptyFile empty);
 
 // discardIncomplete: a new file that could not be completed is removed.
 void SaveDocumentFile(FileSystemPort& files, const std::string& path, CDocument& document,

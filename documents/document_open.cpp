@@ -38,32 +38,25 @@ bool DocumentCommands::OpenFile(const std::string& path, OpenKind kind) {
   // At start-up the document was made for this open: nothing to save.
   if (kind == OpenKind::command && !SaveModified()) return false;
   const std::string fullPath = files_.FullPath(path);
-  const bool wasModified = document_.IsModified();
-  document_.SetModifiedFlag(false);
-  if (!LoadDocument(fullPath)) {
-    if (kind == OpenKind::startUp) return false;
-    if (!document_.IsModified()) {
-      // The file never opened: the document is as it was.
-      document_.SetModifiedFlag(wasModified);
-    } else {
-      // The load may have overwritten part of the content: start afresh.
-      NewDocument();
-    }
-    return false;
-  }
+  // A file that cannot be read leaves the document as it was.
+  if (!LoadDocument(fullPath, EmptyFile::emptyDocument, OpenMessage::common)) return false;
   document_.SetModifiedFlag(false);
   SetPathName(fullPath);
   UpdateViews();
   return true;
 }
 
-bool DocumentCommands::LoadDocument(const std::string& fullPath) {
+bool DocumentCommands::LoadDocument(const std::string& fullPath, EmptyFile empty,
+                                    OpenMessage message) {
   try {
-    LoadDocumentFile(files_, fullPath, document_, EmptyFile::loadsNothing,
-                     [this] { document_.SetModifiedFlag(true); });
+    LoadDocumentFile(files_, fullPath, document_, empty);
   } catch (...) {
     const std::exception_ptr failure = std::current_exception();
-    ReportFailure(failure, OpenFailureMessage(failure, fullPath), MB::IconExclamation);
+    if (message == OpenMessage::common) {
+      ReportFailure(failure, OpenFailureMessage(failure, fullPath), MB::IconExclamation);
+    } else {
+      ReportFailure(failure, TrayOpenFailureMessage(failure), MB::IconStop);
+    }
     return false;
   }
   return true;
@@ -77,16 +70,12 @@ void DocumentCommands::OnTrayFileOpen() {
   request.defaultExtension = kDefaultExtension;
   request.flags = OFN::HideReadOnly | OFN::OverwritePrompt;
   const auto chosen = dialogs_.Show(request);
-  if (!chosen) return;
+  if (!chosen || !SaveModified()) return;
   const std::string fullPath = files_.FullPath(*chosen);
-  try {
-    LoadDocumentFile(files_, fullPath, document_, EmptyFile::endsTooEarly);
-  } catch (...) {
-    const std::exception_ptr failure = std::current_exception();
-    ReportFailure(failure, TrayOpenFailureMessage(failure), MB::IconStop);
-    return;
-  }
-  // Title and path name the file now shown, so that Save writes there.
+  if (!LoadDocument(fullPath, EmptyFile::endsTooEarly, OpenMessage::tray)) return;
+  // The document is now the file: not modified, and named after it (with
+  // its extension), so that Save writes there.
+  document_.SetModifiedFlag(false);
   document_.SetPathNameOnly(fullPath);
   SetTitle(FileNameOf(fullPath));
 }

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "framework/modal_window.h"
+
 static_assert(OFN::OverwritePrompt == OFN_OVERWRITEPROMPT);
 static_assert(OFN::HideReadOnly == OFN_HIDEREADONLY);
 static_assert(OFN::PathMustExist == OFN_PATHMUSTEXIST);
@@ -45,6 +47,7 @@ std::optional<std::string> Win32FileDialogs::Show(const FileDialogRequest& reque
   ofn.lpstrDefExt = request.defaultExtension.empty() ? nullptr : request.defaultExtension.c_str();
   ofn.Flags = request.flags | OFN_EXPLORER;
 
+  const ModalWindowScope modal;
   const BOOL chosen = request.kind == FileDialogRequest::Kind::saveAs ? GetSaveFileNameA(&ofn)
                                                                       : GetOpenFileNameA(&ofn);
   if (!chosen) return std::nullopt;

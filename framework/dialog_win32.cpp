@@ -1,11 +1,13 @@
 #include "framework/dialog_win32.h"
 
+#include "framework/modal_window.h"
 #include "framework/win_app_win32.h"
 #include "framework/wnd_win32.h"
 
 INT_PTR CDialog::DoModal() {
   HWND owner = parent_;
   if (owner == nullptr && AfxGetApp() != nullptr) owner = AfxGetApp()->GetMainWindow();
+  const ModalWindowScope modal;
   return DialogBoxParamA(AfxGetResourceHandle(), MAKEINTRESOURCEA(template_id_), owner,
                          &CDialog::StaticDialogProc, reinterpret_cast<LPARAM>(this));
 }

@@ -2,13 +2,31 @@
 
 #include <algorithm>
 
-FrameLayout LayOutFrame(const LayoutRect& client, int toolBarHeight, int statusBarHeight,
+FrameLayout LayOutFrame(const LayoutRect& client, DockedBar toolBar, int statusBarHeight,
                         const std::array<int, 3>& indicatorWidths, int sizeGripWidth) {
   FrameLayout layout;
-  // A window smaller than its bars leaves the view empty, never inverted.
-  const int top = std::min(client.top + std::max(toolBarHeight, 0), client.bottom);
-  const int bottom = std::max(client.bottom - std::max(statusBarHeight, 0), top);
-  layout.view = {client.left, top, client.right, bottom};
+  // A window smaller than its bars leaves the view empty, never inverted:
+  // each bar takes at most what is left.
+  LayoutRect rest = client;
+  rest.bottom = std::max(client.bottom - std::max(statusBarHeight, 0), client.top);
+  const int thickness = std::max(toolBar.thickness, 0);
+  LayoutRect bar = rest;
+  switch (toolBar.side) {
+    case DockSide::top:
+      rest.top = bar.bottom = std::min(rest.top + thickness, rest.bottom);
+      break;
+    case DockSide::bottom:
+      rest.bottom = bar.top = std::max(rest.bottom - thickness, rest.top);
+      break;
+    case DockSide::left:
+      rest.left = bar.right = std::min(rest.left + thickness, rest.right);
+      break;
+    case DockSide::right:
+      rest.right = bar.left = std::max(rest.right - thickness, rest.left);
+      break;
+  }
+  layout.toolBar = thickness > 0 ? bar : LayoutRect{};
+  layout.view = rest;
 
   // From the right: the size grip, then SCRL, NUM, CAP; what is left of
   // them is the message pane. Edges never fall below 0 nor out of order.

@@ -44,6 +44,7 @@ inline void CloseRegKey(HKEY key) { RegCloseKey(key); }
 using UniqueMenu = UniqueHandle<HMENU, handle_detail::CloseMenu>;
 using UniqueBitmap = UniqueHandle<HBITMAP, handle_detail::CloseGdiObject>;
 using UniquePen = UniqueHandle<HPEN, handle_detail::CloseGdiObject>;
+using UniqueBrush = UniqueHandle<HBRUSH, handle_detail::CloseGdiObject>;
 using UniqueGlobal = UniqueHandle<HGLOBAL, handle_detail::CloseGlobal>;
 using UniqueRegKey = UniqueHandle<HKEY, handle_detail::CloseRegKey>;
 

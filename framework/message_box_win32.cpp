@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "framework/app_name.h"
+#include "framework/modal_window.h"
 
 int Win32MessageBoxes::AfxMessageBox(const std::string& text, unsigned type) {
   // A box that names no icon gets the exclamation icon.
@@ -10,5 +11,6 @@ int Win32MessageBoxes::AfxMessageBox(const std::string& text, unsigned type) {
   HWND owner = reinterpret_cast<HWND>(owner_);
   if (owner != nullptr && !IsWindow(owner)) owner = nullptr;
   if (owner == nullptr) owner = GetActiveWindow();
+  const ModalWindowScope modal;
   return MessageBoxA(owner, text.c_str(), kAppName, type | MB_TASKMODAL * (owner == nullptr));
 }

@@ -79,6 +79,7 @@
 
 // ---- Strings the Windows shell loads ----
 #define IDS_IDLEMESSAGE 57345
+#define IDS_TOOLBAR_TITLE 57346  // the floating toolbar's caption
 #define IDP_FAILED_TO_CREATE_DOC 61700
 
 // ---- Tray icon ----

@@ -46,7 +46,7 @@ if [ ${#missing[@]} -ne 0 ]; then install "${missing[@]}"; fi
 # 32-bit Windows programs need a kernel that runs 32-bit programs. Where it
 # cannot (no IA32 emulation), register qemu's user-mode emulation for 32-bit
 # x86 files with binfmt_misc: Wine's 32-bit loader then runs, slowly.
-loader=$(dirname "$0")/../tests/e2e/harness/wine_loader.py
+loader=$(dirname "$0")/wine_loader.py
 register_x86_emulation() {
   local binfmt=/proc/sys/fs/binfmt_misc
   echo "install-deps: this kernel cannot run 32-bit programs; registering qemu-i386 user-mode emulation for them" >&2

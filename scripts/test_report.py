@@ -14,8 +14,7 @@ import subprocess
 import sys
 import xml.etree.ElementTree as ElementTree
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "e2e"))
-from harness.wine_loader import FIX_X86  # noqa: E402
+from wine_loader import FIX_X86
 
 PLACES = [  # result file, where, preset
     ("native", "native (Linux, sanitizers)", "linux"),

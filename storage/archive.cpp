@@ -48,42 +48,42 @@ void CArchive::RequireRemaining(std::uint64_t count) const {
   if (count > Remaining()) throw CArchiveException(CArchiveException::endOfFile);
 }
 
-void CArchive::ReadBytes(void* data, std::size_t count) {
+void CArchive::Refill() {
+  const std::size_t want =
+      static_cast<std::size_t>(std::min<std::uint64_t>(buffer_.size(), unread_in_file_));
+  const std::size_t got = want > 0 ? file_.Read(buffer_.data(), want) : 0;
+  // The file ended before the length it had when the archive was made.
+  if (got == 0) throw CArchiveException(CArchiveException::endOfFile);
+  unread_in_file_ -= got;
+  buffer_pos_ = 0;
+  buffer_end_ = got;
+}
+
+template <typename Take>
+void CArchive::ReadPieces(std::uint64_t count, Take take) {
   if (!IsLoading()) throw CArchiveException(CArchiveException::writeOnly);
   RequireRemaining(count);
-  auto* out = static_cast<std::uint8_t*>(data);
-  const std::size_t fromBuffer = std::min(count, buffer_end_ - buffer_pos_);
-  if (fromBuffer > 0) std::memcpy(out, buffer_.data() + buffer_pos_, fromBuffer);
-  buffer_pos_ += fromBuffer;
-  out += fromBuffer;
-  count -= fromBuffer;
-  if (count == 0) return;
-
-  if (count >= buffer_.size()) {
-    // Large blocks are read straight into place.
-    while (count > 0) {
-      const std::size_t got = file_.Read(out, count);
-      if (got == 0) throw CArchiveException(CArchiveException::endOfFile);
-      out += got;
-      count -= got;
-      unread_in_file_ -= std::min<std::uint64_t>(got, unread_in_file_);
-    }
-    return;
-  }
   while (count > 0) {
-    const std::size_t want =
-        static_cast<std::size_t>(std::min<std::uint64_t>(buffer_.size(), unread_in_file_));
-    const std::size_t got = want > 0 ? file_.Read(buffer_.data(), want) : 0;
-    if (got == 0) throw CArchiveException(CArchiveException::endOfFile);
-    unread_in_file_ -= got;
-    buffer_pos_ = 0;
-    buffer_end_ = got;
-    const std::size_t n = std::min(count, got);
-    std::memcpy(out, buffer_.data(), n);
-    buffer_pos_ = n;
-    out += n;
+    if (buffer_pos_ == buffer_end_) Refill();
+    const auto n = static_cast<std::size_t>(std::min<std::uint64_t>(count, buffer_end_ - buffer_pos_));
+    take(buffer_.data() + buffer_pos_, n);
+    buffer_pos_ += n;
     count -= n;
   }
+}
+
+void CArchive::ReadBytes(void* data, std::size_t count) {
+  // The integers and length prefixes: nearly always already buffered.
+  if (IsLoading() && count <= buffer_end_ - buffer_pos_) {
+    std::memcpy(data, buffer_.data() + buffer_pos_, count);
+    buffer_pos_ += count;
+    return;
+  }
+  auto* out = static_cast<std::uint8_t*>(data);
+  ReadPieces(count, [&out](const std::uint8_t* bytes, std::size_t n) {
+    std::memcpy(out, bytes, n);
+    out += n;
+  });
 }
 
 std::uint8_t CArchive::ReadByte() {
@@ -140,23 +140,33 @@ std::string CArchive::ReadString() {
 void CArchive::ReadString(std::string& text) {
   bool wide = false;
   const std::uint32_t length = ReadLength(wide);
-  if (length == 0) {
-    text.clear();
-    return;
-  }
+  const std::uint64_t bytes = wide ? std::uint64_t{length} * 2 : length;
+  // Checked before the string is touched: a failure here leaves it as it was.
+  RequireRemaining(bytes);
   if (!wide) {
-    RequireRemaining(length);
-    text.resize(length);
-    ReadBytes(text.data(), length);
+    // Reserved, not resized: resizing would zero every byte only for the
+    // file's bytes to overwrite them.
+    text.clear();
+    text.reserve(length);
+    ReadPieces(length, [&text](const std::uint8_t* piece, std::size_t n) {
+      text.append(reinterpret_cast<const char*>(piece), n);
+    });
     return;
   }
-  RequireRemaining(std::uint64_t{length} * 2);
-  std::vector<std::uint8_t> raw(std::size_t{length} * 2);
-  ReadBytes(raw.data(), raw.size());
-  std::u16string units(length, u'\0');
-  for (std::size_t i = 0; i < length; ++i) {
-    units[i] = static_cast<char16_t>(raw[2 * i] | (raw[2 * i + 1] << 8));
-  }
+  // Two bytes a unit, little-endian; a unit may straddle two pieces.
+  std::u16string units;
+  units.reserve(length);
+  int low = -1;
+  ReadPieces(bytes, [&units, &low](const std::uint8_t* piece, std::size_t n) {
+    for (std::size_t i = 0; i < n; ++i) {
+      if (low < 0) {
+        low = piece[i];
+      } else {
+        units.push_back(static_cast<char16_t>(low | (piece[i] << 8)));
+        low = -1;
+      }
+    }
+  });
   text = WideToAnsi(units);
 }
 

@@ -4,6 +4,11 @@
 // a length it reads: a string longer than what is left of the file is
 // refused at once with the end-of-file failure, before anything is
 // allocated for it.
+//
+// The file sees few, large reads and writes: the buffer holds 64 KiB, a
+// loaded string is copied from it into the string's own storage (never
+// zero-filled first), and a stored block at least the buffer's size is
+// written straight from where it lies.
 
 #include <cstddef>
 #include <cstdint>
@@ -15,7 +20,7 @@
 class CArchive {
  public:
   enum Mode { store = 0, load = 1 };
-  static constexpr std::size_t kDefaultBufferSize = 4096;
+  static constexpr std::size_t kDefaultBufferSize = 64 * 1024;
 
   CArchive(CFile& file, Mode mode, std::size_t bufferSize = kDefaultBufferSize);
   CArchive(const CArchive&) = delete;
@@ -45,7 +50,12 @@ class CArchive {
 
  private:
   void WriteBytes(const void* data, std::size_t count);
+  // Hands the next count bytes to take(bytes, n), piece by piece, as they
+  // lie in the buffer, refilling it from the file in whole blocks.
+  template <typename Take>
+  void ReadPieces(std::uint64_t count, Take take);
   void ReadBytes(void* data, std::size_t count);
+  void Refill();
   std::uint8_t ReadByte();
   std::uint16_t ReadWord();
   std::uint32_t ReadUInt32();

@@ -65,6 +65,11 @@ std::string ArchiveErrorMessage(int cause, const std::string& fileName) {
   return Lookup(kArchiveErrors, cause, fileName);
 }
 
+std::string TempFileErrorMessage(const std::string& path, const std::string& folder) {
+  const std::string where = folder == "." ? std::string("the current folder") : "the folder " + folder;
+  return path + " could not be saved because no temporary file can be created in " + where + ".";
+}
+
 std::string MessageOf(const CFileException& e) { return FileErrorMessage(e.Cause(), e.FileName()); }
 
 std::string MessageOf(const CArchiveException& e) {

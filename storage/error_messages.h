@@ -13,6 +13,10 @@ std::string FileErrorMessage(int cause, const std::string& fileName);
 // The archive error table, by cause code; %1 = fileName (or kUnnamedFile).
 std::string ArchiveErrorMessage(int cause, const std::string& fileName);
 
+// A file that could not be saved over because no temporary file could be
+// made in its folder.
+std::string TempFileErrorMessage(const std::string& path, const std::string& folder);
+
 std::string MessageOf(const CFileException& e);
 std::string MessageOf(const CArchiveException& e);
 

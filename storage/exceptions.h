@@ -59,6 +59,13 @@ class CNewerVersionException : public CFileException {
   std::string notice_;
 };
 
+// No temporary file could be made in the folder of a file being saved over:
+// the save stopped before anything was written. FileName() is the folder.
+class CTempFileException : public CFileException {
+ public:
+  using CFileException::CFileException;
+};
+
 class CArchiveException : public CException {
  public:
   enum Cause : int {

@@ -5,8 +5,11 @@
 
 #include <vector>
 
+#include "storage/exceptions.h"
 #include "storage/file_path.h"
+#include "storage/full_path_win32.h"
 #include "storage/handle_file_win32.h"
+#include "storage/rename_over.h"
 
 std::unique_ptr<CFile> Win32FileSystem::OpenForReading(const std::string& path) {
   return std::make_unique<HandleFile>(path, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING);
@@ -22,7 +25,14 @@ bool Win32FileSystem::Exists(const std::string& path) {
 
 std::string Win32FileSystem::CreateTempFileIn(const std::string& folder) {
   char path[MAX_PATH];
-  if (GetTempFileNameA(folder.c_str(), "zvk", 0, path) == 0) ThrowFileError(GetLastError(), folder);
+  const UINT made = GetTempFileNameA(folder.c_str(), "zvk", 0, path);
+  // Wine 8.0 answers with a name even when it could not make the file
+  // (in a folder where no file can be made): only a file that is there
+  // counts.
+  if (made == 0 || GetFileAttributesA(path) == INVALID_FILE_ATTRIBUTES) {
+    const DWORD error = GetLastError();
+    ThrowFileError(error != NO_ERROR ? error : ERROR_ACCESS_DENIED, folder);
+  }
   return path;
 }
 
@@ -33,11 +43,11 @@ void Win32FileSystem::Replace(const std::string& target, const std::string& repl
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
     ThrowFileError(ERROR_ACCESS_DENIED, target);
   }
-  // One rename within the folder: the old file is either still there or
-  // already replaced, never half of each.
-  if (!MoveFileExA(replacement.c_str(), target.c_str(),
-                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    ThrowFileError(GetLastError(), target);
+  // One step within the folder: the old file is either still there or
+  // already replaced, never half of each; it keeps its attributes and
+  // security.
+  if (const int cause = RenameOver(replacement, target); cause != CFileException::none) {
+    throw CFileException(cause, 0, target);
   }
 }
 
@@ -54,13 +64,4 @@ std::string Win32FileSystem::FileTitle(const std::string& path) {
   return FileNameOf(path);
 }
 
-std::string Win32FileSystem::FullPath(const std::string& path) {
-  std::vector<char> full(MAX_PATH);
-  DWORD length = GetFullPathNameA(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
-  if (length >= full.size() && length <= 32768) {
-    full.resize(length);
-    length = GetFullPathNameA(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
-  }
-  if (length == 0 || length >= full.size()) return path;
-  return std::string(full.data(), length);
-}
+std::string Win32FileSystem::FullPath(const std::string& path) { return FullPathOf(path); }

@@ -8,10 +8,7 @@
 #include <string>
 
 #include "storage/file.h"
-
-// The file error cause for a Windows error code.
-int FileCauseFromOsError(DWORD error);
-[[noreturn]] void ThrowFileError(DWORD error, const std::string& path);
+#include "storage/os_error_win32.h"
 
 class HandleFile : public CFile {
  public:

@@ -1,5 +1,6 @@
 #include "storage/safe_save.h"
 
+#include "storage/exceptions.h"
 #include "storage/file_path.h"
 
 namespace {
@@ -17,7 +18,13 @@ void WriteAndClose(FileSystemPort& files, const std::string& path,
 void SaveFileSafely(FileSystemPort& files, const std::string& path,
                     const std::function<void(CFile&)>& write, bool discardIncomplete) {
   if (files.Exists(path)) {
-    const std::string temp = files.CreateTempFileIn(FolderOf(path));
+    const std::string folder = FolderOf(path);
+    std::string temp;
+    try {
+      temp = files.CreateTempFileIn(folder);
+    } catch (const CFileException& e) {
+      throw CTempFileException(e.Cause(), e.OsError(), folder);
+    }
     try {
       bool created = false;
       WriteAndClose(files, temp, write, created);

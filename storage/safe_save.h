@@ -15,7 +15,9 @@
 #include "storage/file_system.h"
 
 // Writes path through write(file), which fills and flushes the file; the
-// file is closed here. Throws what failed (CFileException and the like).
+// file is closed here. Throws what failed (CFileException and the like; a
+// CTempFileException naming the folder where no temporary file could be
+// made).
 // discardIncomplete: a file written in place that could not be completed
 // is removed rather than left half-written.
 void SaveFileSafely(FileSystemPort& files, const std::string& path,

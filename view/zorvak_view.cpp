@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "framework/modal_window.h"
 #include "resources/resource.h"
 #include "view/pick_command.h"
 
@@ -26,6 +27,7 @@ ZorvakView::ZorvakView(const PlaybackPorts& ports, const MacroData& doc)
 TrayAction ZorvakView::OnTrayNotify(unsigned iconId, unsigned mouseMessage) {
   if (iconId != TRAY_ICON_ID) return TrayAction::none;
   if (mouseMessage != kLeftDoubleClick && mouseMessage != kRightButtonUp) return TrayAction::none;
+  if (ModalWindowScope::AnyOpen()) return TrayAction::bringModalWindowForward;
   // Nothing starts inside a run: the click takes effect once it is over.
   if (playback.Running()) {
     waiting_tray_notify_ = mouseMessage;
@@ -42,6 +44,7 @@ std::optional<unsigned> ZorvakView::TakeWaitingTrayNotify() {
 }
 
 HookAction ZorvakView::OnCommandHook(int id) {
+  if (ModalWindowScope::AnyOpen()) return HookAction::bringModalWindowForward;
   if (const TrayCommand* fixed = FindTrayCommand(id)) return fixed->action;
   if (!IsShownItemCommand(doc_, id)) return HookAction::passOn;
   const ItemAddress address = DecodePickCommand(id);

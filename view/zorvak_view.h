@@ -10,7 +10,7 @@
 #include "playback/playback.h"
 #include "view/tray_commands.h"
 
-enum class TrayAction { none, restoreMainWindow, showPickMenu };
+enum class TrayAction { none, restoreMainWindow, showPickMenu, bringModalWindowForward };
 
 // How the main frame is to be shown.
 enum class FrameShow { hide, showNormal, showMaximized };
@@ -25,8 +25,11 @@ class ZorvakView {
 
   // A notification from the tray icon (icon id, mouse message), also the
   // pick hotkey's, which stands for a right click. Opening the pick menu
-  // drops any pick that has not run yet. While a macro runs nothing
-  // happens: the notification waits for the run's end.
+  // drops any pick that has not run yet. While a modal window of the
+  // program is open (a dialog, the data entry box, a message box, a file
+  // dialog) the click brings that window forward instead: no command starts
+  // inside another. Otherwise, while a macro runs nothing happens: the
+  // notification waits for the run's end.
   TrayAction OnTrayNotify(unsigned iconId, unsigned mouseMessage);
   // Once the run is over: the mouse message of the last notification that
   // waited for it, to be delivered again; nothing when none came.
@@ -35,7 +38,9 @@ class ZorvakView {
   // A command sent to the view by the pick menu: a fixed command's action
   // from the tray's table; otherwise only an id that names an item of the
   // document as the menu shows it sets a pick, and any other id is passed
-  // on, setting nothing.
+  // on, setting nothing. A command that arrives while a modal window is
+  // open (sent by another program) brings that window forward and does
+  // nothing more.
   HookAction OnCommandHook(int id);
 
   // The tray double click: shown maximized, drawn from now on.

@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "framework/modal_window_win32.h"
 #include "hotkey/pick_hotkey.h"
 #include "resources/resource.h"
 #include "view/edit_submenus_command_win32.h"
@@ -113,6 +114,9 @@ void CZorvakView::OnTrayNotify(WPARAM iconId, LPARAM mouseMessage) {
     case TrayAction::showPickMenu:
       ShowPickMenu();
       break;
+    case TrayAction::bringModalWindowForward:
+      BringModalWindowForward(Frame());
+      break;
     case TrayAction::none:
       break;
   }
@@ -145,6 +149,9 @@ void CZorvakView::OnCommandHook(WPARAM wParam) {
       break;
     case HookAction::passOn:
       OnCmdMsg(id);
+      break;
+    case HookAction::bringModalWindowForward:
+      BringModalWindowForward(Frame());
       break;
     case HookAction::itemPicked:
       break;

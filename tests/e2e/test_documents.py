@@ -4,13 +4,16 @@ with Save and Save As; and what is said and kept when a file cannot be
 written, or the program cannot start on it."""
 import os
 import re
-import stat
+import shutil
+import tempfile
 
 from harness.e2e_case import E2ETestCase, read
+from harness.polling import wait_until
 from harness.registry import Registry
 from harness.wine import windows_path
 from harness.zorvakomat import titles
 from harness.zvk_file import Item, SubMenu, document_bytes
+from test_editor import EditSubMenusDialog
 
 RECENT_KEY = r"HKEY_CURRENT_USER\Software\Zorvak\Zorvakomat\Recent File List"
 CLASSES_KEY = r"HKEY_CURRENT_USER\Software\Classes"
@@ -84,43 +87,86 @@ class Documents(E2ETestCase):
             "file1": windows_path(copy), "file2": windows_path(paths[3]),
             "file3": windows_path(paths[4]), "file4": windows_path(paths[1])})
 
-    def test_a_modified_document_saved_in_vain_opened_over_and_left(self):
-        folder = os.path.join(self.scratch, "locked")
-        os.makedirs(folder)
-        path = self.document(macros("Old"), os.path.join("locked", "old.zvk"))
+    def test_a_failed_save_a_failed_open_and_the_trays_open_lose_and_mix_nothing(self):
+        # Short, so that Wine's trace of the message box holds all of it.
+        folder = tempfile.mkdtemp(prefix="zvk")
+        self.addCleanup(shutil.rmtree, folder)
+        larger = [SubMenu("One", [Item("a", "[tab]")]), SubMenu("Two", [Item("b", "[tab]"), Item("c", "[tab]")]),
+                  SubMenu("Three", [Item("d", "[tab]")])]
+        path = self.document(larger, os.path.join(folder, "large.zvk"))
         original = read(path)
-        os.chmod(path, stat.S_IRUSR)
-        os.chmod(folder, stat.S_IRUSR | stat.S_IXUSR)
-        self.addCleanup(os.chmod, path, stat.S_IRUSR | stat.S_IWUSR)
-        self.addCleanup(os.chmod, folder, stat.S_IRWXU)
-        second = self.document(macros("Second"), "second.zvk")
+        self.lock_folder(folder)
+        smaller = self.document(macros("Small"), "small.zvk")
+        cut = self.document(read(smaller)[:-5], "cut.zvk")
+        copy = os.path.join(self.scratch, "copy.zvk")
         program = self.start_zorvakomat(path)
-        program.ok_in_edit_submenus()
 
-        # A save into a read-only folder fails, says why and keeps the old file.
+        # A save over a file in a folder where no new file can be made says
+        # so, naming the folder, and keeps the file as it was.
+        program.ok_in_edit_submenus()
         program.tray("s")
         program.answer("Return")
-        self.assertEqual(program.messages(), [f"Access to {windows_path(path)} was denied."])
         self.assertEqual(read(path), original)
-        self.assertEqual(os.listdir(folder), ["old.zvk"])
+        self.assertEqual(os.listdir(folder), ["large.zvk"])
 
-        # The tray's Open loads over the modified document without a word.
+        # The tray's Open asks first; a file that ends too early then leaves
+        # not a byte of itself in the document, as Save As shows.
         program.tray("o")
-        program.choose_file("Open", second)
-        program.wait_caption(*titles(second))
-
-        # Still modified: File > Exit asks; Cancel keeps the program, No
-        # quits without saving.
-        program.show_main_window()
-        program.file_menu("x")
-        program.answer("Escape")
-        self.assertTrue(program.running())
-        program.file_menu("x")
+        program.choose_file("Open", cut)
         program.answer("n")
+        program.answer("Return")
+        program.tray("a")
+        program.choose_file("Save As", copy)
+        program.wait_caption(*titles(copy))
+        self.assertEqual(read(copy), original)
+
+        # Cancel keeps a modified document; No opens the smaller file, whose
+        # new submenu then starts empty instead of bringing back the larger
+        # one's items.
+        program.ok_in_edit_submenus()
+        for answer in ("Escape", "n"):
+            program.tray("o")
+            program.choose_file("Open", smaller)
+            program.answer(answer)
+        program.wait_caption("small.zvk")
+        program.tray("e")
+        dialog = EditSubMenusDialog(program)
+        dialog.click("new_sub")
+        dialog.close_with("ok")
+        saved = self.saving(smaller)
+        program.tray("s")
+        saved()
+        self.assertEqual(read(smaller), document_bytes(macros("Small") + [SubMenu("NewSub")]))
+        self.assertEqual(read(path), original)
+        self.assertIn(program.messages(), [[
+            f"{windows_path(path)} could not be saved because no temporary file can be created in the "
+            f"folder {windows_path(folder)}.",
+            f"Save changes to {titles(path)[i]}?",
+            "An attempt was made to access an unnamed file past its end.",
+            f"Save changes to {titles(copy)[i]}?", f"Save changes to {titles(copy)[i]}?"] for i in (0, 1)])
+
+    def test_a_log_off_asks_to_save_a_modified_document(self):
+        path = self.document(macros("Kept"), "kept.zvk")
+        program = self.start_zorvakomat(path)
+        program.tray("e")
+        dialog = EditSubMenusDialog(program)
+        dialog.click("new_sub")
+        dialog.close_with("ok")
+
+        # Cancel refuses the end of the session; Yes saves and allows it, and
+        # the program ends, its icon and settings put away.
+        for answer, status in (("Escape", 1), ("y", 0)):
+            log_off = program.end_session()
+            program.answer(answer)
+            self.assertEqual(wait_until(log_off.poll, lambda code: code is not None, what="the log-off's answer"),
+                             status)
+            if status:
+                self.assertTrue(program.running())
         self.assertEqual(program.wait_ended(), 0)
-        self.assertIn(program.messages()[1:], [[f"Save changes to {title}?"] * 2
-                                               for title in titles(second)])
-        self.assertEqual(read(second), document_bytes(macros("Second")))
+        wait_until(lambda: not program.icon_present(), what="the tray icon to go")
+        self.assertIn(program.messages(), [[f"Save changes to {title}?"] * 2 for title in titles(path)])
+        self.assertEqual(read(path), document_bytes(macros("Kept") + [SubMenu("NewSub")]))
+        self.assertEqual(self.recent_files()["file1"], windows_path(path))
 
     def test_a_start_on_a_missing_file_fails_and_leaves_no_icon(self):
         self.registry.change([f"[-{TYPE_KEY}]", f"[-{EXTENSION_KEY}]"])  # as earlier starts left them

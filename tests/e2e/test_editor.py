@@ -139,3 +139,33 @@ class EditSubMenus(E2ETestCase):
         self.assertEqual(program.wait_ended(), 0)
         self.assertEqual(program.messages(), [])
         self.assertEqual(read(path), saved)
+
+    def test_a_tray_click_brings_the_open_dialog_forward_and_runs_nothing_inside_it(self):
+        path = self.document([SubMenu("Mine", [Item("a", "[tab]")])], "mine.zvk")
+        original = read(path)
+        target = self.start_target()
+        program = self.start_zorvakomat(path)
+        program.tray("e")
+        dialog = program.window(CAPTION)
+        before = set(program.windows())
+
+        def above(upper, lower):
+            order = self.x11.stacking(self.session.desktop)
+            return order.index(upper) < order.index(lower)
+        # The target comes in front of the dialog (clicked where the dialog
+        # does not cover it); a right click on the icon brings the dialog back
+        # over it, and no pick menu opens.
+        window = self.x11.search(pid=target.process.pid)[0]
+        rect = self.x11.geometry(window)
+        self.x11.click(rect.x + rect.width - 40, rect.y + 8)
+        wait_until(lambda: above(window, dialog), what="the target in front of the dialog")
+        self.x11.click(*program.icon, button=3)
+        wait_until(lambda: above(dialog, window), what="the open dialog to come forward")
+        self.assertEqual(set(program.windows()), before, "a window opened")
+
+        # OK, then Save: the file holds what it held.
+        program.answer("Return", CAPTION)
+        saved = self.saving(path)
+        program.tray("s")
+        saved()
+        self.assertEqual(read(path), original)

@@ -30,7 +30,7 @@ ToolError ArchiveError(const CArchiveException& e, const std::string& path) {
 std::int32_t LoadMacroFile(const std::string& path, CZorvakDoc& doc) {
   DiskFileSystem files;
   try {
-    LoadDocumentFile(files, path, doc, EmptyFile::loadsNothing);
+    LoadDocumentFile(files, path, doc, EmptyFile::emptyDocument);
   } catch (const CNewerVersionException& e) {
     throw ToolError(kExitVersionTooNew, e.Notice());
   } catch (const CFileException& e) {
@@ -45,6 +45,8 @@ void SaveMacroFile(const std::string& path, CZorvakDoc& doc) {
   DiskFileSystem files;
   try {
     SaveDocumentFile(files, path, doc, /*discardIncomplete=*/true);
+  } catch (const CTempFileException& e) {
+    throw ToolError(kExitCannotOpen, TempFileErrorMessage(path, e.FileName()));
   } catch (const CFileException& e) {
     throw FileError(e, path);
   } catch (const CArchiveException& e) {

@@ -9,8 +9,8 @@
 #include "document/zorvak_doc.h"
 
 // Reads path into doc (a new document) the way File -> Open does, through
-// the program's own document file path: a file of zero length loads
-// nothing. Returns the file's version word (1, the current version, for an
+// the program's own document file path: a file of zero length is an empty
+// document. Returns the file's version word (1, the current version, for an
 // empty file).
 std::int32_t LoadMacroFile(const std::string& path, CZorvakDoc& doc);
 

@@ -1,8 +1,11 @@
 """Base class of the end-to-end tests: a folder, a target and a Zorvakomat
 for every test, and ended again after it."""
 import os
+import stat
+import subprocess
 import unittest
 
+from .polling import wait_until
 from .session import current
 from .target import TargetWindow
 from .zorvakomat import Zorvakomat
@@ -42,6 +45,22 @@ class E2ETestCase(unittest.TestCase):
         with open(path, "wb") as file:
             file.write(content if isinstance(content, bytes) else document_bytes(content))
         return path
+
+    def saving(self, path):
+        """A wait for path to be saved anew: a save puts a new file, with an
+        inode of its own, in the old one's place. Take it before the save."""
+        before = os.stat(path).st_ino
+        return lambda: wait_until(lambda: os.stat(path).st_ino, lambda inode: inode != before,
+                                  what=f"{os.path.basename(path)} to be saved")
+
+    def lock_folder(self, path):
+        """No file can be made in the folder from now on until the test ends,
+        by root neither; the files in it stay writable."""
+        self.addCleanup(os.chmod, path, stat.S_IRWXU)
+        os.chmod(path, stat.S_IRUSR | stat.S_IXUSR)
+        if os.geteuid() == 0:   # root writes anywhere, but not into an immutable folder
+            subprocess.run(["chattr", "+i", path], check=True)
+            self.addCleanup(subprocess.run, ["chattr", "-i", path], check=True)
 
     def pick_into(self, program, target, keys):
         """The road of a pick: right click on the icon, choose the entry the

@@ -69,6 +69,12 @@ class X11:
         return Rect(field("Absolute upper-left X"), field("Absolute upper-left Y"),
                     field("Width"), field("Height"), "IsViewable" in text)
 
+    def stacking(self, parent):
+        """The child windows of parent (the Wine desktop), topmost first."""
+        text = self._run("xwininfo", "-children", "-id", str(parent)).stdout.decode(errors="replace")
+        return [int(line.split()[0], 16) for line in text.splitlines()
+                if line.strip().startswith("0x")]
+
     def focus(self, window):
         """Gives the X keyboard focus to a window, so that Wine delivers the
         keys that follow to the thread owning it."""

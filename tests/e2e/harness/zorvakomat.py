@@ -166,6 +166,14 @@ class Zorvakomat:
     def double_click_icon(self):
         self.x11.click(*self.icon, button=1, repeat=2)
 
+    def end_session(self):
+        """Starts the stand-in for a log-off, which asks the program's windows
+        whether the session may end and then tells them the outcome; returns
+        its process, whose exit status says what came of it (0 ended, 1
+        refused)."""
+        exe = os.path.join(os.path.dirname(self.session.target_exe), "zvk_e2e_end_session.exe")
+        return self.session.wine.start(exe, ["ZorvakomatFrame"], log_name="end_session.log")
+
     # ---- windows ----
 
     def windows(self, visible=True):

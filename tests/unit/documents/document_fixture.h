@@ -10,6 +10,7 @@
 
 #include "document/zorvak_doc.h"
 #include "documents/document_commands.h"
+#include "framework/modal_window.h"
 #include "storage/archive.h"
 #include "storage/mem_file.h"
 #include "support/document_builder.h"

@@ -74,56 +74,72 @@ TEST_F(DocumentCommandsTest, OpenThroughTheDialogLoadsAndNamesTheDocument) {
   EXPECT_EQ(fs.openFiles, 0);
 }
 
-// A file that opens but cannot be loaded leaves an empty "Untitled"
-// document, after the messages the user must see; a file that does not
-// open leaves the document as it was; an empty file opens, keeping the
-// content under its own name.
-TEST_F(DocumentCommandsTest, WhatEachKindOfFileLeaves) {
-  Bytes truncated = kTwoBytes;
-  truncated.resize(40);
+// File > Open and the tray's Open of a file that cannot be read: whatever
+// fails, wherever the file ends, the document keeps its content (every
+// slot), path, title and modified flag, after the messages the user must
+// see. An empty file is an empty document to File > Open, a file ending too
+// early to the tray.
+TEST_F(DocumentCommandsTest, AFileThatCannotBeReadLeavesTheDocumentAsItWas) {
+  const std::string f = "C:\\Work\\f.zvk";
   struct Case {
-    const char* what;
+    std::string what;
     std::optional<Bytes> bytes;  // nothing: no such file
-    std::vector<std::string> texts;
+    std::vector<ShownMessage> common, tray;
   };
-  const std::vector<Case> cases = {
+  const std::string pastTheEnd = "An attempt was made to access an unnamed file past its end.";
+  const std::vector<ShownMessage> cut = {{"Unexpected file format.", MB::IconExclamation}};
+  std::vector<Case> cases = {
       {"version 2", MacroFile("A", {}, 2),
-       {VersionTooNewMessage(), "An unknown error occurred while accessing C:\\Work\\f.zvk."}},
-      {"truncated", truncated, {"Unexpected file format."}},
-      {"eleven bytes", Bytes(11, 0), {"Unexpected file format."}},
-      {"51 submenus", Int32(1) + Int32(0) + Int32(0) + Int32(51), {"Unexpected file format."}},
-      {"missing", std::nullopt, {"C:\\Work\\f.zvk was not found."}},
-      {"empty", Bytes{}, {}},
+       {{VersionTooNewMessage(), MB::Ok}, {"An unknown error occurred while accessing " + f + ".", MB::IconExclamation}},
+       {{VersionTooNewMessage(), MB::Ok}, {"An unknown error occurred while accessing an unnamed file.", MB::IconStop}}},
+      {"51 submenus", Int32(1) + Int32(0) + Int32(0) + Int32(51), cut, {{"an unnamed file has a bad format.", MB::IconStop}}},
+      {"missing", std::nullopt, {{f + " was not found.", MB::IconExclamation}}, {{f + " was not found.", MB::IconStop}}},
+      {"empty", Bytes{}, {}, {{pastTheEnd, MB::IconStop}}},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.what);
-    fs.files.erase("C:\\Work\\f.zvk");
-    if (c.bytes) fs.files["C:\\Work\\f.zvk"] = *c.bytes;
-    doc.SetPathNameOnly(kTwo);
-    doc.SetTitle("two");
-    EditDocument();
-    messages.shown.clear();
-    messages.answers = {MB::IdNo};
-    EXPECT_EQ(commands.OpenDocumentFile("f.zvk"), c.texts.empty());
-    std::vector<std::string> expected = {"Save changes to two?"};
-    expected.insert(expected.end(), c.texts.begin(), c.texts.end());
-    EXPECT_EQ(messages.Texts(), expected);
-    EXPECT_EQ(messages.shown.back().type, c.texts.empty() ? MB::YesNoCancel | MB::IconExclamation : MB::IconExclamation);
-    EXPECT_EQ(fs.openFiles, 0);
-    if (!c.bytes) {
-      EXPECT_EQ(doc.strSubMenuName[0], "Edited");
-      EXPECT_EQ(doc.GetPathName(), kTwo);
-      EXPECT_TRUE(doc.IsModified()) << "the remembered flag is restored";
-    } else if (c.texts.empty()) {
-      EXPECT_EQ(doc.strSubMenuName[0], "Edited");
-      EXPECT_EQ(doc.GetTitle(), "f");
-      EXPECT_EQ(doc.GetPathName(), "C:\\Work\\f.zvk");
-      EXPECT_FALSE(doc.IsModified());
-    } else {
-      EXPECT_TRUE(IsEmptyUntitled());
+  for (std::size_t n = 1; n < kTwoBytes.size(); ++n) {
+    cases.push_back({"cut at " + std::to_string(n), Bytes(kTwoBytes.begin(), kTwoBytes.begin() + n), cut,
+                     {{pastTheEnd, MB::IconStop}}});
+  }
+  for (const bool tray : {false, true}) {
+    for (const Case& c : cases) {
+      SCOPED_TRACE(c.what + (tray ? " (tray)" : " (File > Open)"));
+      fs.files.erase(f);
+      if (c.bytes) fs.files[f] = *c.bytes;
+      doc.SetPathNameOnly(kTwo);
+      doc.SetTitle("two");
+      doc.nNumSubMenus = 0;
+      DocumentBuilder().NumberedSubMenus(3, NumberedItems(2)).AddTo(doc);
+      doc.nNumSubMenus = 2;  // and a leftover beyond the count
+      doc.SetModifiedFlag(true);
+      const auto before = std::make_unique<MacroData>(doc);
+      messages.answers = {MB::IdNo};
+      dialogs.answers = {std::string("f.zvk")};
+      bool opened = false;
+      if (tray) {
+        commands.OnTrayFileOpen();
+      } else {
+        opened = commands.OpenDocumentFile("f.zvk");
+      }
+      std::vector<ShownMessage> expected = {{"Save changes to two?", MB::YesNoCancel | MB::IconExclamation}};
+      const auto& failure = tray ? c.tray : c.common;
+      expected.insert(expected.end(), failure.begin(), failure.end());
+      EXPECT_EQ(messages.Take(), expected);
+      EXPECT_EQ(fs.openFiles, 0);
+      EXPECT_EQ(opened, !tray && failure.empty());
+      if (!failure.empty()) {
+        EXPECT_TRUE(static_cast<const MacroData&>(doc) == *before);
+        EXPECT_EQ(doc.GetPathName(), kTwo);
+        EXPECT_EQ(doc.GetTitle(), "two");
+        EXPECT_TRUE(doc.IsModified());
+      } else {
+        EXPECT_TRUE(static_cast<const MacroData&>(doc) == *std::make_unique<MacroData>()) << "nothing of the earlier document";
+        EXPECT_EQ(doc.GetTitle(), "f");
+        EXPECT_EQ(doc.GetPathName(), f);
+        EXPECT_FALSE(doc.IsModified());
+      }
     }
   }
-  EXPECT_THAT(RecentEntries(), ElementsAre("C:\\Work\\f.zvk")) << "only the file that opened";
+  EXPECT_THAT(RecentEntries(), ElementsAre(f)) << "only the file that opened";
 }
 
 TEST_F(DocumentCommandsTest, TheRecentFilesKeepTheLastFourAndLoseWhatDoesNotOpen) {

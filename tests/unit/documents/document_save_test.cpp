@@ -64,7 +64,8 @@ TEST_F(SaveTest, AFailedSaveLeavesThePreviousFileAsItWas) {
     int cause;
     const char* message;
   } failures[] = {
-      {Step::tempFile, CFileException::accessDenied, "Access to C:\\Work\\old.zvk was denied."},
+      {Step::tempFile, CFileException::accessDenied,
+       "C:\\Work\\old.zvk could not be saved because no temporary file can be created in the folder C:\\Work."},
       {Step::create, CFileException::accessDenied, "Access to C:\\Work\\old.zvk was denied."},
       {Step::write, CFileException::diskFull, "Disk full while accessing C:\\Work\\old.zvk."},
       {Step::flush, CFileException::hardIO, "A hardware I/O error was reported while accessing C:\\Work\\old.zvk."},
@@ -87,6 +88,31 @@ TEST_F(SaveTest, AFailedSaveLeavesThePreviousFileAsItWas) {
       ExpectNoLeftovers();
     }
   }
+}
+
+// Ending the program (the main window closed, the session ending): not
+// while a modal window is open, and otherwise as the question says; a save
+// that fails keeps the program running.
+TEST_F(SaveTest, TheProgramEndsOnlyWithNoWindowOpenAndTheQuestionAnswered) {
+  using EndAnswer = DocumentCommands::EndAnswer;
+  {
+    const ModalWindowScope dialog;
+    EXPECT_EQ(commands.QueryEnd(), EndAnswer::showModalWindow);
+  }
+  EXPECT_TRUE(messages.shown.empty()) << "no question over an open window";
+  const Bytes before = fs.files[kOld];
+  messages.answers = {MB::IdCancel, MB::IdYes, MB::IdOk, MB::IdNo, MB::IdYes};
+  EXPECT_EQ(commands.QueryEnd(), EndAnswer::keepRunning);
+  fs.FailNext(FakeFileSystem::Step::write, CFileException::diskFull);
+  EXPECT_EQ(commands.QueryEnd(), EndAnswer::keepRunning);
+  EXPECT_EQ(commands.QueryEnd(), EndAnswer::end);
+  EXPECT_EQ(fs.files[kOld], before);
+  EXPECT_EQ(commands.QueryEnd(), EndAnswer::end);
+  EXPECT_EQ(fs.files[kOld], SavedForm());
+  EXPECT_EQ(commands.QueryEnd(), EndAnswer::end);
+  EXPECT_THAT(messages.Texts(), ElementsAre("Save changes to old?", "Save changes to old?",
+                                            "Disk full while accessing C:\\Work\\old.zvk.", "Save changes to old?",
+                                            "Save changes to old?"));
 }
 
 TEST_F(SaveTest, AnIncompleteNewFileIsRemovedOnlyWhenItsNameWasChosenInSaveAs) {

@@ -1,24 +1,46 @@
-// How the main frame shares its client area between the bars and the view.
+// How the main frame shares its client area between the bars and the view,
+// and where a toolbar let go of docks.
 #include <gtest/gtest.h>
 
+#include <optional>
+
+#include "framework/bar_docking.h"
 #include "framework/frame_layout.h"
 
 namespace {
 
 constexpr std::array<int, 3> kIndicators = {40, 40, 44};
+constexpr LayoutRect kClient{0, 0, 800, 600};
 
-TEST(FrameLayoutTest, TheViewFillsWhatTheBarsLeaveAndIndicatorsSitBeforeTheSizeGrip) {
-  const FrameLayout both = LayOutFrame({0, 0, 800, 600}, 28, 22, kIndicators, 17);
-  EXPECT_EQ(both.view, (LayoutRect{0, 28, 800, 578}));
+TEST(FrameLayoutTest, TheToolBarTakesItsSideAboveTheStatusBarAndTheViewTheRest) {
+  const struct {
+    DockedBar bar;
+    LayoutRect toolBar, view;
+  } cases[] = {
+      {{DockSide::top, 28}, {0, 0, 800, 28}, {0, 28, 800, 578}},
+      {{DockSide::bottom, 28}, {0, 550, 800, 578}, {0, 0, 800, 550}},
+      {{DockSide::left, 30}, {0, 0, 30, 578}, {30, 0, 800, 578}},
+      {{DockSide::right, 30}, {770, 0, 800, 578}, {0, 0, 770, 578}},
+      {{DockSide::left, 0}, {}, {0, 0, 800, 578}},  // hidden or floating
+  };
+  for (const auto& c : cases) {
+    const FrameLayout layout = LayOutFrame(kClient, c.bar, 22, kIndicators, 17);
+    EXPECT_EQ(layout.toolBar, c.toolBar) << static_cast<int>(c.bar.side);
+    EXPECT_EQ(layout.view, c.view) << static_cast<int>(c.bar.side);
+  }
+  const FrameLayout both = LayOutFrame(kClient, {DockSide::top, 28}, 22, kIndicators, 17);
   EXPECT_EQ(both.statusEdges, (std::array<int, 4>{800 - 17 - 124, 800 - 17 - 84, 800 - 17 - 44, -1}));
-  const FrameLayout none = LayOutFrame({0, 0, 800, 600}, 0, 0, kIndicators, 17);
-  EXPECT_EQ(none.view, (LayoutRect{0, 0, 800, 600}));
+  EXPECT_EQ(LayOutFrame(kClient, {}, 0, kIndicators, 17).view, kClient);
 }
 
 TEST(FrameLayoutTest, ATinyWindowGivesAnEmptyViewAndOrderedPanes) {
-  const FrameLayout layout = LayOutFrame({0, 0, 60, 30}, 28, 22, kIndicators, 17);
-  EXPECT_EQ(layout.view.top, 28);
-  EXPECT_EQ(layout.view.bottom, 28);
+  for (const DockSide side : {DockSide::top, DockSide::bottom, DockSide::left, DockSide::right}) {
+    const FrameLayout layout = LayOutFrame({0, 0, 60, 30}, {side, 100}, 22, kIndicators, 17);
+    EXPECT_LE(layout.view.left, layout.view.right);
+    EXPECT_LE(layout.view.top, layout.view.bottom);
+    EXPECT_EQ((layout.view.right - layout.view.left) * (layout.view.bottom - layout.view.top), 0);
+  }
+  const FrameLayout layout = LayOutFrame({0, 0, 60, 30}, {DockSide::top, 28}, 22, kIndicators, 17);
   int previous = 0;
   for (int i = 0; i < 3; ++i) {
     EXPECT_GE(layout.statusEdges[i], previous);
@@ -26,9 +48,25 @@ TEST(FrameLayoutTest, ATinyWindowGivesAnEmptyViewAndOrderedPanes) {
   }
   EXPECT_EQ(layout.statusEdges[3], -1);
 
-  const FrameLayout minimized = LayOutFrame({0, 0, 0, 0}, 28, 22, kIndicators, 17);
+  const FrameLayout minimized = LayOutFrame({0, 0, 0, 0}, {DockSide::top, 28}, 22, kIndicators, 17);
   EXPECT_EQ(minimized.view, (LayoutRect{0, 0, 0, 0}));
   EXPECT_EQ(minimized.statusEdges, (std::array<int, 4>{0, 0, 0, -1}));
+}
+
+TEST(BarDockingTest, ADropNearASideDocksThereAndAnywhereElseFloats) {
+  const LayoutRect client{100, 100, 900, 700};
+  const struct {
+    int x, y;
+    std::optional<DockSide> side;
+  } drops[] = {
+      {500, 85, DockSide::top},    {500, 115, DockSide::top},      {500, 710, DockSide::bottom},
+      {95, 400, DockSide::left},   {915, 400, DockSide::right},    {102, 101, DockSide::top},
+      {101, 102, DockSide::left},  {500, 400, std::nullopt},       {500, 60, std::nullopt},
+      {960, 95, std::nullopt},     {60, 710, std::nullopt},
+  };
+  for (const auto& drop : drops) {
+    EXPECT_EQ(DockSideForDrop(client, drop.x, drop.y, 20), drop.side) << drop.x << "," << drop.y;
+  }
 }
 
 }  // namespace

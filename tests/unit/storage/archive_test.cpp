@@ -2,11 +2,34 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "storage/exceptions.h"
 #include "storage/mem_file.h"
 #include "support/test_bytes.h"
 
 namespace {
+
+// A file that notes the size of every read and write asked of it. Its
+// length can claim more bytes than it holds, as a file cut short after it
+// was opened does.
+class RecordingFile : public CMemFile {
+ public:
+  using CMemFile::CMemFile;
+  std::size_t Read(void* buffer, std::size_t count) override {
+    reads.push_back(count);
+    return CMemFile::Read(buffer, count);
+  }
+  void Write(const void* buffer, std::size_t count) override {
+    writes.push_back(count);
+    CMemFile::Write(buffer, count);
+  }
+  std::uint64_t GetLength() const override { return std::max(claimed_length, CMemFile::GetLength()); }
+
+  std::vector<std::size_t> reads;
+  std::vector<std::size_t> writes;
+  std::uint64_t claimed_length = 0;
+};
 
 Bytes Stored(const std::string& text) {
   CMemFile file;
@@ -24,6 +47,12 @@ std::string Loaded(const Bytes& bytes) {
 
 Bytes Prefix(const Bytes& bytes, std::size_t n) { return Bytes(bytes.begin(), bytes.begin() + n); }
 
+std::string Pattern(std::size_t n) {
+  std::string text(n, '\0');
+  for (std::size_t i = 0; i < n; ++i) text[i] = static_cast<char>(i * 7 + 3);
+  return text;
+}
+
 TEST(CountedString, PrefixFormsAtEveryBoundary) {
   EXPECT_EQ(Stored(""), Bytes{0x00});
   EXPECT_EQ(Prefix(Stored(std::string(254, 'x')), 1), (Bytes{0xFE}));
@@ -34,14 +63,45 @@ TEST(CountedString, PrefixFormsAtEveryBoundary) {
   EXPECT_EQ(Stored(std::string(65534, 'x')).size(), 65534u + 7);
 }
 
-TEST(CountedString, EveryLengthFormReadsBack) {
-  for (std::size_t n : {0u, 1u, 254u, 255u, 4095u, 4096u, 4097u, 65533u, 65534u, 70000u}) {
-    std::string text(n, '\0');
-    for (std::size_t i = 0; i < n; ++i) text[i] = static_cast<char>(i * 7 + 3);
-    EXPECT_EQ(Loaded(Stored(text)), text) << "length " << n;
+// Every length form, and lengths around the buffer's size (just under, the
+// same, one more, several buffers) starting at every offset into a buffer,
+// read back in place over longer and shorter earlier contents; the file is
+// read in whole buffers but for its end.
+TEST(CountedString, EveryLengthReadsBackThroughWholeBufferReads) {
+  constexpr std::size_t kBuffer = 16;
+  for (std::size_t n : {0u, 1u, 15u, 16u, 17u, 53u, 254u, 255u, 65533u, 65534u}) {
+    for (std::size_t offset = 0; offset < kBuffer; ++offset) {
+      const Bytes file = Bytes(offset, 0x00) + Stored(Pattern(n)) + Stored("after");
+      RecordingFile in(file);
+      CArchive ar(in, CArchive::load, kBuffer);
+      for (std::size_t i = 0; i < offset; ++i) ASSERT_EQ(ar.ReadString(), "");
+      std::string text(40, '?');
+      ar.ReadString(text);
+      ASSERT_EQ(text, Pattern(n)) << "length " << n << " at offset " << offset;
+      EXPECT_EQ(ar.ReadString(), "after");
+      for (std::size_t i = 0; i + 1 < in.reads.size(); ++i) ASSERT_EQ(in.reads[i], kBuffer);
+      EXPECT_EQ(in.reads.back(), (file.size() - 1) % kBuffer + 1);
+    }
   }
+  // One past the default buffer.
+  const std::string large = Pattern(CArchive::kDefaultBufferSize + 1);
+  EXPECT_EQ(Loaded(Stored(large)), large);
 }
 
+// Strings are written in the buffer's whole blocks or straight from where
+// they lie, never in pieces smaller than the buffer but for the last.
+TEST(CountedString, StoringWritesWholeBuffersOrWholeStrings) {
+  RecordingFile out;
+  CArchive ar(out, CArchive::store, 16);
+  for (std::size_t n : {3u, 40u, 5u, 16u, 100u}) ar.WriteString(Pattern(n));
+  ar.Close();
+  for (std::size_t i = 0; i + 1 < out.writes.size(); ++i) EXPECT_GE(out.writes[i], 16u);
+  Bytes expected;
+  for (std::size_t n : {3u, 40u, 5u, 16u, 100u}) expected = expected + Stored(Pattern(n));
+  EXPECT_EQ(out.Bytes(), expected);
+}
+
+// Including a wide string whose units straddle the buffer's refills.
 TEST(CountedString, WideFormIsConvertedToEightBitText) {
   EXPECT_EQ(Loaded({0xFF, 0xFE, 0xFF, 0x03, 'T', 0, 'a', 0, 'b', 0}), "Tab");
   // The unit count may itself use the longer forms.
@@ -49,22 +109,59 @@ TEST(CountedString, WideFormIsConvertedToEightBitText) {
   longForm = longForm + Bytes{'h', 0, 'i', 0};
   EXPECT_EQ(Loaded(longForm), std::string(1, 'h') + "i");
   EXPECT_EQ(Loaded({0xFF, 0xFE, 0xFF, 0x01, 0xAC, 0x20}), "\x80");  // the euro sign
+  EXPECT_EQ(Loaded({0xFF, 0xFE, 0xFF, 0x00}), "");
+
+  Bytes straddling{0xFF, 0xFE, 0xFF, 20};
+  std::string expected;
+  for (int i = 0; i < 20; ++i) {
+    straddling = straddling + Bytes{static_cast<std::uint8_t>('a' + i), 0};
+    expected += static_cast<char>('a' + i);
+  }
+  CMemFile file(straddling);
+  CArchive ar(file, CArchive::load, 17);
+  EXPECT_EQ(ar.ReadString(), expected);
+}
+
+// The cause of the archive failure that read() ends in, or -1 without one.
+template <typename Read>
+int FailureOf(Read read) {
+  try {
+    read();
+  } catch (const CArchiveException& e) {
+    return e.Cause();
+  }
+  return -1;
 }
 
 // Includes lengths far beyond the file (2 GiB claimed by 10 bytes, in
-// bytes and in wide units): refused before anything is allocated.
+// bytes and in wide units): refused before anything is allocated, and
+// before the string read into is touched. A file that ends before the
+// length it had when it was opened fails the same way, inside a string or
+// a number.
 TEST(CountedString, ShortInputFailsWithEndOfFile) {
   for (const Bytes& bytes :
        {Bytes{}, Bytes{0xFF}, Bytes{0xFF, 0x00}, Bytes{0xFF, 0xFF, 0xFF, 0x01}, Bytes{0xFF, 0xFE, 0xFF},
         Bytes{0x02, 'a'}, Bytes{0xFF, 0xFF, 0xFF, 0x00, 0x00, 0x00, 0x80, 'a', 'b', 'c'},
         Bytes{0xFF, 0xFE, 0xFF, 0x03, 'a', 0, 'b', 0, 'c'},
         Bytes{0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}}) {
-    try {
-      Loaded(bytes);
-      ADD_FAILURE() << "no exception for " << Hex(bytes);
-    } catch (const CArchiveException& e) {
-      EXPECT_EQ(e.Cause(), CArchiveException::endOfFile) << Hex(bytes);
-    }
+    CMemFile file(bytes);
+    CArchive ar(file, CArchive::load);
+    std::string text = "earlier";
+    EXPECT_EQ(FailureOf([&] { ar.ReadString(text); }), CArchiveException::endOfFile) << Hex(bytes);
+    EXPECT_EQ(text, "earlier") << Hex(bytes);
+  }
+  const Bytes whole = Stored(Pattern(100)) + Int32(7);
+  for (std::size_t cut : {std::size_t{1}, std::size_t{3}, std::size_t{20}, std::size_t{50},
+                          std::size_t{101}, whole.size() - 1}) {
+    RecordingFile file(Prefix(whole, cut));
+    file.claimed_length = whole.size();
+    CArchive ar(file, CArchive::load, 16);
+    EXPECT_EQ(FailureOf([&] {
+                ar.ReadString();
+                ar.ReadInt32();
+              }),
+              CArchiveException::endOfFile)
+        << "cut at " << cut;
   }
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "document/macro_data.h"
+#include "framework/modal_window.h"
 #include "playback/recording_fixture.h"
 #include "support/document_builder.h"
 #include "view/pick_command.h"
@@ -64,6 +65,26 @@ TEST_F(ViewTest, OnlyAnIdOfAShownItemSetsAPick) {
   EXPECT_EQ(view.OnCommandHook(1232), HookAction::itemPicked);
   EXPECT_EQ(view.OnCommandHook(3000), HookAction::passOn);
   EXPECT_EQ(view.playback.PendingPick(), (Pick{3, 7})) << "an unknown id leaves the pick as it was";
+}
+
+// While a dialog, a message box or a file dialog of the program is open,
+// the tray brings it forward: no menu, no main window, no command, and a
+// pick made before stays as it was.
+TEST_F(ViewTest, AnOpenModalWindowComesForwardInsteadOfAnythingElse) {
+  ASSERT_EQ(view.OnCommandHook(1232), HookAction::itemPicked);
+  {
+    const ModalWindowScope editor;
+    {
+      const ModalWindowScope question;
+      EXPECT_EQ(view.OnTrayNotify(kTrayId, kRightUp), TrayAction::bringModalWindowForward);
+    }
+    EXPECT_EQ(view.OnTrayNotify(kTrayId, kLeftDoubleClick), TrayAction::bringModalWindowForward);
+    EXPECT_EQ(view.OnTrayNotify(kTrayId, kLeftUp), TrayAction::none);
+    for (int id : {57601, 57665, 32775, 1075}) EXPECT_EQ(view.OnCommandHook(id), HookAction::bringModalWindowForward) << id;
+  }
+  EXPECT_TRUE(view.bHideOnPaint);
+  EXPECT_EQ(view.playback.PendingPick(), (Pick{3, 7}));
+  EXPECT_EQ(view.OnTrayNotify(kTrayId, kRightUp), TrayAction::showPickMenu);
 }
 
 TEST_F(ViewTest, MainWindowHidesAndComesBack) {

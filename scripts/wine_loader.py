@@ -33,7 +33,7 @@ import sys
 # 1.3 GB each). "tests" serves the unit and zvk tests, "e2e" the end-to-end
 # tests, which need a desktop of their own.
 PREFIXES = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)),
-                                         "..", "..", "..", "build", "wine"))
+                                         "..", "build", "wine"))
 
 WINE32 = "/usr/lib/wine/wine"
 WINE64 = "/usr/lib/wine/wine64"
@@ -166,6 +166,14 @@ def _quiet_env(prefix):
     env.setdefault("WINEDEBUG", "-all")
     env.setdefault("WINEDLLOVERRIDES", "mscoree,mshtml=")
     prepare_prefix(env)
+    # Keep one server (and the services Wine starts with it, wineboot among
+    # them) for a whole run of programs started one after another, instead
+    # of a server and its services starting and ending around each program:
+    # a program that starts as they start or end can fail (a reset
+    # connection, a page fault in Wine as the program ends). The server
+    # stays a minute after the last program; a second one quits at once.
+    subprocess.run(server_command(["-p60"]), env=env, stdin=subprocess.DEVNULL,
+                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=60)
     return env
 
 

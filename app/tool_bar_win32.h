@@ -1,0 +1,84 @@
+#pragma once
+// The main frame's toolbar. Docked, it has a gripper at its leading edge:
+// dragged by it, the bar docks along whichever side of the frame it is let
+// go near (framework/bar_docking.h), or floats anywhere else in a small
+// window of its own, whose caption drags it again and whose close box hides
+// it; a double click on that caption docks it where it was last docked.
+// View > Toolbar shows and hides it, docked or floating. Each run starts
+// with it docked at the top.
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "framework/frame_layout.h"
+
+class ToolBarWindow;
+
+class CDockingToolBar {
+ public:
+  CDockingToolBar();
+  ~CDockingToolBar();
+  CDockingToolBar(const CDockingToolBar&) = delete;
+  CDockingToolBar& operator=(const CDockingToolBar&) = delete;
+
+  // Creates the bar docked at the top of frame, which receives its
+  // buttons' commands and notifications. relayout lays out the frame
+  // again (it asks Docked() and calls Place()).
+  bool Create(HWND frame, int id, std::function<void()> relayout);
+
+  bool IsShown() const { return shown_; }
+  void Show(bool show);
+  // The side and thickness the frame's layout gives the bar (thickness 0
+  // while it floats or is hidden).
+  DockedBar Docked() const;
+  // Puts the docked bar where the frame's layout says (client coordinates).
+  void Place(const LayoutRect& rect);
+  // The frame was shown or hidden, enabled or disabled: a floating bar goes
+  // with it.
+  void OnFrameShown(bool shown);
+  void OnFrameEnabled(bool enabled);
+
+  // From the bar's windows: a drag by the gripper or the floating caption,
+  // at a point on the screen.
+  void BeginDrag(HWND from, POINT at);
+  void TrackDrag(POINT at);
+  void EndDrag(POINT at);
+  void CancelDrag();
+  bool Dragging() const { return dragging_; }
+  void DockAgain() { DockTo(last_side_); }
+  // The docked bar's gripper: where a drag starts, and its drawing.
+  RECT GripperRect() const;
+  bool Horizontal() const;
+
+ private:
+  void DockTo(DockSide side);
+  void FloatAt(POINT topLeft);
+  // Lays the buttons out in a row or in a column and sizes the toolbar.
+  void SetOrientation(bool horizontal);
+  // Where the bar would go if let go at that point (screen coordinates):
+  // the side it would dock to, or nothing (it would float), and its window.
+  std::optional<DockSide> DropSide(POINT at) const;
+  RECT DropRect(POINT at) const;
+  void DrawDragFrame(const RECT& rect);
+  // The bar's window as it stands: the docked one or the floating one.
+  SIZE WindowSizeFor(bool floating, bool horizontal) const;
+
+  HWND frame_ = nullptr;
+  HWND tool_bar_ = nullptr;  // the buttons; a child of one of the windows below
+  std::unique_ptr<ToolBarWindow> docked_;
+  std::unique_ptr<ToolBarWindow> floating_window_;
+  std::function<void()> relayout_;
+  bool shown_ = true;
+  bool floating_ = false;
+  DockSide last_side_ = DockSide::top;
+  SIZE row_{};     // the buttons laid out in a row
+  SIZE column_{};  // and in a column
+  bool dragging_ = false;
+  POINT press_{};  // where the drag began, on the screen
+  POINT grab_{};   // where the pointer holds the bar, from its top-left
+  RECT drag_frame_{};
+  bool drag_frame_drawn_ = false;
+};
