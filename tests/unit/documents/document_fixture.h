@@ -58,10 +58,13 @@ class DocumentCommandsTest : public ::testing::Test {
     return out;
   }
 
-  bool IsEmptyUntitled() const {
-    return doc.nNumSubMenus == 0 && doc.strSubMenuName[0].empty() && doc.strSubMenuItemText[0].empty() &&
-           doc.GetTitle() == "Untitled" && doc.GetPathName().empty() && !doc.IsModified();
+  // The document in one line: title, path, the count of submenus and the
+  // first submenu's name and first item's text, and whether modified.
+  std::string State() const {
+    return doc.GetTitle() + " " + doc.GetPathName() + " " + std::to_string(doc.nNumSubMenus) +
+           doc.strSubMenuName[0] + doc.strSubMenuItemText[0] + (doc.IsModified() ? " modified" : "");
   }
+  static constexpr const char* kEmptyUntitled = "Untitled  0";
 
   ScriptedMessageBoxes messages;
   CZorvakDoc doc;

@@ -1,13 +1,15 @@
-// The save-changes question, New, and the common open used by File > Open,
-// the recent files and the command line.
+// The save-changes question, New, and opening a file: File > Open, the
+// recent files, the command line and the tray menu's own Open.
 
 #include "document_fixture.h"
 
 namespace {
 
 const std::string kTwo = "C:\\Work\\two.zvk";
-const Bytes kTwoBytes = DocumentBuilder().SubMenu("TopLevel", {{"Enter", "[enter]", 1}, {"Tab", "[tab]"}})
-                            .SubMenu("Help").FileBytes();
+const DocumentBuilder kTwoContent =
+    DocumentBuilder().SubMenu("TopLevel", {{"Enter", "[enter]", 1}, {"Tab", "[tab]"}}).SubMenu("Help");
+const Bytes kTwoBytes = kTwoContent.FileBytes();
+constexpr unsigned kQuestion = MB::YesNoCancel | MB::IconExclamation;
 
 TEST_F(DocumentCommandsTest, TheQuestionNamesTheFileTitleThenTheTitleThenUntitled) {
   EXPECT_TRUE(commands.SaveModified());  // not modified: no question
@@ -18,42 +20,38 @@ TEST_F(DocumentCommandsTest, TheQuestionNamesTheFileTitleThenTheTitleThenUntitle
   EXPECT_FALSE(commands.SaveModified());
   doc.SetPathNameOnly("C:\\Work\\my macros.zvk");
   EXPECT_TRUE(commands.SaveModified());
-  EXPECT_THAT(messages.Texts(),
-              ElementsAre("Save changes to Untitled?", "Save changes to Untitled?", "Save changes to my macros?"));
-  EXPECT_EQ(messages.shown[0].type, MB::YesNoCancel | MB::IconExclamation);
+  EXPECT_EQ(messages.Take(), (std::vector<ShownMessage>{{"Save changes to Untitled?", kQuestion},
+                                                        {"Save changes to Untitled?", kQuestion},
+                                                        {"Save changes to my macros?", kQuestion}}));
   EXPECT_TRUE(fs.files.empty()) << "No and Cancel write nothing";
 }
 
+// Cancel, a save that fails (reported), and Yes on an untitled document
+// whose Save As is cancelled all stop New; Yes saves first, No does not.
 TEST_F(DocumentCommandsTest, NewAsksFirstAndOnlyAGoAheadEmptiesTheDocument) {
   fs.files[kTwo] = kTwoBytes;
   ASSERT_TRUE(commands.OpenDocumentFile(kTwo));
   EditDocument("Kept");
   viewUpdates = 0;
-  // Cancel, a save that fails (reported), and Yes on an untitled document
-  // whose Save As is cancelled all stop New.
   messages.answers = {MB::IdCancel, MB::IdYes};
   EXPECT_FALSE(commands.OnFileNew());
   fs.FailNext(FakeFileSystem::Step::write, CFileException::diskFull);
   EXPECT_FALSE(commands.OnFileNew());
   EXPECT_EQ(messages.shown.back().text, "Disk full while accessing C:\\Work\\two.zvk.");
-  EXPECT_EQ(doc.strSubMenuName[0], "Kept");
-  EXPECT_TRUE(doc.IsModified());
-  EXPECT_EQ(doc.GetTitle(), "two");
-  EXPECT_EQ(viewUpdates, 0);
+  EXPECT_EQ(State() + " " + std::to_string(viewUpdates), "two C:\\Work\\two.zvk 1Kepthello there modified 0");
 
   const Bytes edited = SavedForm();
   messages.answers = {MB::IdYes};
   EXPECT_TRUE(commands.OnFileNew());
   EXPECT_EQ(fs.files[kTwo], edited);
-  EXPECT_TRUE(IsEmptyUntitled());
-  EXPECT_EQ(viewUpdates, 1);
+  EXPECT_EQ(State() + " " + std::to_string(viewUpdates), std::string(kEmptyUntitled) + " 1");
 
   EditDocument("Kept");
   messages.answers = {MB::IdYes, MB::IdNo};
   EXPECT_FALSE(commands.OnFileNew());
   EXPECT_TRUE(doc.IsModified());
   EXPECT_TRUE(commands.OnFileNew());
-  EXPECT_TRUE(IsEmptyUntitled());
+  EXPECT_EQ(State(), kEmptyUntitled);
 }
 
 TEST_F(DocumentCommandsTest, OpenThroughTheDialogLoadsAndNamesTheDocument) {
@@ -64,10 +62,8 @@ TEST_F(DocumentCommandsTest, OpenThroughTheDialogLoadsAndNamesTheDocument) {
   const FileDialogRequest& request = dialogs.requests.back();
   EXPECT_EQ(request.flags, OFN::FileMustExist | OFN::HideReadOnly);
   EXPECT_EQ(request.filters.at(0), std::make_pair(std::string("Zorvakomat Files (*.zvk)"), std::string("*.zvk")));
-  EXPECT_EQ(doc.strSubMenuItemName[1], "Tab");
-  EXPECT_EQ(doc.GetPathName(), kTwo) << "the typed name made a full path";
-  EXPECT_EQ(doc.GetTitle(), "two");
-  EXPECT_FALSE(doc.IsModified());
+  EXPECT_TRUE(static_cast<const MacroData&>(doc) == *kTwoContent.Build());
+  EXPECT_EQ(State(), "two C:\\Work\\two.zvk 2TopLevel[enter]") << "the typed name made a full path";
   EXPECT_THAT(RecentEntries(), ElementsAre(kTwo));
   EXPECT_EQ(viewUpdates, 1);
   EXPECT_TRUE(messages.shown.empty());
@@ -120,23 +116,15 @@ TEST_F(DocumentCommandsTest, AFileThatCannotBeReadLeavesTheDocumentAsItWas) {
       } else {
         opened = commands.OpenDocumentFile("f.zvk");
       }
-      std::vector<ShownMessage> expected = {{"Save changes to two?", MB::YesNoCancel | MB::IconExclamation}};
+      std::vector<ShownMessage> expected = {{"Save changes to two?", kQuestion}};
       const auto& failure = tray ? c.tray : c.common;
       expected.insert(expected.end(), failure.begin(), failure.end());
       EXPECT_EQ(messages.Take(), expected);
       EXPECT_EQ(fs.openFiles, 0);
       EXPECT_EQ(opened, !tray && failure.empty());
-      if (!failure.empty()) {
-        EXPECT_TRUE(static_cast<const MacroData&>(doc) == *before);
-        EXPECT_EQ(doc.GetPathName(), kTwo);
-        EXPECT_EQ(doc.GetTitle(), "two");
-        EXPECT_TRUE(doc.IsModified());
-      } else {
-        EXPECT_TRUE(static_cast<const MacroData&>(doc) == *std::make_unique<MacroData>()) << "nothing of the earlier document";
-        EXPECT_EQ(doc.GetTitle(), "f");
-        EXPECT_EQ(doc.GetPathName(), f);
-        EXPECT_FALSE(doc.IsModified());
-      }
+      const bool kept = !failure.empty();
+      EXPECT_TRUE(static_cast<const MacroData&>(doc) == (kept ? *before : *std::make_unique<MacroData>()));
+      EXPECT_EQ(State(), kept ? "two C:\\Work\\two.zvk 2S0T0 modified" : "f C:\\Work\\f.zvk 0");
     }
   }
   EXPECT_THAT(RecentEntries(), ElementsAre(f)) << "only the file that opened";
@@ -172,21 +160,52 @@ TEST_F(DocumentCommandsTest, TheRecentFilesKeepTheLastFourAndLoseWhatDoesNotOpen
   EXPECT_THAT(RecentEntries(), ElementsAre("C:\\Work\\a.zvk", "c:\\work\\E.ZVK"));
 }
 
+// No question at start-up; the first name that is no switch is opened.
 TEST_F(DocumentCommandsTest, StartUpOpensTheNamedFileOrFails) {
   fs.files[kTwo] = kTwoBytes;
   EXPECT_TRUE(commands.ProcessShellCommand(ParseCommandLine({kTwo})));
-  EXPECT_EQ(doc.nNumSubMenus, 2);
-  EXPECT_EQ(doc.GetTitle(), "two");
-  EXPECT_TRUE(messages.shown.empty()) << "no question at start-up";
-
+  EXPECT_EQ(State(), "two C:\\Work\\two.zvk 2TopLevel[enter]");
   EXPECT_FALSE(commands.ProcessShellCommand(ParseCommandLine({"C:\\Work\\gone.zvk"})));
   fs.files["C:\\Work\\v2.zvk"] = MacroFile("A", {}, 2);
   EXPECT_FALSE(commands.ProcessShellCommand(ParseCommandLine({"-x", "v2.zvk", "two.zvk"})));
   EXPECT_THAT(messages.Texts(), ElementsAre("C:\\Work\\gone.zvk was not found.", VersionTooNewMessage(),
                                             "An unknown error occurred while accessing C:\\Work\\v2.zvk."));
-
   EXPECT_TRUE(commands.ProcessShellCommand(ParseCommandLine({"/dde"})));
-  EXPECT_TRUE(IsEmptyUntitled());
+  EXPECT_EQ(State(), kEmptyUntitled);
+}
+
+// The tray's Open asks after the dialog; the file then is the document,
+// named after it with its extension, and Save writes the file the caption
+// names, never the one opened before. The recent files are left alone.
+TEST_F(DocumentCommandsTest, TrayOpenAsksThenTheFileReplacesTheDocumentAndSaveWritesTheFileTheCaptionNames) {
+  const std::string three = "C:\\Work\\three.zvk";
+  fs.files[three] = DocumentBuilder().SubMenu("S0", {{"a0", "t"}, {"b0", "t"}}).SubMenu("S1").SubMenu("S2").FileBytes();
+  fs.files[kTwo] = kTwoBytes;
+  ASSERT_TRUE(commands.OpenDocumentFile("three.zvk"));
+  doc.SetModifiedFlag(true);
+  titleChanges = 0;
+  const Bytes threeBefore = fs.files[three];
+  dialogs.answers = {std::nullopt, std::string("two.zvk"), std::string("two.zvk")};
+  messages.answers = {MB::IdCancel, MB::IdNo};
+  commands.OnTrayFileOpen();
+  EXPECT_TRUE(messages.shown.empty()) << "Cancel in the dialog asks nothing";
+  commands.OnTrayFileOpen();
+  EXPECT_THAT(messages.Take(), ElementsAre(ShownMessage{"Save changes to three?", kQuestion}));
+  EXPECT_EQ(State() + std::to_string(titleChanges), "three C:\\Work\\three.zvk 3S0t modified0");
+
+  commands.OnTrayFileOpen();
+  EXPECT_EQ(messages.Take().size(), 1u);
+  EXPECT_EQ(dialogs.requests.back().owner, FileDialogRequest::Owner::view);
+  EXPECT_EQ(dialogs.requests.back().flags, OFN::HideReadOnly | OFN::OverwritePrompt);
+  EXPECT_TRUE(static_cast<const MacroData&>(doc) == *kTwoContent.Build());
+  EXPECT_EQ(State() + std::to_string(titleChanges), "two.zvk C:\\Work\\two.zvk 2TopLevel[enter]1");
+  EXPECT_THAT(RecentEntries(), ElementsAre(three));
+  EXPECT_EQ(fs.openFiles, 0);
+
+  EditDocument();
+  EXPECT_TRUE(commands.OnFileSave());
+  EXPECT_EQ(fs.files[three], threeBefore);
+  EXPECT_EQ(fs.files[kTwo], SavedForm());
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// Save, Save As, and what a failed save leaves behind.
+// Save, Save As, what a failed save leaves behind, and ending the program.
 
 #include "document_fixture.h"
 
@@ -26,7 +26,7 @@ TEST_F(SaveTest, SaveReplacesTheFileAndSaveAsTakesTheNewName) {
   EXPECT_TRUE(commands.OnFileSave());
   EXPECT_EQ(fs.files[kOld], SavedForm());
   EXPECT_EQ(fs.tempFilesMade, 1) << "written aside, then put in place";
-  EXPECT_FALSE(doc.IsModified());
+  EXPECT_EQ(State(), "old C:\\Work\\old.zvk 1Editedhello there");
   EXPECT_EQ(RecentEntries().front(), kOld) << "a save puts the path at the top";
   EXPECT_TRUE(dialogs.requests.empty());
   ExpectNoLeftovers();
@@ -40,8 +40,7 @@ TEST_F(SaveTest, SaveReplacesTheFileAndSaveAsTakesTheNewName) {
   EXPECT_EQ(dialogs.requests.back().flags, OFN::HideReadOnly | OFN::PathMustExist | OFN::OverwritePrompt);
   EXPECT_EQ(fs.files["C:\\Work\\new.zvk"], SavedForm());
   EXPECT_NE(fs.files[kOld], SavedForm()) << "the old file is left alone";
-  EXPECT_EQ(doc.GetPathName(), "C:\\Work\\new.zvk");
-  EXPECT_EQ(doc.GetTitle(), "new");
+  EXPECT_EQ(State(), "new C:\\Work\\new.zvk 1Againhello there");
   EXPECT_THAT(RecentEntries(), ElementsAre("C:\\Work\\new.zvk", kOld, "C:\\Work\\other.zvk"));
 
   // An untitled document's Save asks for a name, proposing the title.
@@ -82,12 +81,23 @@ TEST_F(SaveTest, AFailedSaveLeavesThePreviousFileAsItWas) {
       EXPECT_FALSE(saveAs ? commands.OnFileSaveAs() : commands.OnFileSave());
       EXPECT_EQ(fs.files[kOld], before);
       EXPECT_THAT(messages.Take(), ElementsAre(ShownMessage{failure.message, MB::IconExclamation}));
-      EXPECT_TRUE(doc.IsModified());
-      EXPECT_EQ(doc.GetPathName(), kOld);
-      EXPECT_EQ(doc.GetTitle(), "old");
+      EXPECT_EQ(State(), "old C:\\Work\\old.zvk 1Editedhello there modified");
       ExpectNoLeftovers();
     }
   }
+  // Save As to a new name whose write fails removes the incomplete file;
+  // Save to the document's own path, whose file has gone meanwhile, keeps
+  // what was written.
+  dialogs.answers = {std::string("C:\\Work\\new.zvk")};
+  fs.FailNext(Step::write, CFileException::diskFull);
+  EXPECT_FALSE(commands.OnFileSaveAs());
+  EXPECT_EQ(fs.files.count("C:\\Work\\new.zvk"), 0u);
+  EXPECT_EQ(RecentEntries().front(), kOld);
+  fs.files.erase(kOld);
+  fs.FailNext(Step::close, CFileException::diskFull);
+  EXPECT_FALSE(commands.OnFileSave());
+  EXPECT_EQ(fs.files.count(kOld), 1u);
+  EXPECT_TRUE(doc.IsModified());
 }
 
 // Ending the program (the main window closed, the session ending): not
@@ -99,7 +109,6 @@ TEST_F(SaveTest, TheProgramEndsOnlyWithNoWindowOpenAndTheQuestionAnswered) {
     const ModalWindowScope dialog;
     EXPECT_EQ(commands.QueryEnd(), EndAnswer::showModalWindow);
   }
-  EXPECT_TRUE(messages.shown.empty()) << "no question over an open window";
   const Bytes before = fs.files[kOld];
   messages.answers = {MB::IdCancel, MB::IdYes, MB::IdOk, MB::IdNo, MB::IdYes};
   EXPECT_EQ(commands.QueryEnd(), EndAnswer::keepRunning);
@@ -112,23 +121,8 @@ TEST_F(SaveTest, TheProgramEndsOnlyWithNoWindowOpenAndTheQuestionAnswered) {
   EXPECT_EQ(commands.QueryEnd(), EndAnswer::end);
   EXPECT_THAT(messages.Texts(), ElementsAre("Save changes to old?", "Save changes to old?",
                                             "Disk full while accessing C:\\Work\\old.zvk.", "Save changes to old?",
-                                            "Save changes to old?"));
-}
-
-TEST_F(SaveTest, AnIncompleteNewFileIsRemovedOnlyWhenItsNameWasChosenInSaveAs) {
-  dialogs.answers = {std::string("C:\\Work\\new.zvk")};
-  fs.FailNext(FakeFileSystem::Step::write, CFileException::diskFull);
-  EXPECT_FALSE(commands.OnFileSaveAs());
-  EXPECT_EQ(fs.files.count("C:\\Work\\new.zvk"), 0u);
-  EXPECT_EQ(RecentEntries().front(), kOld);
-
-  // Save to the document's own path, whose file has gone meanwhile: what
-  // was written stays.
-  fs.files.erase(kOld);
-  fs.FailNext(FakeFileSystem::Step::close, CFileException::diskFull);
-  EXPECT_FALSE(commands.OnFileSave());
-  EXPECT_EQ(fs.files.count(kOld), 1u);
-  EXPECT_TRUE(doc.IsModified());
+                                            "Save changes to old?"))
+      << "no question over an open window";
 }
 
 }  // namespace

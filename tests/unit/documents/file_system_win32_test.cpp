@@ -6,45 +6,32 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
 #include "document/zorvak_doc.h"
-#include "support/scripted_ports.h"
 #include "documents/document_commands.h"
 #include "storage/exceptions.h"
 #include "storage/file_system_win32.h"
+#include "support/scripted_ports.h"
 #include "support/test_bytes.h"
 
 namespace {
 
 using ::testing::ElementsAre;
+namespace fs = std::filesystem;
 
 class Win32FilesTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    char temp[MAX_PATH];
-    ASSERT_NE(GetTempPathA(MAX_PATH, temp), 0u);
-    folder = std::string(temp) + "zvk_files_test_" + std::to_string(GetCurrentProcessId());
-    CreateDirectoryA(folder.c_str(), nullptr);
-  }
+  void SetUp() override { fs::create_directory(folder); }
   void TearDown() override {
-    for (const std::string& name : Contents()) {
-      const std::string path = folder + "\\" + name;
-      SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-      DeleteFileA(path.c_str());
-    }
-    RemoveDirectoryA(folder.c_str());
+    for (const std::string& name : Contents()) SetFileAttributesA((folder + "\\" + name).c_str(), FILE_ATTRIBUTE_NORMAL);
+    fs::remove_all(folder);
   }
   std::vector<std::string> Contents() const {
     std::vector<std::string> names;
-    WIN32_FIND_DATAA found;
-    const HANDLE search = FindFirstFileA((folder + "\\*.*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return names;
-    do {
-      if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) names.push_back(found.cFileName);
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
+    for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
     return names;
   }
   static Bytes Read(const std::string& path) {
@@ -57,7 +44,7 @@ class Win32FilesTest : public ::testing::Test {
     doc.SetModifiedFlag(true);
   }
 
-  std::string folder;
+  const std::string folder = (fs::temp_directory_path() / ("zvk_files_test_" + std::to_string(GetCurrentProcessId()))).string();
   ScriptedMessageBoxes messages;
   CZorvakDoc doc;
   CRecentFileList recent;

@@ -4,6 +4,8 @@
 
 #include "documents/recent_file_list.h"
 
+#include <tuple>
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -18,31 +20,22 @@ namespace {
 
 using ::testing::ElementsAre;
 
-std::vector<std::string> Entries(const CRecentFileList& list) {
-  std::vector<std::string> out;
-  for (int i = 0; i < list.GetSize(); ++i) out.push_back(list[i]);
-  return out;
-}
-
+// Read at start without empty or repeated entries nor those beyond the
+// list's size; written back without the removed ones.
 TEST(RecentFileList, IsReadAtStartAndWrittenBackWithoutRemovedEntries) {
   MemoryProfile profile;
-  const std::string section = "Recent File List";
-  profile.values[{section, "File1"}] = "C:\\one.zvk";
-  profile.values[{section, "File2"}] = "";
-  profile.values[{section, "File3"}] = "C:\\three.zvk";
-  profile.values[{section, "File4"}] = "C:\\ONE.zvk";
-  profile.values[{section, "File5"}] = "C:\\five.zvk";  // beyond the list's size
-
+  const auto value = [&](const char* entry) -> std::string& { return profile.values[{"Recent File List", entry}]; };
+  const char* stored[] = {"C:\\one.zvk", "", "C:\\three.zvk", "C:\\ONE.zvk", "C:\\five.zvk"};
+  for (int i = 0; i < 5; ++i) value(("File" + std::to_string(i + 1)).c_str()) = stored[i];
   CRecentFileList list;
+  FakeFileSystem fs;
   list.ReadList(profile);
-  EXPECT_THAT(Entries(list), ElementsAre("C:\\one.zvk", "C:\\three.zvk"));
-  list.Add("C:\\new.zvk");
-  list.Add("C:\\newer.zvk");
+  EXPECT_THAT(list.MenuTexts(fs), ElementsAre("&1 C:\\one", "&2 C:\\three"));
+  for (const char* path : {"C:\\new.zvk", "C:\\newer.zvk"}) list.Add(path);
   list.Remove("C:\\three.zvk");
   list.WriteList(profile);
-  const auto value = [&](const char* entry) { return profile.values[{section, entry}]; };
   EXPECT_EQ(value("File1") + value("File2") + value("File3"), "C:\\newer.zvkC:\\new.zvkC:\\one.zvk");
-  EXPECT_EQ(profile.values.count({section, "File4"}), 0u) << "a removed entry must not come back";
+  EXPECT_EQ(profile.values.count({"Recent File List", "File4"}), 0u) << "a removed entry must not come back";
 }
 
 TEST(RecentFileList, MenuTextsAreNumberedAndShortened) {
@@ -51,11 +44,13 @@ TEST(RecentFileList, MenuTextsAreNumberedAndShortened) {
   list.Add("C:\\Users\\someone\\Documents\\Macros\\work & play.zvk");
   list.Add("C:\\Work\\two.zvk");
   EXPECT_THAT(list.MenuTexts(fs), ElementsAre("&1 C:\\Work\\two", "&2 C:\\...\\Macros\\work && play"));
-  EXPECT_EQ(AbbreviatePath("\\\\server\\share\\folder\\sub\\deeper\\file.zvk", 30), "\\\\server\\share\\...\\file.zvk");
   // Only the name fits, or not even that: the name alone.
-  EXPECT_EQ(AbbreviatePath("C:\\a_rather_long_folder_name\\some_file_name.zvk", 20), "some_file_name.zvk");
-  EXPECT_EQ(AbbreviatePath("C:\\x\\an_extremely_long_file_name_indeed.zvk", 30),
-            "an_extremely_long_file_name_indeed.zvk");
+  const std::tuple<const char*, std::size_t, const char*> rows[] = {
+      {"\\\\server\\share\\folder\\sub\\deeper\\file.zvk", 30, "\\\\server\\share\\...\\file.zvk"},
+      {"C:\\a_rather_long_folder_name\\some_file_name.zvk", 20, "some_file_name.zvk"},
+      {"C:\\x\\an_extremely_long_file_name_indeed.zvk", 30, "an_extremely_long_file_name_indeed.zvk"},
+  };
+  for (const auto& [path, length, shown] : rows) EXPECT_EQ(AbbreviatePath(path, length), shown) << path;
 }
 
 TEST(DocumentNames, SaveAsProposalPathPartsAndTheShellsOpenCommand) {
@@ -65,21 +60,19 @@ TEST(DocumentNames, SaveAsProposalPathPartsAndTheShellsOpenCommand) {
     EXPECT_EQ(ProposedSaveName("", title), "ab.zvk") << title;
   }
   // The folder keeps the root's separator, so that the right folder is meant.
-  EXPECT_EQ(FolderOf("C:\\Work\\a.zvk"), "C:\\Work");
-  EXPECT_EQ(FolderOf("/opt/zvk/zorvakomat.exe"), "/opt/zvk");
-  EXPECT_EQ(FolderOf("C:\\a.zvk"), "C:\\");
-  EXPECT_EQ(FolderOf("\\\\server\\share\\a.zvk"), "\\\\server\\share");
-  EXPECT_EQ(FolderOf("a.zvk"), ".");
-  EXPECT_EQ(FolderOf("C:a.zvk"), "C:");
+  const std::pair<const char*, const char*> folders[] = {
+      {"C:\\Work\\a.zvk", "C:\\Work"}, {"/opt/zvk/zorvakomat.exe", "/opt/zvk"}, {"C:\\a.zvk", "C:\\"},
+      {"\\\\server\\share\\a.zvk", "\\\\server\\share"}, {"a.zvk", "."}, {"C:a.zvk", "C:"}};
+  for (const auto& [path, folder] : folders) EXPECT_EQ(FolderOf(path), folder) << path;
   EXPECT_EQ(FileNameOf("C:a.zvk") + FileNameOf("C:\\Work\\b.zvk") + FileNameOf("c"), "a.zvkb.zvkc");
 
   // Where no short name exists the long path must still survive the blank.
   EXPECT_EQ(ShellOpenCommand("C:\\PROGRA~1\\ZORVAK~1.EXE"), "C:\\PROGRA~1\\ZORVAK~1.EXE \"%1\"");
   EXPECT_EQ(ShellOpenCommand("C:\\Program Files\\Zorvakomat\\zorvakomat.exe"),
             "\"C:\\Program Files\\Zorvakomat\\zorvakomat.exe\" \"%1\"");
+  // The extension is claimed unless another program's type holds it.
+  for (const char* type : {"", "Zorvakomat.Document"}) EXPECT_TRUE(ShouldClaimExtension(std::string(type)));
   EXPECT_TRUE(ShouldClaimExtension(std::nullopt));
-  EXPECT_TRUE(ShouldClaimExtension(std::string()));
-  EXPECT_TRUE(ShouldClaimExtension(std::string("Zorvakomat.Document")));
   EXPECT_FALSE(ShouldClaimExtension(std::string("Other.Document")));
 }
 

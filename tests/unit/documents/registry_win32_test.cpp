@@ -55,29 +55,25 @@ TEST(RecentFileMenu, EntriesReplaceThePlaceholderAndGiveItBackWhenEmpty) {
   AppendMenuA(menu, MF_STRING, ID_FILE_NEW, "&New");
   AppendMenuA(menu, MF_STRING | MF_GRAYED, ID_FILE_MRU_FILE1, "Recent File");
   AppendMenuA(menu, MF_STRING, ID_APP_EXIT, "E&xit");
-  const auto text = [menu](int position) {
+  // An entry's text, and "(grayed)" after a grayed one.
+  const auto entry = [menu](int position) {
     char buffer[128] = "";
     GetMenuStringA(menu, static_cast<UINT>(position), buffer, sizeof buffer, MF_BYPOSITION);
-    return std::string(buffer);
-  };
-  const auto grayed = [menu](int position) {
-    return (GetMenuState(menu, static_cast<UINT>(position), MF_BYPOSITION) & MF_GRAYED) != 0;
+    const bool grayed = (GetMenuState(menu, static_cast<UINT>(position), MF_BYPOSITION) & MF_GRAYED) != 0;
+    return std::string(buffer) + (grayed ? " (grayed)" : "");
   };
 
   UpdateRecentFileMenu(menu, {"&1 C:\\a", "&2 C:\\b", "&3 C:\\c"}, ID_FILE_MRU_FILE1);
   EXPECT_EQ(GetMenuItemCount(menu), 5);
-  EXPECT_EQ(text(1), "&1 C:\\a");
-  EXPECT_FALSE(grayed(1));
+  EXPECT_EQ(entry(1) + ", " + entry(4), "&1 C:\\a, E&xit");
   EXPECT_EQ(GetMenuItemID(menu, 3), static_cast<UINT>(ID_FILE_MRU_FILE3));
-  EXPECT_EQ(text(4), "E&xit");
 
   UpdateRecentFileMenu(menu, {"&1 C:\\b"}, ID_FILE_MRU_FILE1);
   EXPECT_EQ(GetMenuItemCount(menu), 3);
-  EXPECT_EQ(text(1), "&1 C:\\b");
+  EXPECT_EQ(entry(1), "&1 C:\\b");
 
   UpdateRecentFileMenu(menu, {}, ID_FILE_MRU_FILE1);
-  EXPECT_EQ(text(1), "Recent File");
-  EXPECT_TRUE(grayed(1));
+  EXPECT_EQ(entry(1), "Recent File (grayed)");
   DestroyMenu(menu);
 }
 
