@@ -2,9 +2,11 @@
 // restoring the main window, and a pick carried all the way to its keys.
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "document/macro_data.h"
@@ -44,11 +46,10 @@ class ViewTest : public ::testing::Test {
 TEST_F(ViewTest, OnlyDoubleClickAndRightReleaseOnOurIconDoAnything) {
   EXPECT_EQ(view.OnTrayNotify(kTrayId, kLeftDoubleClick), TrayAction::restoreMainWindow);
   EXPECT_EQ(view.OnTrayNotify(kTrayId, kRightUp), TrayAction::showPickMenu);
-  for (unsigned mouse : {kLeftUp, kRightDown, 0x0200u}) {
-    EXPECT_EQ(view.OnTrayNotify(kTrayId, mouse), TrayAction::none) << mouse;
+  for (const auto& [icon, mouse] : std::initializer_list<std::pair<unsigned, unsigned>>{
+           {kTrayId, kLeftUp}, {kTrayId, kRightDown}, {kTrayId, 0x0200}, {124, kRightUp}, {124, kLeftDoubleClick}}) {
+    EXPECT_EQ(view.OnTrayNotify(icon, mouse), TrayAction::none) << icon << " " << mouse;
   }
-  EXPECT_EQ(view.OnTrayNotify(124, kRightUp), TrayAction::none);
-  EXPECT_EQ(view.OnTrayNotify(124, kLeftDoubleClick), TrayAction::none);
 }
 
 TEST_F(ViewTest, OnlyAnIdOfAShownItemSetsAPick) {
@@ -82,22 +83,19 @@ TEST_F(ViewTest, AnOpenModalWindowComesForwardInsteadOfAnythingElse) {
     EXPECT_EQ(view.OnTrayNotify(kTrayId, kLeftUp), TrayAction::none);
     for (int id : {57601, 57665, 32775, 1075}) EXPECT_EQ(view.OnCommandHook(id), HookAction::bringModalWindowForward) << id;
   }
-  EXPECT_TRUE(view.bHideOnPaint);
   EXPECT_EQ(view.playback.PendingPick(), (Pick{3, 7}));
   EXPECT_EQ(view.OnTrayNotify(kTrayId, kRightUp), TrayAction::showPickMenu);
 }
 
+// The first paint hides the frame; hiding toggles, restoring always shows
+// it maximized and keeps it drawn.
 TEST_F(ViewTest, MainWindowHidesAndComesBack) {
-  EXPECT_TRUE(view.bHideOnPaint);  // the first paint hides the frame
-  EXPECT_EQ(view.OnHideMainWindow(), FrameShow::showNormal);
-  EXPECT_FALSE(view.bHideOnPaint);
-  EXPECT_EQ(view.OnHideMainWindow(), FrameShow::hide);
-  EXPECT_TRUE(view.bHideOnPaint);
-  EXPECT_EQ(view.OnRestore(), FrameShow::showMaximized);
-  EXPECT_FALSE(view.bHideOnPaint);
-  EXPECT_EQ(view.OnRestore(), FrameShow::showMaximized);  // already shown: stays drawn
-  EXPECT_FALSE(view.bHideOnPaint);
-  EXPECT_EQ(view.OnHideMainWindow(), FrameShow::hide);
+  std::string steps = view.bHideOnPaint ? "hidden" : "shown";
+  for (const char step : std::string("HHRRH")) {
+    const FrameShow show = step == 'H' ? view.OnHideMainWindow() : view.OnRestore();
+    steps += std::string(", ") + "hns"[static_cast<int>(show)] + (view.bHideOnPaint ? "-" : "+");
+  }
+  EXPECT_EQ(steps, "hidden, n+, h-, s+, s+, h-");
 }
 
 // Nothing starts inside a run: a tray click (or the pick hotkey, a right
@@ -115,7 +113,6 @@ TEST_F(ViewTest, ATrayClickDuringARunWaitsForItsEnd) {
   view.playback.OnKillFocus();
   EXPECT_EQ(during, std::vector<TrayAction>(3, TrayAction::none));
   EXPECT_EQ(taken_during, std::nullopt);
-  EXPECT_TRUE(view.bHideOnPaint);
   EXPECT_EQ(view.TakeWaitingTrayNotify(), kRightUp);
   EXPECT_EQ(view.TakeWaitingTrayNotify(), std::nullopt);
 }
