@@ -19,14 +19,6 @@
 
 using ::testing::ElementsAre;
 
-// A file of one submenu named name holding the items named (texts "[tab]").
-inline Bytes MacroFile(const std::string& name, const std::vector<std::string>& items = {},
-                       std::int32_t version = 1) {
-  std::vector<TestItem> content;
-  for (const std::string& item : items) content.push_back({item, "[tab]"});
-  return DocumentBuilder().SubMenu(name, content).FileBytes(version);
-}
-
 class DocumentCommandsTest : public ::testing::Test {
  protected:
   void SetUp() override {

@@ -10,7 +10,7 @@ class SaveTest : public DocumentCommandsTest {
  protected:
   void SetUp() override {
     DocumentCommandsTest::SetUp();
-    fs.files[kOld] = MacroFile("Old", {"one", "two"});
+    fs.files[kOld] = DocumentBuilder().SubMenu("Old", NumberedItems(2)).FileBytes();
     ASSERT_TRUE(commands.OpenDocumentFile(kOld));
     EditDocument();
   }
