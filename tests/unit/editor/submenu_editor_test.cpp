@@ -28,13 +28,6 @@ const char* const kTooManyItems =
 const char* const kTooManySubMenus =
     "Error:  Too many submenus.  Delete one or more before attempting to add a new SubMenu.";
 
-// Every field and every slot alike.
-bool SameContent(const MacroData& a, const MacroData& b) {
-  return a.nNumSubMenus == b.nNumSubMenus && a.nNumSubMenuItems == b.nNumSubMenuItems &&
-         a.bChainToNext == b.bChainToNext && a.strSubMenuName == b.strSubMenuName &&
-         a.strSubMenuItemName == b.strSubMenuItemName && a.strSubMenuItemText == b.strSubMenuItemText;
-}
-
 struct EditorTest : ::testing::Test {
   std::unique_ptr<MacroData> data = std::make_unique<MacroData>();
   FakeEditorControls controls;
@@ -94,7 +87,7 @@ struct EditorTest : ::testing::Test {
     const auto lists = controls.lists;
     action();
     EXPECT_THAT(messages.Take(), ElementsAre(ShownMessage{message, type}));
-    EXPECT_TRUE(SameContent(*data, before));
+    EXPECT_TRUE(*data == before);
     EXPECT_EQ(controls.lists, lists);
   }
 
@@ -128,7 +121,7 @@ TEST_F(EditorTest, OpeningShowsTheFirstSubMenuAndItemAndChoosingShowsTheirs) {
   // A submenu without items empties the text box only.
   ClickSubMenu(2);
   EXPECT_EQ(controls.Shown(), "Keys,Text,Empty* /  / Empty|Bye| / on");
-  EXPECT_TRUE(SameContent(*data, before));
+  EXPECT_TRUE(*data == before);
   EXPECT_THAT(messages.Take(), IsEmpty()) << "emptying the text box from code raises nothing";
 }
 
@@ -193,7 +186,7 @@ TEST_F(EditorTest, The49thSubMenuAndThe48thItemAreTheLast) {
   expected.bChainToNext[ItemSlot(47, 48)] = 0;
   editor.OnNewItem();
   EXPECT_THAT(messages.Take(), ElementsAre(ShownMessage{kTooManyItems, kInfo}));
-  EXPECT_TRUE(SameContent(*data, expected));
+  EXPECT_TRUE(*data == expected);
   EXPECT_FALSE(controls.checked);
 
   editor.OnNewSub();
@@ -299,15 +292,15 @@ TEST_F(EditSubMenusCommand, OnlyOkWritesTheWholeWorkingCopyBack) {
   const auto rename = [&] { Retype(EditorBox::SubMenuName, "Renamed"); };
   for (int endCode : {2, -1}) {  // Cancel, a dialog that could not be made
     RunCommand(*doc, endCode, rename);
-    EXPECT_TRUE(SameContent(*doc, before)) << endCode;
+    EXPECT_TRUE(static_cast<const MacroData&>(*doc) == before) << endCode;
     EXPECT_FALSE(doc->IsModified()) << endCode;
   }
   RunCommand(*doc, kDialogOk, [] {});
   EXPECT_TRUE(doc->IsModified());
-  EXPECT_TRUE(SameContent(*doc, before)) << "the chain flag 7 and leftovers survive";
+  EXPECT_TRUE(static_cast<const MacroData&>(*doc) == before) << "the chain flag 7 and leftovers survive";
   RunCommand(*doc, kDialogOk, rename);
   before.strSubMenuName[0] = "Renamed";
-  EXPECT_TRUE(SameContent(*doc, before));
+  EXPECT_TRUE(static_cast<const MacroData&>(*doc) == before);
   EXPECT_THAT(messages.Take(), IsEmpty());
 }
 
