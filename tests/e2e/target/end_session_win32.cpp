@@ -1,13 +1,10 @@
-// The end-to-end tests' stand-in for the end of a Windows session (a
-// log-off): it asks every top-level window of the program that owns a
-// window of the class named whether the session may end
-// (WM_QUERYENDSESSION), then tells them all what came of it
-// (WM_ENDSESSION), as Windows does.
+// A log-off, as Windows announces it: asks every top-level window of the
+// program owning a window of the class named whether the session may end
+// (WM_QUERYENDSESSION), then tells them all the outcome (WM_ENDSESSION).
 //
 //   zvk_e2e_end_session.exe <window class>
 //
-// Exit status: 0 every window agreed and was told that the session ends;
-// 1 one refused, and they were told that it goes on; 2 no such window.
+// Exit status: 0 the session ended, 1 a window refused, 2 no such window.
 #include <windows.h>
 
 #include <vector>

@@ -1,15 +1,13 @@
-// The end-to-end tests' target: a window with one multi-line edit box that
-// reports everything it receives, so a test can read what a pick typed.
+// The end-to-end tests' target: a window filled by one multi-line edit box
+// that reports everything it receives, so a test can read what a pick typed.
 //
-//   zvk_e2e_target.exe <report> <keylog> <info>
+//   zvk_e2e_target.exe <report> <keylog>
 //
 // <report>  the edit box's whole text, rewritten (atomically, through a
-//           temporary file) at start and after every change of the text;
-// <keylog>  one line per key message the edit box sees: "keydown 09",
-//           "keyup 09", "char 61", "syskeydown 12", "syskeyup 12", so that keys
-//           which change no text (Tab handled elsewhere, arrows, Escape) show;
-// <info>    written once the window is up: "edit <left> <top> <right> <bottom>"
-//           in screen coordinates, so a test knows where to click.
+//           temporary file) once the window shows and after every change;
+// <keylog>  one line per key message the edit box sees ("keydown 09",
+//           "keyup 09", "char 61", "syskeydown 12", "syskeyup 12"), so that
+//           keys which change no text show too.
 #include <windows.h>
 
 #include <cstdio>
@@ -25,7 +23,6 @@ constexpr int kEditId = 100;
 
 struct TargetState {
   std::string reportPath;
-  std::string infoPath;
   std::ofstream keyLog;
   HWND edit = nullptr;
   WNDPROC editDefaultProc = nullptr;
@@ -54,16 +51,6 @@ std::string EditText(HWND edit) {
 }
 
 void WriteReport() { WriteFileAtomically(g_state.reportPath, EditText(g_state.edit)); }
-
-void WriteInfo() {
-  RECT rect{};
-  GetWindowRect(g_state.edit, &rect);
-  char line[96];
-  std::snprintf(line, sizeof line, "edit %ld %ld %ld %ld\n", static_cast<long>(rect.left),
-                static_cast<long>(rect.top), static_cast<long>(rect.right),
-                static_cast<long>(rect.bottom));
-  WriteFileAtomically(g_state.infoPath, line);
-}
 
 const char* KeyMessageName(UINT message) {
   switch (message) {
@@ -118,13 +105,12 @@ LRESULT CALLBACK TargetWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-  if (__argc != 4) {
-    MessageBoxA(nullptr, "Usage: zvk_e2e_target <report> <keylog> <info>", kTitle, MB_OK);
+  if (__argc != 3) {
+    MessageBoxA(nullptr, "Usage: zvk_e2e_target <report> <keylog>", kTitle, MB_OK);
     return 2;
   }
   g_state.reportPath = __argv[1];
   g_state.keyLog.open(__argv[2], std::ios::binary | std::ios::trunc);
-  g_state.infoPath = __argv[3];
 
   WNDCLASSA windowClass{};
   windowClass.lpfnWndProc = &TargetWndProc;
@@ -142,7 +128,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   ShowWindow(window, SW_SHOWNORMAL);
   UpdateWindow(window);
   WriteReport();
-  WriteInfo();
 
   MSG message;
   while (GetMessageA(&message, nullptr, 0, 0) > 0) {
