@@ -166,6 +166,14 @@ def _quiet_env(prefix):
     env.setdefault("WINEDEBUG", "-all")
     env.setdefault("WINEDLLOVERRIDES", "mscoree,mshtml=")
     prepare_prefix(env)
+    # Keep one server (and the services Wine starts with it, wineboot among
+    # them) for a whole run of programs started one after another, instead
+    # of a server and its services starting and ending around each program:
+    # a program that starts as they start or end can fail (a reset
+    # connection, a page fault in Wine as the program ends). The server
+    # stays a minute after the last program; a second one quits at once.
+    subprocess.run(server_command(["-p60"]), env=env, stdin=subprocess.DEVNULL,
+                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=60)
     return env
 
 
