@@ -24,19 +24,15 @@ from harness.session import E2ESession, current  # noqa: E402
 class ScreenshotResult(unittest.TextTestResult):
     """Keeps a screenshot of the desktop for every failing or erring test."""
 
-    def _keep_screenshot(self, test):
+    def addFailure(self, test, err, add=unittest.TextTestResult.addFailure):
         try:
             self.stream.writeln(f"\nscreenshot of the failing test: {current().screenshot(test.id())}")
         except Exception as error:   # the report must not hide the failure itself
             self.stream.writeln(f"\n(no screenshot for {test.id()}: {error})")
-
-    def addFailure(self, test, err):
-        self._keep_screenshot(test)
-        super().addFailure(test, err)
+        add(self, test, err)
 
     def addError(self, test, err):
-        self._keep_screenshot(test)
-        super().addError(test, err)
+        self.addFailure(test, err, unittest.TextTestResult.addError)
 
 
 def _stop(signum, _frame):

@@ -22,14 +22,10 @@ EXTENSION_KEY = CLASSES_KEY + r"\.zvk"
 # The Edit SubMenus dialog's size and its controls' rectangles (x, y, width,
 # height) in dialog units, as its template lays them out.
 DIALOG_UNITS = (253, 213)
-CONTROLS = {
-    "ok": (195, 11, 50, 14), "cancel": (195, 30, 50, 14),
-    "submenus": (15, 39, 80, 61), "items": (105, 39, 80, 61),
-    "delete_sub": (16, 104, 40, 14), "delete_item": (105, 104, 40, 14),
-    "new_sub": (60, 104, 35, 14), "new_item": (150, 104, 35, 14),
-    "submenu_name": (15, 11, 80, 13), "item_name": (105, 11, 80, 13),
-    "item_text": (15, 133, 224, 55), "chain": (17, 197, 160, 8),
-}
+CONTROLS = {"ok": (195, 11, 50, 14), "cancel": (195, 30, 50, 14), "submenus": (15, 39, 80, 61),
+            "items": (105, 39, 80, 61), "delete_sub": (16, 104, 40, 14), "delete_item": (105, 104, 40, 14),
+            "new_sub": (60, 104, 35, 14), "new_item": (150, 104, 35, 14), "submenu_name": (15, 11, 80, 13),
+            "item_name": (105, 11, 80, 13), "item_text": (15, 133, 224, 55), "chain": (17, 197, 160, 8)}
 
 
 def macros(name):
@@ -38,10 +34,9 @@ def macros(name):
 
 
 class EditSubMenusDialog:
-    """The open dialog and a person's clicks and keys on its controls, placed
-    by the template's dialog units scaled to the client area, which is found
-    in the pixels: the frame is the same width on every side, the caption a
-    band of one colour below the top edge."""
+    """The open dialog's controls, placed by the template's dialog units
+    scaled to the client area, which is found in the pixels: the frame is as
+    wide on every side, the caption a band of one colour below the top edge."""
 
     def __init__(self, program):
         self.x11, self.program = program.x11, program
@@ -69,15 +64,13 @@ class EditSubMenusDialog:
                            round(self.top + (y + height * y_share) * self.scale[1]))
 
     def choose(self, list_name, index):
-        """Selects entry index of a list: a click on its first entry, then
-        Down to the entry wanted (each step a selection change, as by hand)."""
+        """Selects entry index of a list: a click on its first entry, then Down to it."""
         self.click(list_name, y_share=0.08)
         if index:
             self.x11.key(*["Down"] * index)
 
     def retype(self, box, *lines):
-        """Clicks into a box, selects its whole text and types the lines over
-        it, Enter between them."""
+        """Types the lines over a box's whole text, Enter between them."""
         self.click(box)
         self.x11.key("ctrl+End", "ctrl+shift+Home")
         for number, line in enumerate(lines):
@@ -249,8 +242,7 @@ class Documents(E2ETestCase):
         self.assertIn(program.messages(), [[windows_path(paths[2]) + " was not found."]
                                            + [f"Save changes to {title}?"] * 2 for title in titles(copy)])
         self.assertEqual(read(copy), document_bytes(macros("Recent4") + [SubMenu("NewSub")]))
-        self.assertEqual(self.recent_files(), {
-            "file1": windows_path(copy), "file2": windows_path(paths[3]),
+        self.assertEqual(self.recent_files(), {"file1": windows_path(copy), "file2": windows_path(paths[3]),
             "file3": windows_path(paths[4]), "file4": windows_path(paths[1])})
 
     def test_a_failed_save_a_failed_open_and_the_trays_open_lose_and_mix_nothing(self):
@@ -303,7 +295,6 @@ class Documents(E2ETestCase):
         self.assertEqual(read(path), original)
         self.assertIn(program.messages(), [[
             f"{windows_path(path)} could not be saved because no temporary file can be created in the "
-            f"folder {windows_path(folder)}.",
-            f"Save changes to {titles(path)[i]}?",
+            f"folder {windows_path(folder)}.", f"Save changes to {titles(path)[i]}?",
             "An attempt was made to access an unnamed file past its end.",
             f"Save changes to {titles(copy)[i]}?", f"Save changes to {titles(copy)[i]}?"] for i in (0, 1)])

@@ -18,24 +18,19 @@ PROMPTS = ["[*Bob]", "[&1Name?]", "[multi]", "[&2Address?]", '["Hi "]', "[%1]", 
 # X, End, Y, Z, Ask >.
 PICK_DOCUMENT = [
     SubMenu("First", [Item("Literal", LITERAL)]),
-    SubMenu("TopLevel", [Item("Typed", f'["{TYPED}"]'), Item("Blank", "")]),
-    SubMenu("Empty"),
+    SubMenu("TopLevel", [Item("Typed", f'["{TYPED}"]'), Item("Blank", "")]), SubMenu("Empty"),
     SubMenu("toplevel", [Item("ab", '["ab"]', True), Item("Left", "[left]", True), Item("X", "X", True),
                          Item("End", "[END]", True), Item("Y", '["Y"]'), Item("Z", '["Z"]')]),
-    SubMenu("Ask", [Item(f"step {n}", text, n < len(PROMPTS) - 1) for n, text in enumerate(PROMPTS)]),
-]
+    SubMenu("Ask", [Item(f"step {n}", text, n < len(PROMPTS) - 1) for n, text in enumerate(PROMPTS)])]
 LONG = "abcdefghij" * 500
 STOP_DOCUMENT = [SubMenu("TopLevel", [
     Item("Wait", "[shift]", True),               # 0: a wait with Shift held
-    Item("before", '["before"]', True),
-    Item("the wait", "[!60000]", True),
-    Item("after", '["after"]'),
+    Item("before", '["before"]', True), Item("the wait", "[!60000]", True), Item("after", '["after"]'),
     Item("Long", f'["[shift]{LONG}"]'),          # 4: a long text with Shift held
     Item("Next", '["next"]'),                    # 5
     Item("Own Escape", '["ab[escape]cd"]'),      # 6
     Item("Ask", "[&1Name?]", True),              # 7
-    Item("Typed", '["<[%1]>"]'),
-])]
+    Item("Typed", '["<[%1]>"]')])]
 NEXT = 5
 
 
@@ -109,7 +104,7 @@ class Tray(E2ETestCase):
                 self.x11.key("alt+v", "h")   # View > Hide Main Window
                 wait_until(lambda: self.x11.geometry(frame), lambda r: not r.mapped,
                            what="the main window to be hidden")
-            program.double_click_icon()
+            self.x11.click(*program.icon, repeat=2)
             taskbar = self.session.taskbar
             wait_until(lambda: self.x11.geometry(frame),
                        lambda r: (r.mapped and r.x <= 0 and r.y <= 0 and r.x + r.width >= taskbar.width

@@ -24,14 +24,12 @@ CASES = []
 
 # The two-submenu example: "TopLevel" holding Enter (chained) and Tab, then
 # "Help" holding nothing. 70 bytes.
-EXAMPLE = bytes.fromhex(
-    "01000000" "00000000" "00000000" "02000000" "02000000" "08546F704C6576656C"
+EXAMPLE = bytes.fromhex("01000000" "00000000" "00000000" "02000000" "02000000" "08546F704C6576656C"
     "05456E746572" "075B656E7465725D" "01000000" "03546162" "055B7461625D" "00000000"
     "00000000" "0448656C70")
 EXAMPLE_JSON = {"version": 1, "submenus": [
     {"name": "TopLevel", "items": [{"name": "Enter", "text": "[enter]", "chain": 1},
-                                   {"name": "Tab", "text": "[tab]", "chain": 0}]},
-    {"name": "Help", "items": []}]}
+                                   {"name": "Tab", "text": "[tab]", "chain": 0}]}, {"name": "Help", "items": []}]}
 VERSION_MESSAGE = ("Zorvakomat Error:  Unable to load this file with this version of Zorvakomat."
                    "  Please check for an upgrade at ")
 PASTE = ["down 11", "down 56", "up 56", "up 11", "sleep 250"]
@@ -150,8 +148,7 @@ CLAIM = (HEAD + i32(1) + i32(0) + b"\xff\xff\xff" + i32(0x7FFFFFFF)).ljust(40, b
 # Each kind of file that cannot be read: its bytes (None: no such file;
 # "folder": a folder of that name), the command, the exit status and what
 # the one line of the message says.
-BAD_FILES = [
-    ("short.zvk", EXAMPLE[:1], ["dump"], 4, "An attempt was made to access short.zvk past its end."),
+BAD_FILES = [("short.zvk", EXAMPLE[:1], ["dump"], 4, "An attempt was made to access short.zvk past its end."),
     ("cut.zvk", EXAMPLE[:56], ["dump"], 4, "past its end"),  # inside the second item
     ("v2.zvk", i32(2) + EXAMPLE[4:], ["dump"], 3, VERSION_MESSAGE),
     ("v2.zvk", i32(2) + EXAMPLE[4:], ["trace", "--pick", "0", "0"], 3, VERSION_MESSAGE),
@@ -160,8 +157,7 @@ BAD_FILES = [
     ("wide.zvk", CLAIM[:20] + b"\xff\xfe\xff\xff\xff\xff" + i32(0x7FFFFFFF) + b"xxxx", ["dump"], 4, "past its end"),
     ("missing.zvk", None, ["dump"], 2, "missing.zvk was not found."),
     ("missing.zvk", None, ["trace", "--pick", "0", "0"], 2, "missing.zvk was not found."),
-    ("folder.zvk", "folder", ["check"], 2, "folder.zvk"),
-]
+    ("folder.zvk", "folder", ["check"], 2, "folder.zvk")]
 
 
 @case
@@ -211,8 +207,7 @@ def usage_errors(d):
 
 @case
 def trace_shows_each_effect_of_a_text_or_a_pick(d):
-    traces = [
-        (["[Tab]"], ["down 09", "up 09", "recognised"]),
+    traces = [(["[Tab]"], ["down 09", "up 09", "recognised"]),
         (["[tab] "], ['clipboard "[tab] "'] + PASTE + ["pasted"]),
         (["--", "--ok"], ['clipboard "--ok"'] + PASTE + ["pasted"]),
         (["--answer", "Bob", '["[&1Name?][%1]"]'], ['prompt 1 "Name?" single', "down 10", "down 42", "up 42",

@@ -21,9 +21,8 @@ class Registry:
                                f"{result.stderr.decode(errors='replace').strip()}")
 
     def read(self, key):
-        """{key: {value name: value}} for key and every key under it, names in
-        lower case (the registry ignores case); strings and dwords read, other
-        kinds as written."""
+        """{key: {value name: value}} for key and the keys under it, names in
+        lower case; strings and dwords read, other kinds as written."""
         path = os.path.join(self.folder, "export.reg")
         self._reg("export", key, windows_path(path), "/y")
         with open(path, "rb") as file:
@@ -35,8 +34,7 @@ class Registry:
             elif match := re.match(r'^(@|"(?:[^"\\]|\\.)*")=(.*)$', line):
                 name, raw = match.groups()
                 values["" if name == "@" else _unquote(name).lower()] = (
-                    _unquote(raw) if raw.startswith('"') else
-                    int(raw[6:], 16) if raw.startswith("dword:") else raw)
+                    _unquote(raw) if raw.startswith('"') else int(raw[6:], 16) if raw.startswith("dword:") else raw)
         return keys
 
     def change(self, lines):

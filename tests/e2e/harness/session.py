@@ -1,5 +1,5 @@
-"""One end-to-end run: the private display and Wine with its desktop. Made
-once per run by run_e2e.py; the tests reach it through current()."""
+"""One end-to-end run: the private display and Wine with its desktop, made
+by run_e2e.py; the tests reach it through current()."""
 import os
 import re
 import shutil
@@ -60,13 +60,12 @@ class E2ESession:
             stop_xvfb(self.xvfb)
 
     def _taskbar(self):
-        """The rectangle of explorer's full-width short strip at the bottom."""
+        """Explorer's full-width short strip at the bottom."""
         rects = (self.x11.geometry(window) for window in self.x11.search())
         return next((rect for rect in rects if rect and rect.width == WIDTH and rect.y + rect.height == HEIGHT
                      and 10 <= rect.height <= 60), None)
 
     def scratch_dir(self, test_id):
-        """A fresh folder for one test's files, kept after the run."""
         path = os.path.join(self.work_dir, "tests", _file_name(test_id))
         shutil.rmtree(path, ignore_errors=True)
         os.makedirs(path)

@@ -13,7 +13,6 @@ class TargetWindow:
         self.process = None
 
     def start(self):
-        """Starts the target and waits for its window and its first report."""
         if os.path.exists(self.report):
             os.remove(self.report)
         self.process = self.wine.start(self.exe, [windows_path(self.report), windows_path(self.key_log)],
@@ -34,7 +33,6 @@ class TargetWindow:
             self.wine.end(self.process)
 
     def click(self):
-        """Clicks into the edit box, as a person does to choose where keys go."""
         self.x11.click(*self.centre)
 
     def _read(self, path):
@@ -45,7 +43,7 @@ class TargetWindow:
             return None
 
     def text(self):
-        """The edit box's whole text as last reported (bytes, line breaks CR LF)."""
+        """The edit box's whole text as last reported (line breaks CR LF)."""
         return self._read(self.report)
 
     def wait_for_text(self, expected):
@@ -54,12 +52,10 @@ class TargetWindow:
                           what=f"the target to hold {expected!r}")
 
     def keys(self, *kinds):
-        """The codes of the key messages of the kinds given ("keydown", "char"
-        ...) that the edit box received, in order."""
+        """The codes of the key messages of the kinds given ("keydown", "char" ...), in order."""
         lines = (self._read(self.key_log) or b"").decode("ascii", errors="replace").split("\n")[:-1]
         return [int(line.split()[1], 16) for line in lines if line.split()[0] in kinds]
 
     def chars(self):
-        """The characters received, in the order they came, wherever the caret
-        put them."""
+        """The characters received, in order, wherever the caret put them."""
         return "".join(map(chr, self.keys("char")))

@@ -1,6 +1,5 @@
-"""Wine for one run: the prefix in the build tree, held by one run at a time,
-its desktop with a taskbar on the private display, and the programs started
-in it."""
+"""Wine for one run: the prefix, held by one run at a time, its desktop
+with a taskbar on the private display, and the programs started in it."""
 import fcntl
 import os
 import subprocess
@@ -17,8 +16,7 @@ def windows_path(path):
 
 class WineSession:
     def __init__(self, prefix, display, log_dir, size):
-        """Takes the prefix, makes it on first use (seconds natively, minutes
-        under emulation) and starts its desktop."""
+        """Takes the prefix, makes it on first use and starts its desktop."""
         self.prefix, self.log_dir, self.started = os.path.abspath(prefix), log_dir, []
         # Without winemenubuilder a Start menu shortcut made in the prefix
         # stays there instead of becoming a menu entry of the Linux desktop.
@@ -46,18 +44,17 @@ class WineSession:
         return self.started[-1]
 
     def server(self, *args, timeout=120):
-        """Runs wineserver with args (-k ends it, -w waits for its end)."""
+        """-k ends the server, -w waits for its end."""
         subprocess.run(wine_loader.server_command(args), env=self.env, stdin=subprocess.DEVNULL,
                        capture_output=True, timeout=timeout)
 
     def run(self, tool, *args, timeout=120):
-        """Runs one of Wine's tools (reg, winepath) to its end; returns its output."""
         return subprocess.run(wine_loader.tool_command(tool, args), env=wine_loader.tool_env(self.env),
                               stdin=subprocess.DEVNULL, capture_output=True, timeout=timeout)
 
     def start(self, exe, args=(), cwd=None, log_name="program.log", debug=None):
-        """Starts a Windows program; the process is the program itself. debug
-        replaces the Wine debug channels (WINEDEBUG) for this program."""
+        """Starts a Windows program (the process is the program itself) with
+        the Wine debug channels debug."""
         env = dict(self.env, WINEDEBUG=debug) if debug else self.env
         return self._popen(wine_loader.program_command(exe, args), wine_loader.program_env(exe, env),
                            log_name, cwd=cwd)

@@ -1,6 +1,5 @@
 """The private X display: Xvfb with a plain US keyboard, what a person does
-there (look, point, click, type) and what a tester reads from it (windows,
-pixels, the clipboard)."""
+there and what a tester reads from it (windows, pixels, the clipboard)."""
 import os
 import re
 import select
@@ -28,17 +27,15 @@ xkb_keymap {
 
 
 def start_xvfb(geometry, log_path):
-    """Starts Xvfb on a display number it picks itself (-displayfd), so that
-    runs never collide, with the US keyboard; returns (process, display)."""
+    """Starts Xvfb with the US keyboard on a display number it picks itself
+    (so that runs never collide); returns (process, display)."""
     read_end, write_end = os.pipe()
     with open(log_path, "ab") as log:
         process = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", geometry,
                                     "-nolisten", "tcp", "-noreset"], pass_fds=[write_end],
-                                   stdin=subprocess.DEVNULL, stdout=log, stderr=log,
-                                   start_new_session=True)
+                                   stdin=subprocess.DEVNULL, stdout=log, stderr=log, start_new_session=True)
     os.close(write_end)
-    # The server writes its number and a new line once it accepts clients,
-    # and closes the pipe if it fails.
+    # The server writes its number once it accepts clients, or closes the pipe.
     with os.fdopen(read_end, "rb") as pipe:
         number = pipe.readline() if select.select([pipe], [], [], 15)[0] else b""
     keymap = number.endswith(b"\n") and subprocess.run(
@@ -60,9 +57,7 @@ def stop_xvfb(process):
         process.wait()
 
 
-class Pixels(namedtuple("Pixels", "left top width height data")):
-    """An RGB picture of part of the screen; at(x, y) is relative to its corner."""
-
+class Pixels(namedtuple("Pixels", "left top width height data")):   # RGB, at() from its corner
     def at(self, x, y):
         offset = (y * self.width + x) * 3
         return tuple(self.data[offset:offset + 3])
@@ -80,14 +75,12 @@ class X11:
                                f"{result.stderr.decode(errors='replace').strip()}")
         return result
 
-    def _output(self, *args):
-        """What a command printed, or None when it failed (a window gone)."""
+    def _output(self, *args):   # None when it failed (a window gone)
         result = self._run(*args, check=False)
         return result.stdout.decode(errors="replace") if result.returncode == 0 else None
 
     def search(self, name="", pid=None, visible=True):
-        """Ids of the windows named to match a regular expression, or of
-        process pid; only mapped ones unless visible is False."""
+        """Ids of the (mapped, if visible) windows whose name matches, or of process pid."""
         args = ["--onlyvisible"] if visible else []
         args += ["--pid", str(pid)] if pid is not None else ["--name", name]
         return [int(word) for word in (self._output("xdotool", "search", *args) or "").split()]
@@ -97,8 +90,8 @@ class X11:
         return name and name.rstrip("\n")
 
     def geometry(self, window):
-        """Absolute position, size and map state (xwininfo: xdotool misreports
-        the position of windows inside the Wine desktop), or None."""
+        """Absolute position, size and map state, or None (xdotool misreports
+        the position of windows inside the Wine desktop)."""
         text = self._output("xwininfo", "-id", str(window))
         if text is None:
             return None
@@ -112,9 +105,7 @@ class X11:
         return [int(line.split()[0], 16) for line in text.splitlines()
                 if line.strip().startswith("0x")]
 
-    def focus(self, window):
-        """Gives a window the X keyboard focus: Wine delivers the keys that
-        follow to the thread owning it."""
+    def focus(self, window):   # Wine delivers the keys that follow to its thread
         self._run("xdotool", "windowfocus", str(window))
 
     def click(self, x, y, button=1, repeat=1):
@@ -142,8 +133,7 @@ class X11:
         return Pixels(left, top, width, height, data)
 
     def clipboard(self):
-        """The CLIPBOARD selection as bytes, or b"" when nobody owns it or the
-        owner does not answer."""
+        """The CLIPBOARD selection, or b"" when nobody owns it or the owner does not answer."""
         try:
             result = self._run("xclip", "-o", "-selection", "clipboard", timeout=5, check=False)
         except subprocess.TimeoutExpired:

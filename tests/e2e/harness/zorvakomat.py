@@ -15,15 +15,13 @@ FIXED_ENTRIES = 7
 
 
 def entry(index, item=None):
-    """The menu keys that pick the document's entry number index (Down skips
-    the separator), or item number item of the cascade there (Right opens it
-    on its first item)."""
+    """The menu keys to the document's entry index, or to item of its cascade."""
     keys = ["Down"] * (FIXED_ENTRIES + 1 + index)
     return keys + (["Right"] + ["Down"] * item if item is not None else []) + ["Return"]
 
 
 def titles(path):
-    """The names a caption or a question may give a file: with or without its extension."""
+    """A file's names in a caption or a question: with or without its extension."""
     name = os.path.basename(path)
     return (name, os.path.splitext(name)[0])
 
@@ -50,29 +48,25 @@ def tray_icons(x11, taskbar):
 
 
 def near_any(icon, icons):
-    """Whether icon stands where one of icons does (a tooltip or a highlight
-    changes an icon's pixels slightly)."""
+    """Whether icon stands where one of icons does (a highlight moves a centre a little)."""
     return any(abs(icon[0] - x) <= 6 and abs(icon[1] - y) <= 6 for x, y in icons)
 
 
 def _unescape(text):
     """Undoes the escaping of Wine's debug strings (\\\\, \\", \\n, \\xNNNN)."""
-    return re.sub(r"\\(x[0-9a-fA-F]{4}|.)",
-                  lambda m: chr(int(m.group(1)[1:], 16)) if len(m.group(1)) == 5
+    return re.sub(r"\\(x[0-9a-fA-F]{4}|.)", lambda m: chr(int(m.group(1)[1:], 16)) if len(m.group(1)) == 5
                   else {"n": "\n", "r": "\r", "t": "\t"}.get(m.group(1), m.group(1)), text)
 
 
 class Zorvakomat:
     def __init__(self, session, exe=None):
-        """The program built in the tree, or the zorvakomat.exe given."""
         self.session, self.x11 = session, session.x11
         self.exe = exe or session.app_exe
         self.log = os.path.join(session.logs, "zorvakomat.log")
         self.process = self.icon = None
 
     def launch(self, document=None, cwd=None, trace_status_bar=False):
-        """Starts the program, on document if given, in the folder cwd (else
-        its own); waits for nothing."""
+        """Starts the program, in the folder cwd (else its own); waits for nothing."""
         self.log_start = os.path.getsize(self.log) if os.path.exists(self.log) else 0
         self.process = self.session.wine.start(
             self.exe, [windows_path(document)] if document else [], log_name="zorvakomat.log",
@@ -95,13 +89,11 @@ class Zorvakomat:
         return self
 
     def stop(self):
-        """Ends the program if it still runs and waits for its icon to go, so
-        that the next start finds a clean tray."""
+        """Ends the program if it still runs and waits for its icon to go,
+        which Wine's tray notices when the pointer passes over it."""
         if self.process:
             self.session.wine.end(self.process)
         if self.icon:
-            # Wine's tray notices that the program of an icon was killed when
-            # the pointer passes over the icon.
             self.x11.move(*self.icon)
             try:
                 wait_until(lambda: not self.icon_present(), what="an ended program's icon to go")
@@ -112,26 +104,22 @@ class Zorvakomat:
         return self.process.poll() is None
 
     def wait_ended(self):
-        """Waits for the program to end by itself and returns its exit code.
-        The pointer stays away from the icon, so that only the program can
-        take it away."""
+        """The exit code once the program ends by itself (the pointer kept
+        off the icon, so that only the program takes it away)."""
         self.x11.move(640, 300)
         return wait_until(self.process.poll, lambda code: code is not None, timeout=15,
                           what="zorvakomat.exe to end")
 
     def _traced(self, pattern):
-        """The texts a pattern finds in Wine's trace since the program started."""
         with open(self.log, "rb") as log:
             log.seek(self.log_start)
             text = log.read().decode("utf-8", errors="replace")
         return [_unescape(text) for text in re.findall(pattern, text)]
 
     def messages(self):
-        """The texts of the message boxes shown since the program started."""
         return self._traced(r'trace:msgbox:MSGBOX_OnInit L"((?:[^"\\]|\\.)*)"')
 
-    def status_texts(self):
-        """The texts put into the status bar's message pane (trace_status_bar)."""
+    def status_texts(self):   # with trace_status_bar
         return self._traced(r'trace:statusbar:STATUSBAR_SetTextT part 0, text L?"((?:[^"\\]|\\.)*)"')
 
     def icons(self):
@@ -141,44 +129,35 @@ class Zorvakomat:
         return near_any(self.icon, self.icons())
 
     def open_pick_menu(self, hotkey=False):
-        """A right click on the icon, or the pick hotkey pressed in the window
-        that has the focus; returns the menu's window once it shows, with the
-        keyboard focus, so that menu keys reach it."""
+        """A right click on the icon, or the hotkey; returns the menu's window,
+        given the keyboard focus so that menu keys reach it."""
         before = set(self.windows())
         if hotkey:
             self.x11.key("ctrl+alt+z")
         else:
             self.x11.click(*self.icon, button=3)
-        menu = wait_until(lambda: [w for w in self.windows() if w not in before],
-                          what="the pick menu to open")[0]
+        menu = wait_until(lambda: [w for w in self.windows() if w not in before], what="the pick menu to open")[0]
         self.x11.focus(menu)
         return menu
 
     def menu(self, *keys, hotkey=False, into=None):
-        """Opens the pick menu, presses keys (a fixed entry's underlined
-        letter, or entry()) and waits for it to close; then clicks into the
-        target into, which receives the pick."""
+        """Opens the pick menu, presses keys (an underlined letter, or entry())
+        and waits for it to close; then clicks into the target into."""
         menu = self.open_pick_menu(hotkey)
         self.x11.key(*keys)
         self.wait_closed(menu)
         if into:
             into.click()
 
-    def double_click_icon(self):
-        self.x11.click(*self.icon, button=1, repeat=2)
-
     def end_session(self):
-        """Starts the stand-in for a log-off, which asks the program's windows
-        whether the session may end and then tells them the outcome; its
-        exit status says what came of it (0 ended, 1 refused)."""
+        """Starts a log-off; its exit status says what came of it (0 ended, 1 refused)."""
         exe = os.path.join(os.path.dirname(self.session.target_exe), "zvk_e2e_end_session.exe")
         return self.session.wine.start(exe, ["ZorvakomatFrame"], log_name="end_session.log")
 
     def windows(self, visible=True):
         return self.x11.search(pid=self.process.pid, visible=visible)
 
-    def main_window(self):
-        """The main frame's X window (shown or hidden), found by its caption."""
+    def main_window(self):   # shown or hidden
         return next((w for w in self.windows(visible=False)
                      if (self.x11.window_name(w) or "").endswith(" - " + APP)), None)
 
@@ -188,44 +167,38 @@ class Zorvakomat:
                           what=f"the caption to be one of {captions}")
 
     def window(self, caption, timeout=15):
-        """Waits for a window of the program titled caption and gives it the
-        keyboard focus."""
+        """Waits for the program's window titled caption and gives it the focus."""
         window = wait_until(lambda: [w for w in self.windows() if self.x11.window_name(w) == caption],
                             timeout=timeout, what=f'the "{caption}" window')[0]
         self.x11.focus(window)
         return window
 
     def wait_closed(self, window):
-        wait_until(lambda: not self.running() or window not in self.windows(),
-                   what=f"window {window:#x} to close")
+        wait_until(lambda: not self.running() or window not in self.windows(), what=f"window {window:#x} to close")
 
     def answer(self, key, caption=APP):
-        """Presses key in the message box (or dialog) now showing and waits
-        for it to close."""
+        """Presses key in the message box (or dialog) titled caption; waits for it to close."""
         box = self.window(caption)
         self.x11.key(key)
         self.wait_closed(box)
 
     def ok_in_edit_submenus(self):
-        """Opens Edit SubMenus from the tray and presses OK at once, which
-        marks the document modified."""
+        """Edit SubMenus, from the tray, closed with OK: the document counts as modified."""
         self.menu("e")
         self.answer("Return", "Edit SubMenus")
 
     def show_main_window(self):
         frame = self.main_window()
-        self.double_click_icon()
-        wait_until(lambda: self.x11.geometry(frame), lambda rect: rect.mapped,
-                   what="the main window to show")
+        self.x11.click(*self.icon, repeat=2)
+        wait_until(lambda: self.x11.geometry(frame), lambda rect: rect.mapped, what="the main window to show")
         return frame
 
     def file_menu(self, key):
-        """Chooses an entry of the main window's File menu (which must show)."""
+        """Chooses an entry of the shown main window's File menu."""
         self.x11.focus(self.main_window())
         self.x11.key("alt+f", key)
 
     def choose_file(self, title, path):
-        """Types path into the file dialog titled title, as a person would."""
         dialog = self.window(title)
         self.x11.key("Home", "shift+End")
         self.x11.type(windows_path(path))
