@@ -90,11 +90,12 @@ class Zorvakomat:
 
     def stop(self):
         """Ends the program if it still runs and waits for its icon to go,
-        which Wine's tray notices when the pointer passes over it."""
+        which Wine's tray notices when the pointer moves over it (off the
+        centre, where a click on the icon may have left it)."""
         if self.process:
             self.session.wine.end(self.process)
         if self.icon:
-            self.x11.move(*self.icon)
+            self.x11.move(self.icon[0], self.icon[1] + 2)
             try:
                 wait_until(lambda: not self.icon_present(), what="an ended program's icon to go")
             except AssertionError as error:
