@@ -15,13 +15,13 @@ sys.path.insert(0, os.path.join(HERE, "..", "tests", "e2e"))
 
 from harness.session import E2ESession  # noqa: E402
 from harness.target import TargetWindow  # noqa: E402
-from harness.zorvakomat import Zorvakomat, keys_to_entry, keys_to_cascade_item  # noqa: E402
+from harness.zorvakomat import Zorvakomat, entry  # noqa: E402
 from harness.polling import wait_until  # noqa: E402
 
 # What the demonstration picks from the starter document: the TopLevel
 # sign-off (a plain text, pasted), then Forms → Next field (a Tab key).
-PICKS = (("TopLevel → Sign-off", keys_to_entry(2)),
-         ("Forms → Next field", keys_to_cascade_item(4, 0)))
+PICKS = (("TopLevel → Sign-off", entry(2)),
+         ("Forms → Next field", entry(4, 0)))
 
 
 def main():
@@ -29,6 +29,7 @@ def main():
     print("Starting a private X display and a Wine desktop (the first start makes a Wine "
           "prefix, which takes a minute)...", flush=True)
     with E2ESession(app, target_exe, work_dir, prefix) as session:
+        os.makedirs(os.path.join(work_dir, "target"), exist_ok=True)
         target = TargetWindow(session.wine, session.x11, session.target_exe,
                               os.path.join(work_dir, "target"))
         program = Zorvakomat(session)
@@ -39,8 +40,7 @@ def main():
             typed = b""
             for label, keys in PICKS:
                 print(f"Picking {label} and clicking into the target window...", flush=True)
-                program.pick(keys)
-                target.click()
+                program.menu(*keys, into=target)
                 typed = wait_until(target.text, lambda t, before=typed: t is not None and t != before,
                                    timeout=20, what=f"the target to receive {label}")
             shot = session.screenshot("zorvakomat-demo")

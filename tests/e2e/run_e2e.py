@@ -2,12 +2,12 @@
 """Runs end-to-end test modules against the real Zorvakomat under Wine.
 
     run_e2e.py --app zorvakomat.exe --target zvk_e2e_target.exe \\
-               --work-dir DIR --prefix PREFIX test_tray [test_editor ...]
+               --work-dir DIR --prefix PREFIX test_tray [test_documents ...]
 
 Starts a private Xvfb display, the Wine prefix PREFIX (made on first use) and
-a Wine desktop with a taskbar, runs the named test modules, and always tears
-everything down again. Screenshots of failing tests and the programs' logs
-are kept under DIR. A skipped test counts as a failure."""
+a Wine desktop with a taskbar, runs the tests named, and always tears it all
+down again. Screenshots of failing tests and the programs' logs are kept
+under DIR. A skipped test counts as a failure."""
 import argparse
 import os
 import shutil
@@ -20,30 +20,22 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from harness import wine_loader  # noqa: E402
 from harness.session import E2ESession, current  # noqa: E402
 
-TOOLS = ("Xvfb", "xkbcomp", "xdotool", "xwininfo", "import", "xclip",
-         wine_loader.WINESERVER, wine_loader.WINE64)
-
 
 class ScreenshotResult(unittest.TextTestResult):
     """Keeps a screenshot of the desktop for every failing or erring test."""
 
-    def _keep_screenshot(self, test):
+    def addFailure(self, test, err, add=unittest.TextTestResult.addFailure):
         try:
-            path = current().screenshot(test.id())
-            self.stream.writeln(f"\nscreenshot of the failing test: {path}")
+            self.stream.writeln(f"\nscreenshot of the failing test: {current().screenshot(test.id())}")
         except Exception as error:   # the report must not hide the failure itself
             self.stream.writeln(f"\n(no screenshot for {test.id()}: {error})")
-
-    def addFailure(self, test, err):
-        self._keep_screenshot(test)
-        super().addFailure(test, err)
+        add(self, test, err)
 
     def addError(self, test, err):
-        self._keep_screenshot(test)
-        super().addError(test, err)
+        self.addFailure(test, err, unittest.TextTestResult.addError)
 
 
-def _stop_on_signal(signum, _frame):
+def _stop(signum, _frame):
     raise KeyboardInterrupt(f"stopped by signal {signum}")
 
 
@@ -51,25 +43,21 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     for option in ("--app", "--target", "--work-dir", "--prefix"):
         parser.add_argument(option, required=True)
-    parser.add_argument("modules", nargs="+")
+    parser.add_argument("tests", nargs="+")
     args = parser.parse_args()
-
-    missing = [tool for tool in TOOLS if shutil.which(tool) is None]
+    missing = [tool for tool in ("Xvfb", "xkbcomp", "xdotool", "xwininfo", "import", "xclip",
+                                 wine_loader.WINESERVER, wine_loader.WINE64) if shutil.which(tool) is None]
+    missing += [path + " (not built)" for path in (args.app, args.target) if not os.path.isfile(path)]
     if missing:
-        print(f"end-to-end tests need {', '.join(missing)} (scripts/install-deps.sh installs "
-              "them)", file=sys.stderr)
+        print(f"end-to-end tests need {', '.join(missing)}; scripts/install-deps.sh installs the tools",
+              file=sys.stderr)
         return 1
-    for path in (args.app, args.target):
-        if not os.path.isfile(path):
-            print(f"end-to-end tests: {path} has not been built", file=sys.stderr)
-            return 1
 
     # CTest ends a test that runs too long with SIGTERM: tear down all the same.
-    signal.signal(signal.SIGTERM, _stop_on_signal)
-    suite = unittest.defaultTestLoader.loadTestsFromNames(args.modules)
+    signal.signal(signal.SIGTERM, _stop)
+    suite = unittest.defaultTestLoader.loadTestsFromNames(args.tests)
     with E2ESession(args.app, args.target, args.work_dir, args.prefix):
-        result = unittest.TextTestRunner(stream=sys.stdout, verbosity=2,
-                                         resultclass=ScreenshotResult).run(suite)
+        result = unittest.TextTestRunner(stream=sys.stdout, verbosity=2, resultclass=ScreenshotResult).run(suite)
     if result.skipped:
         print(f"{len(result.skipped)} test(s) skipped: a skipped test is a failure here")
     return 0 if result.wasSuccessful() and not result.skipped and result.testsRun else 1

@@ -1,29 +1,86 @@
-"""Documents as a person handles them: opened from the command line, the
-File menu's Open dialog, the recent-file entries and the tray's Open; saved
-with Save and Save As; and what is said and kept when a file cannot be
-written, or the program cannot start on it."""
+"""Documents as a person handles them: built in the Edit SubMenus dialog,
+opened from the command line, the File menu, the recent-file entries and the
+tray's Open, saved with Save and Save As; and what is said and kept when a
+file cannot be read or written, at a log-off, and when the program cannot
+start on its file."""
 import os
 import re
 import shutil
 import tempfile
 
-from harness.e2e_case import E2ETestCase, read
+from harness.e2e_case import E2ETestCase, Item, SubMenu, document_bytes, read
 from harness.polling import wait_until
 from harness.registry import Registry
 from harness.wine import windows_path
-from harness.zorvakomat import titles
-from harness.zvk_file import Item, SubMenu, document_bytes
-from test_editor import EditSubMenusDialog
+from harness.zorvakomat import entry, titles
 
+EDIT_SUBMENUS = "Edit SubMenus"
 RECENT_KEY = r"HKEY_CURRENT_USER\Software\Zorvak\Zorvakomat\Recent File List"
 CLASSES_KEY = r"HKEY_CURRENT_USER\Software\Classes"
 TYPE_KEY = CLASSES_KEY + r"\Zorvakomat.Document"
 EXTENSION_KEY = CLASSES_KEY + r"\.zvk"
+# The Edit SubMenus dialog's size and its controls' rectangles (x, y, width,
+# height) in dialog units, as its template lays them out.
+DIALOG_UNITS = (253, 213)
+CONTROLS = {"ok": (195, 11, 50, 14), "cancel": (195, 30, 50, 14), "submenus": (15, 39, 80, 61),
+            "items": (105, 39, 80, 61), "delete_sub": (16, 104, 40, 14), "delete_item": (105, 104, 40, 14),
+            "new_sub": (60, 104, 35, 14), "new_item": (150, 104, 35, 14), "submenu_name": (15, 11, 80, 13),
+            "item_name": (105, 11, 80, 13), "item_text": (15, 133, 224, 55), "chain": (17, 197, 160, 8)}
 
 
 def macros(name):
     """A document with one submenu holding one item."""
     return [SubMenu(name, [Item(name + " item", "[tab]")])]
+
+
+class EditSubMenusDialog:
+    """The open dialog's controls, placed by the template's dialog units
+    scaled to the client area, which is found in the pixels: the frame is as
+    wide on every side, the caption a band of one colour below the top edge."""
+
+    def __init__(self, program):
+        self.x11, self.program = program.x11, program
+        self.window = program.window(EDIT_SUBMENUS)
+        rect = self.x11.geometry(self.window)
+        # The controls are drawn a moment after the window shows; the text
+        # box's white face spans the lower part.
+        shot = wait_until(lambda: self.x11.grab(rect.x, rect.y, rect.width, rect.height),
+                          lambda shot: shot.at(shot.width // 2, shot.height * 3 // 4) == (255,) * 3,
+                          what="the dialog to be drawn")
+        middle = shot.height // 2
+        face = shot.at(shot.width // 2, middle)
+        frame = next(x for x in range(shot.width // 2)
+                     if shot.at(x, middle) == face and shot.at(x + 1, middle) == face)
+        caption = shot.at(shot.width // 2, frame + 1)
+        caption_bottom = next(y for y in range(frame + 1, shot.height) if shot.at(shot.width // 2, y) != caption)
+        self.left, self.top = rect.x + frame, rect.y + caption_bottom
+        self.scale = ((rect.width - 2 * frame) / DIALOG_UNITS[0],
+                      (rect.height - frame - caption_bottom) / DIALOG_UNITS[1])
+
+    def click(self, *controls, y_share=0.5):
+        for control in controls:
+            x, y, width, height = CONTROLS[control]
+            self.x11.click(round(self.left + (x + width / 2) * self.scale[0]),
+                           round(self.top + (y + height * y_share) * self.scale[1]))
+
+    def choose(self, list_name, index):
+        """Selects entry index of a list: a click on its first entry, then Down to it."""
+        self.click(list_name, y_share=0.08)
+        if index:
+            self.x11.key(*["Down"] * index)
+
+    def retype(self, box, *lines):
+        """Types the lines over a box's whole text, Enter between them."""
+        self.click(box)
+        self.x11.key("ctrl+End", "ctrl+shift+Home")
+        for number, line in enumerate(lines):
+            if number:
+                self.x11.key("Return")
+            self.x11.type(line)
+
+    def close_with(self, button):
+        self.click(button)
+        self.program.wait_closed(self.window)
 
 
 class Documents(E2ETestCase):
@@ -36,55 +93,156 @@ class Documents(E2ETestCase):
         values = self.registry.read(RECENT_KEY).get(RECENT_KEY.lower(), {})
         return {name: value for name, value in values.items() if re.fullmatch(r"file\d", name)}
 
-    def test_open_save_and_the_recent_file_list(self):
+    def add_submenu(self, program):
+        """Adds a submenu, NewSub, in Edit SubMenus."""
+        program.menu("e")
+        dialog = EditSubMenusDialog(program)
+        dialog.click("new_sub", "ok")
+        program.wait_closed(dialog.window)
+
+    def test_build_a_document_in_edit_submenus(self):
+        target = self.start_target()
+        program = self.start_zorvakomat()
+        program.menu("e")
+        dialog = program.window(EDIT_SUBMENUS)
+
+        # While the dialog is open, a right click on the icon brings it back in
+        # front of the target, which was clicked to the front (where the
+        # dialog does not cover it), and opens no pick menu.
+        before = set(program.windows())
+        rect = self.x11.geometry(target.window)
+        self.x11.click(rect.x + rect.width - 40, rect.y + 8)
+
+        def above(upper, lower):
+            order = self.x11.stacking(self.session.desktop)
+            return order.index(upper) < order.index(lower)
+        wait_until(lambda: above(target.window, dialog), what="the target in front of the dialog")
+        self.x11.click(*program.icon, button=3)
+        wait_until(lambda: above(dialog, target.window), what="the open dialog to come forward")
+        self.assertEqual(set(program.windows()), before, "a window opened")
+
+        dialog = EditSubMenusDialog(program)
+        dialog.click("new_sub")
+        dialog.retype("submenu_name", "Letters")
+        for name in ("Greeting", "Middle", "Sign"):
+            dialog.click("new_item")
+            dialog.retype("item_name", name)
+        dialog.choose("items", 0)
+        dialog.retype("item_text", "Dear Sir,", "Thank you.")
+        dialog.click("chain")
+        dialog.choose("items", 2)
+        dialog.retype("item_text", '["!"]')
+        dialog.choose("items", 1)
+        dialog.click("delete_item")
+        dialog.close_with("ok")
+
+        # Saved through Save As, since the document has no name yet.
+        path = os.path.join(self.scratch, "letters.zvk")
+        program.menu("s")
+        program.choose_file("Save As", path)
+        saved = document_bytes([SubMenu("Letters", [Item("Greeting", "Dear Sir,\r\nThank you.", True),
+                                                    Item("Sign", '["!"]')])])
+        wait_until(lambda: os.path.exists(path) and read(path), lambda data: data == saved,
+                   what="the saved document to hold what was built")
+
+        # The new entries are in the pick menu: the chained greeting brings
+        # the sign after it.
+        program.menu(*entry(0, 0), into=target)
+        target.wait_for_text(b"Dear Sir,\r\nThank you.!")
+        program.menu(*entry(0, 1), into=target)
+        target.wait_for_text(b"Dear Sir,\r\nThank you.!!")
+
+        # Edits closed with Cancel change nothing: the entry types what it
+        # did, and the document is not modified, so Exit asks nothing.
+        program.menu("e")
+        dialog = EditSubMenusDialog(program)
+        dialog.retype("submenu_name", "Renamed")
+        dialog.retype("item_name", "Other")
+        dialog.retype("item_text", "changed")
+        dialog.click("new_item", "delete_sub")
+        dialog.close_with("cancel")
+        program.menu(*entry(0, 0), into=target)
+        target.wait_for_text(b"Dear Sir,\r\nThank you.!!Dear Sir,\r\nThank you.!")
+        program.menu("x")
+        self.assertEqual(program.wait_ended(), 0)
+        self.assertEqual(program.messages(), [])
+        self.assertEqual(read(path), saved)
+
+    def test_open_save_the_recent_file_list_and_a_log_off(self):
+        # A start on a missing file says so and ends, leaving no icon; the
+        # file type is registered for the user before that.
+        self.registry.change([f"[-{TYPE_KEY}]", f"[-{EXTENSION_KEY}]"])  # as earlier starts left them
+        missing = os.path.join(self.scratch, "missing.zvk")
+        program = self.zorvakomat()
+        before = program.icons()
+        program.launch(missing)
+        program.answer("Return")
+        self.assertEqual(program.messages(), [windows_path(missing) + " was not found."])
+        self.assertNotEqual(program.wait_ended(), 0)
+        self.assertEqual(program.icons(), before)
+        classes = self.registry.read(CLASSES_KEY)
+        self.assertEqual(classes[EXTENSION_KEY.lower()], {"": "Zorvakomat.Document"})
+        command = classes[(TYPE_KEY + r"\shell\open\command").lower()][""]
+        self.assertTrue(command.endswith(' "%1"'), command)
+        exe = self.session.wine.run("winepath", "-u", command[:-5].strip('"')).stdout
+        self.assertTrue(os.path.samefile(exe.decode().strip(), program.exe), command)
+
         paths = [self.document(macros(f"Recent{n}"), f"recent{n}.zvk") for n in range(1, 6)]
         program = self.start_zorvakomat()
         program.show_main_window()
         for path in paths:
             program.file_menu("o")
             program.choose_file("Open", path)
-            program.wait_caption(*titles(path))
+            program.wait_caption(path)
         program.file_menu("x")
         self.assertEqual(program.wait_ended(), 0)
-        self.assertEqual(self.recent_files(),
-                         {f"file{n}": windows_path(paths[5 - n]) for n in range(1, 5)})
+        self.assertEqual(self.recent_files(), {f"file{n}": windows_path(paths[5 - n]) for n in range(1, 5)})
 
         # The list is read again at the next start, here on recent5 named on
         # the command line: File menu entry 2 is recent4.
         program = self.start_zorvakomat(paths[4])
-        program.wait_caption(*titles(paths[4]))
+        program.wait_caption(paths[4])
         program.show_main_window()
         program.file_menu("2")
-        program.wait_caption(*titles(paths[3]))
+        program.wait_caption(paths[3])
         # Now recent4, recent5, recent3, recent2: entry 3's file is gone.
         os.remove(paths[2])
         program.file_menu("3")
         program.answer("Return")
-        self.assertEqual(program.messages(), [windows_path(paths[2]) + " was not found."])
-        program.wait_caption(*titles(paths[3]))
+        program.wait_caption(paths[3])
 
         # Save writes the document over what something else put in its file.
         original = read(paths[3])
         program.ok_in_edit_submenus()
         self.document(macros("Other"), "recent4.zvk")
-        program.tray("s")
-        program.wait_caption(*titles(paths[3]))
+        program.menu("s")
+        program.wait_caption(paths[3])
         self.assertEqual(read(paths[3]), original)
         # Save As: the document follows its new name.
         copy = os.path.join(self.scratch, "copy.zvk")
         program.file_menu("a")
         program.choose_file("Save As", copy)
-        program.wait_caption(*titles(copy))
+        program.wait_caption(copy)
         self.assertEqual(read(copy), original)
         self.assertEqual(sorted(os.listdir(self.scratch)),
                          ["copy.zvk", "recent1.zvk", "recent2.zvk", "recent4.zvk", "recent5.zvk"])
 
-        # Not modified: Exit asks nothing.
-        program.file_menu("x")
+        # A log-off asks to save a modified document: Cancel refuses the end
+        # of the session; Yes saves and allows it, and the program ends, its
+        # icon and settings put away.
+        self.add_submenu(program)
+        for answer, status in (("Escape", 1), ("y", 0)):
+            log_off = program.end_session()
+            program.answer(answer)
+            self.assertEqual(wait_until(log_off.poll, lambda code: code is not None, what="the log-off's answer"),
+                             status)
+            self.assertTrue(program.running() or status == 0)
         self.assertEqual(program.wait_ended(), 0)
-        self.assertEqual(len(program.messages()), 1)
-        self.assertEqual(self.recent_files(), {
-            "file1": windows_path(copy), "file2": windows_path(paths[3]),
+        wait_until(lambda: not program.icon_present(), what="the tray icon to go")
+        self.assertIn(program.messages(), [[windows_path(paths[2]) + " was not found."]
+                                           + [f"Save changes to {title}?"] * 2 for title in titles(copy)])
+        self.assertEqual(read(copy), document_bytes(macros("Recent4") + [SubMenu("NewSub")]))
+        self.assertEqual(self.recent_files(), {"file1": windows_path(copy), "file2": windows_path(paths[3]),
             "file3": windows_path(paths[4]), "file4": windows_path(paths[1])})
 
     def test_a_failed_save_a_failed_open_and_the_trays_open_lose_and_mix_nothing(self):
@@ -104,20 +262,20 @@ class Documents(E2ETestCase):
         # A save over a file in a folder where no new file can be made says
         # so, naming the folder, and keeps the file as it was.
         program.ok_in_edit_submenus()
-        program.tray("s")
+        program.menu("s")
         program.answer("Return")
         self.assertEqual(read(path), original)
         self.assertEqual(os.listdir(folder), ["large.zvk"])
 
         # The tray's Open asks first; a file that ends too early then leaves
         # not a byte of itself in the document, as Save As shows.
-        program.tray("o")
+        program.menu("o")
         program.choose_file("Open", cut)
         program.answer("n")
         program.answer("Return")
-        program.tray("a")
+        program.menu("a")
         program.choose_file("Save As", copy)
-        program.wait_caption(*titles(copy))
+        program.wait_caption(copy)
         self.assertEqual(read(copy), original)
 
         # Cancel keeps a modified document; No opens the smaller file, whose
@@ -125,64 +283,18 @@ class Documents(E2ETestCase):
         # one's items.
         program.ok_in_edit_submenus()
         for answer in ("Escape", "n"):
-            program.tray("o")
+            program.menu("o")
             program.choose_file("Open", smaller)
             program.answer(answer)
-        program.wait_caption("small.zvk")
-        program.tray("e")
-        dialog = EditSubMenusDialog(program)
-        dialog.click("new_sub")
-        dialog.close_with("ok")
+        program.wait_caption(smaller)
+        self.add_submenu(program)
         saved = self.saving(smaller)
-        program.tray("s")
+        program.menu("s")
         saved()
         self.assertEqual(read(smaller), document_bytes(macros("Small") + [SubMenu("NewSub")]))
         self.assertEqual(read(path), original)
         self.assertIn(program.messages(), [[
             f"{windows_path(path)} could not be saved because no temporary file can be created in the "
-            f"folder {windows_path(folder)}.",
-            f"Save changes to {titles(path)[i]}?",
+            f"folder {windows_path(folder)}.", f"Save changes to {titles(path)[i]}?",
             "An attempt was made to access an unnamed file past its end.",
             f"Save changes to {titles(copy)[i]}?", f"Save changes to {titles(copy)[i]}?"] for i in (0, 1)])
-
-    def test_a_log_off_asks_to_save_a_modified_document(self):
-        path = self.document(macros("Kept"), "kept.zvk")
-        program = self.start_zorvakomat(path)
-        program.tray("e")
-        dialog = EditSubMenusDialog(program)
-        dialog.click("new_sub")
-        dialog.close_with("ok")
-
-        # Cancel refuses the end of the session; Yes saves and allows it, and
-        # the program ends, its icon and settings put away.
-        for answer, status in (("Escape", 1), ("y", 0)):
-            log_off = program.end_session()
-            program.answer(answer)
-            self.assertEqual(wait_until(log_off.poll, lambda code: code is not None, what="the log-off's answer"),
-                             status)
-            if status:
-                self.assertTrue(program.running())
-        self.assertEqual(program.wait_ended(), 0)
-        wait_until(lambda: not program.icon_present(), what="the tray icon to go")
-        self.assertIn(program.messages(), [[f"Save changes to {title}?"] * 2 for title in titles(path)])
-        self.assertEqual(read(path), document_bytes(macros("Kept") + [SubMenu("NewSub")]))
-        self.assertEqual(self.recent_files()["file1"], windows_path(path))
-
-    def test_a_start_on_a_missing_file_fails_and_leaves_no_icon(self):
-        self.registry.change([f"[-{TYPE_KEY}]", f"[-{EXTENSION_KEY}]"])  # as earlier starts left them
-        missing = os.path.join(self.scratch, "missing.zvk")
-        program = self.zorvakomat()
-        before = program.icons()
-        program.launch(missing)
-        program.answer("Return")
-        self.assertEqual(program.messages(), [windows_path(missing) + " was not found."])
-        self.assertNotEqual(program.wait_ended(), 0)
-        self.assertEqual(program.icons(), before)
-        # The file type is registered for the user before the command line
-        # is looked at.
-        classes = self.registry.read(CLASSES_KEY)
-        self.assertEqual(classes[EXTENSION_KEY.lower()], {"": "Zorvakomat.Document"})
-        command = classes[(TYPE_KEY + r"\shell\open\command").lower()][""]
-        self.assertTrue(command.endswith(' "%1"'), command)
-        exe = self.session.wine.run("winepath", "-u", command[:-5].strip('"')).stdout
-        self.assertTrue(os.path.samefile(exe.decode().strip(), program.exe), command)

@@ -1,119 +1,194 @@
-"""The program in the tray: its start, the pick menu and what a pick types
-into the window clicked next, the main window coming and going, the Exit."""
+"""The program in the tray: its start, what a pick types into the window
+clicked next, prompts, the main window, the Exit and its question; the pick
+hotkey, a key taken by another program, and the user's Escape stopping a
+macro."""
+import os
+import re
 
-from harness.e2e_case import E2ETestCase
+from harness.e2e_case import E2ETestCase, Item, SubMenu, document_bytes, read
 from harness.polling import wait_until
-from harness.zorvakomat import keys_to_cascade_item, keys_to_entry
-from harness.zvk_file import Item, SubMenu
+from harness.zorvakomat import entry, titles
 
-CTRL, V = 0x11, 0x56
+CTRL, SHIFT, V = 0x11, 0x10, 0x56
 DATA_ENTRY = "Zorvakomat Data Entry Box"
 LITERAL = "Paste me,\r\nplease!"
 TYPED = "Typed: A+b (1<2) a_b ~{x}!"
-
+PROMPTS = ["[*Bob]", "[&1Name?]", "[multi]", "[&2Address?]", '["Hi "]', "[%1]", '[" at "]', "[%2]"]
 # The entries after the separator: First >, Typed, Blank, Empty >, ab, Left,
-# X, End, Y, Z.
+# X, End, Y, Z, Ask >.
 PICK_DOCUMENT = [
     SubMenu("First", [Item("Literal", LITERAL)]),
-    SubMenu("TopLevel", [Item("Typed", f'["{TYPED}"]'), Item("Blank", "")]),
-    SubMenu("Empty"),
-    SubMenu("toplevel", [Item("ab", '["ab"]', chain=True), Item("Left", "[left]", chain=True),
-                         Item("X", "X", chain=True), Item("End", "[END]", chain=True),
-                         Item("Y", '["Y"]'), Item("Z", '["Z"]')]),
-]
+    SubMenu("TopLevel", [Item("Typed", f'["{TYPED}"]'), Item("Blank", "")]), SubMenu("Empty"),
+    SubMenu("toplevel", [Item("ab", '["ab"]', True), Item("Left", "[left]", True), Item("X", "X", True),
+                         Item("End", "[END]", True), Item("Y", '["Y"]'), Item("Z", '["Z"]')]),
+    SubMenu("Ask", [Item(f"step {n}", text, n < len(PROMPTS) - 1) for n, text in enumerate(PROMPTS)])]
+LONG = "abcdefghij" * 500
+STOP_DOCUMENT = [SubMenu("TopLevel", [
+    Item("Wait", "[shift]", True),               # 0: a wait with Shift held
+    Item("before", '["before"]', True), Item("the wait", "[!60000]", True), Item("after", '["after"]'),
+    Item("Long", f'["[shift]{LONG}"]'),          # 4: a long text with Shift held
+    Item("Next", '["next"]'),                    # 5
+    Item("Own Escape", '["ab[escape]cd"]'),      # 6
+    Item("Ask", "[&1Name?]", True),              # 7
+    Item("Typed", '["<[%1]>"]')])]
+NEXT = 5
 
 
 class Tray(E2ETestCase):
-    def wait_maximized(self, frame):
-        taskbar = self.session.taskbar
-        wait_until(lambda: self.x11.geometry(frame),
-                   lambda r: (r.mapped and r.x <= 0 and r.y <= 0 and r.x + r.width >= taskbar.width
-                              and r.y + r.height >= taskbar.y),
-                   what="the main window shown maximized")
-
-    def test_start_main_window_and_exit(self):
-        program = self.start_zorvakomat()
+    def test_picks_type_into_the_window_clicked_next(self):
+        target = self.start_target()
+        path = self.document(PICK_DOCUMENT)
+        program = self.start_zorvakomat(path)
         frame = program.main_window()
-        self.assertEqual(self.x11.window_name(frame), "Untitled - Zorvakomat")
+        program.wait_caption(path)
         wait_until(lambda: self.x11.geometry(frame), lambda r: not r.mapped,
                    what="the main window to be hidden by its first paint")
 
-        # OK in Edit SubMenus marks the document modified, even without a
-        # change: the tray's Exit asks first, and Cancel keeps the program
-        # and its icon.
-        program.ok_in_edit_submenus()
-        program.tray("x")
-        program.answer("Escape")
-        self.assertTrue(program.running())
-        self.assertTrue(program.icon_present())
-
-        program.double_click_icon()
-        self.wait_maximized(frame)
-        self.x11.focus(frame)
-        self.x11.key("alt+v", "h")   # View > Hide Main Window
-        wait_until(lambda: self.x11.geometry(frame), lambda r: not r.mapped,
-                   what="the main window to be hidden")
-        program.double_click_icon()   # maximized, whatever it was before
-        self.wait_maximized(frame)
-
-        # No ends the program without saving.
-        program.tray("x")
-        program.answer("n")
-        self.assertEqual(program.wait_ended(), 0)
-        wait_until(lambda: not program.icon_present(), what="the tray icon to go")
-        self.assertEqual(program.messages(), ["Save changes to Untitled?"] * 2)
-
-    def test_picks_type_into_the_window_clicked_next(self):
-        target = self.start_target()
-        program = self.start_zorvakomat(self.document(PICK_DOCUMENT))
-
         # A plain text goes through the clipboard, pasted with Ctrl+V; the
         # block on the clipboard holds nothing after the text but zeros.
-        self.pick_into(program, target, keys_to_cascade_item(0, 0))
+        program.menu(*entry(0, 0), into=target)
         target.wait_for_text(LITERAL)
-        self.assertIn(V, target.key_downs())
-        text, _, rest = (self.x11.clipboard() or b"").partition(b"\0")
+        self.assertIn(V, target.keys("keydown"))
+        text, _, rest = self.x11.clipboard().partition(b"\0")
         self.assertEqual(text.replace(b"\r\n", b"\n"), b"Paste me,\nplease!")
         self.assertEqual(rest.strip(b"\0"), b"", "stale bytes after the text on the clipboard")
 
         # A token is typed key by key, and leaves the clipboard alone. The
         # TopLevel items stand in the menu itself.
-        pastes = target.key_downs().count(CTRL)
-        self.pick_into(program, target, keys_to_entry(1))
+        pastes = target.keys("keydown").count(CTRL)
+        program.menu(*entry(1), into=target)
         target.wait_for_text(LITERAL + TYPED)
-        self.assertEqual(target.key_downs().count(CTRL), pastes, "the token was pasted")
-        self.assertEqual((self.x11.clipboard() or b"").partition(b"\0")[0], text)
+        self.assertEqual(target.keys("keydown").count(CTRL), pastes, "the token was pasted")
+        self.assertEqual(self.x11.clipboard().partition(b"\0")[0], text)
 
         # The item without text is grayed: Return on it runs nothing.
-        self.pick_into(program, target, keys_to_entry(2))
+        program.menu(*entry(2), into=target)
         # Opening the menu again drops a pick made but not run yet.
-        program.pick(keys_to_entry(9))
-        program.in_pick_menu("Escape")
-        target.click()
+        program.menu(*entry(9))
+        program.menu("Escape", into=target)
 
         # A chain runs on from the picked item to the first without the chain
         # flag; "toplevel" stands inline after the empty cascade, in any case.
-        self.pick_into(program, target, keys_to_entry(4))
+        program.menu(*entry(4), into=target)
         target.wait_for_text(LITERAL + TYPED + "aXbY")
-        self.assertEqual(target.key_downs().count(CTRL), pastes + 1,
-                         "only the chain's X was pasted")
+        self.assertEqual(target.keys("keydown").count(CTRL), pastes + 1, "only the chain's X was pasted")
 
-    def test_prompts_ask_in_the_data_entry_box_and_type_the_answers(self):
-        texts = ["[*Bob]", "[&1Name?]", "[multi]", "[&2Address?]", '["Hi "]', "[%1]", '[" at "]',
-                 "[%2]"]
-        items = [Item(f"step {n}", text, chain=n < len(texts) - 1) for n, text in enumerate(texts)]
-        target = self.start_target()
-        program = self.start_zorvakomat(self.document([SubMenu("TopLevel", items)]))
-        self.pick_into(program, target, keys_to_entry(0))
-        # The default stands selected in the box, so typing replaces it.
+        # Prompts ask in the data entry box, whose default stands selected
+        # (typing replaces it); the multi-line box takes Return as a new line.
+        program.menu(*entry(10, 0), into=target)
         program.window(DATA_ENTRY)
         self.x11.type("Zoe")
         program.answer("Return", DATA_ENTRY)
-        # The multi-line box takes Return as a new line.
         program.window(DATA_ENTRY)
         self.x11.type("ab")
         self.x11.key("Return")
         self.x11.type("cd")
         self.x11.key("Tab")
         program.answer("Return", DATA_ENTRY)
-        target.wait_for_text(b"Hi Zoe at ab\r\ncd")
+        target.wait_for_text(LITERAL + TYPED + "aXbYHi Zoe at ab\r\ncd")
+
+        # OK in Edit SubMenus marks the document modified, even without a
+        # change: the tray's Exit asks first, and Cancel keeps the program
+        # and its icon.
+        program.ok_in_edit_submenus()
+        program.menu("x")
+        program.answer("Escape")
+        self.assertTrue(program.running())
+        self.assertTrue(program.icon_present())
+
+        # A double click on the icon shows the main window maximized, whatever
+        # it was before.
+        for hide in (False, True):
+            if hide:
+                self.x11.focus(frame)
+                self.x11.key("alt+v", "h")   # View > Hide Main Window
+                wait_until(lambda: self.x11.geometry(frame), lambda r: not r.mapped,
+                           what="the main window to be hidden")
+            self.x11.click(*program.icon, repeat=2)
+            taskbar = self.session.taskbar
+            wait_until(lambda: self.x11.geometry(frame),
+                       lambda r: (r.mapped and r.x <= 0 and r.y <= 0 and r.x + r.width >= taskbar.width
+                                  and r.y + r.height >= taskbar.y), what="the main window shown maximized")
+
+        # No ends the program without saving.
+        program.menu("x")
+        program.answer("n")
+        self.assertEqual(program.wait_ended(), 0)
+        wait_until(lambda: not program.icon_present(), what="the tray icon to go")
+        self.assertIn(program.messages(), [[f"Save changes to {title}?"] * 2 for title in titles(path)])
+        self.assertEqual(read(path), document_bytes(PICK_DOCUMENT))
+
+    def test_the_hotkey_and_the_users_escape(self):
+        target = self.start_target()
+        program = self.start_zorvakomat(self.document(STOP_DOCUMENT))
+
+        # The hotkey, pressed in the target, opens the pick menu at the pointer.
+        target.click()
+        pointer = (900, 500)
+        self.x11.move(*pointer)
+        menu = program.open_pick_menu(hotkey=True)
+        rect = self.x11.geometry(menu)
+        self.assertLessEqual(abs(rect.x + rect.width - pointer[0]), 4, rect)
+        self.assertLessEqual(abs(rect.y - pointer[1]), 4, rect)
+        self.x11.key(*entry(NEXT))
+        program.wait_closed(menu)
+        target.click()
+        target.wait_for_text("next")
+
+        def stop_and_pick_next(before):
+            """Escape typed into the target stops the run: the Shift it held is
+            released, the last thing the run does; then a pick types "next".
+            Returns the characters received since before, in the order they
+            came (a click moves the caret; keys sent before the stop may still
+            wait in the target's queue, several hundred under load)."""
+            shifts_up = target.keys("keyup").count(SHIFT)
+            self.x11.key("Escape")
+            wait_until(lambda: target.keys("keyup").count(SHIFT), lambda n: n > shifts_up, timeout=60,
+                       what="the run to release Shift")
+            program.menu(*entry(NEXT), into=target)
+            return wait_until(target.chars, lambda chars: chars.endswith("next"),
+                              what="the pick after the stop")[before:-len("next")]
+
+        # In the middle of a wait: what follows it never comes.
+        program.menu(*entry(0), into=target)
+        target.wait_for_text("nextBEFORE")
+        self.assertEqual(stop_and_pick_next(len("next")), "BEFORE\x1b")
+
+        # In the middle of a long text: the target gets a part of it, and a
+        # character already on its way when the user pressed Escape may
+        # arrive after it, nothing more.
+        before = len(target.chars())
+        program.menu(*entry(4), into=target)
+        wait_until(lambda: len(target.chars()), lambda n: n > before, what="the long text to be under way")
+        received = stop_and_pick_next(before)
+        typed, escape, late = received.partition("\x1b")
+        self.assertTrue(escape and len(late) <= 1 and 0 < len(typed + late) < len(LONG)
+                        and LONG.upper().startswith(typed + late),
+                        f"not a part of the long text stopped at the Escape: "
+                        f"...{received[-40:]!r} ({len(received)} characters)")
+
+        # The macro's own Escape goes to the target and stops nothing; Escape
+        # in the data entry box cancels the box, and the run goes on.
+        before = len(target.chars())
+        program.menu(*entry(6), into=target)
+        wait_until(target.chars, lambda chars: chars[before:] == "ab\x1bcd", what="the item with its own Escape")
+        program.menu(*entry(7), into=target)
+        program.answer("Escape", DATA_ENTRY)
+        wait_until(target.chars, lambda chars: chars[before:] == "ab\x1bcd<>", what="the item after the cancelled box")
+
+        # A second program finds the key taken: it says so in the status bar,
+        # in the help page's words, and shows no box.
+        second = self.zorvakomat().start(trace_status_bar=True)
+        taken = wait_until(lambda: [text for text in second.status_texts() if "Ctrl+Alt+Z" in text],
+                           what="the status bar to tell of the taken key")
+        self.assertEqual(taken, ["Ctrl+Alt+Z is in use by another program, so it does not open "
+                                 "the pick menu. Choose another key in the PickHotkey setting."])
+        with open(os.path.join(os.path.dirname(self.session.app_exe), "index.html"), encoding="cp1252") as page:
+            self.assertIn(taken[0], " ".join(re.sub(r"<[^>]+>", " ", page.read()).split()))
+        self.assertEqual(second.messages(), [])
+
+        # The first program still has the key.
+        target.click()
+        before = len(target.chars())
+        program.menu(*entry(NEXT), hotkey=True, into=target)
+        wait_until(target.chars, lambda chars: chars[before:] == "next", what="the pick by the hotkey")

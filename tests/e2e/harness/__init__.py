@@ -5,6 +5,5 @@ import sys
 
 # How Windows programs are run here is decided by scripts/wine_loader.py,
 # which the scripts use too.
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..",
-                                "scripts"))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "scripts"))
 import wine_loader  # noqa: E402,F401

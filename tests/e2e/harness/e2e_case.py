@@ -1,19 +1,39 @@
-"""Base class of the end-to-end tests: a folder, a target and a Zorvakomat
-for every test, and ended again after it."""
+"""Base class of the end-to-end tests: a folder for every test, and the
+target and Zorvakomat started for it ended after it; the macro documents
+the tests write."""
 import os
 import stat
+import struct
 import subprocess
 import unittest
+from collections import namedtuple
 
 from .polling import wait_until
 from .session import current
 from .target import TargetWindow
 from .zorvakomat import Zorvakomat
-from .zvk_file import document_bytes
+
+Item = namedtuple("Item", "name text chain", defaults=[False])
+SubMenu = namedtuple("SubMenu", "name items", defaults=[()])
+
+
+def document_bytes(submenus):
+    """A .zvk file: version 1, two reserved words and the submenu count; per
+    submenu its item count and name; per item its name, text and chain flag
+    (int32 little-endian). A string is its length in a byte and its bytes,
+    or from 255 bytes on 0xFF, a 16-bit length and the bytes."""
+    def counted(text):
+        data = text.encode("cp1252")
+        assert len(data) < 0xFFFE, "longer strings are written differently"
+        return (bytes([len(data)]) if len(data) < 0xFF else b"\xff" + struct.pack("<H", len(data))) + data
+    out = [struct.pack("<iiii", 1, 0, 0, len(submenus))]
+    for submenu in submenus:
+        out += [struct.pack("<i", len(submenu.items)), counted(submenu.name)]
+        out += [counted(item.name) + counted(item.text) + struct.pack("<i", item.chain) for item in submenu.items]
+    return b"".join(out)
 
 
 def read(path):
-    """The whole content of a file, as bytes."""
     with open(path, "rb") as file:
         return file.read()
 
@@ -29,41 +49,35 @@ class E2ETestCase(unittest.TestCase):
         self.addCleanup(target.stop)
         return target.start()
 
-    def zorvakomat(self):
-        """A Zorvakomat not started yet, that is ended after the test."""
-        program = Zorvakomat(self.session)
+    def zorvakomat(self, exe=None):
+        """A Zorvakomat not started yet, ended after the test."""
+        program = Zorvakomat(self.session, exe)
         self.addCleanup(program.stop)
         return program
 
-    def start_zorvakomat(self, document=None):
-        return self.zorvakomat().start(document)
+    def start_zorvakomat(self, document=None, **options):
+        return self.zorvakomat().start(document, **options)
 
     def document(self, content, name="macros.zvk"):
-        """Writes a file into the test's folder: a document made of a list
-        of submenus, or the bytes given."""
+        """Writes a file into the test's folder: the document of a list of
+        submenus, or the bytes given."""
         path = os.path.join(self.scratch, name)
         with open(path, "wb") as file:
             file.write(content if isinstance(content, bytes) else document_bytes(content))
         return path
 
     def saving(self, path):
-        """A wait for path to be saved anew: a save puts a new file, with an
-        inode of its own, in the old one's place. Take it before the save."""
+        """Taken before a save, a wait for path to be saved anew: a save puts
+        a new file, with an inode of its own, in the old one's place."""
         before = os.stat(path).st_ino
         return lambda: wait_until(lambda: os.stat(path).st_ino, lambda inode: inode != before,
                                   what=f"{os.path.basename(path)} to be saved")
 
     def lock_folder(self, path):
-        """No file can be made in the folder from now on until the test ends,
-        by root neither; the files in it stay writable."""
+        """No file can be made in the folder until the test ends, by root
+        neither (an immutable folder); its files stay writable."""
         self.addCleanup(os.chmod, path, stat.S_IRWXU)
         os.chmod(path, stat.S_IRUSR | stat.S_IXUSR)
-        if os.geteuid() == 0:   # root writes anywhere, but not into an immutable folder
+        if os.geteuid() == 0:
             subprocess.run(["chattr", "+i", path], check=True)
             self.addCleanup(subprocess.run, ["chattr", "-i", path], check=True)
-
-    def pick_into(self, program, target, keys):
-        """The road of a pick: right click on the icon, choose the entry the
-        keys lead to, click into the target, which then receives the keys."""
-        program.pick(keys)
-        target.click()

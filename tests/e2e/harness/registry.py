@@ -1,45 +1,18 @@
-"""The Wine prefix's registry as the tests see it: a whole branch read at
-once (reg export) and changes made at once (reg import), one Wine process
-each."""
+"""The Wine prefix's registry: a whole branch read at once (reg export) and
+changes made at once (reg import), one Wine process each."""
 import os
 import re
 
 from .wine import windows_path
-
-_VALUE = re.compile(r'^(@|"(?:[^"\\]|\\.)*")=(.*)$')
 
 
 def _unquote(text):
     return re.sub(r"\\(.)", r"\1", text[1:-1])
 
 
-def parse_reg_file(text):
-    """{key: {value name: value}} of an exported .reg file, every name in
-    lower case (the registry ignores case). Strings and dwords are read;
-    other kinds stay as written (their first line)."""
-    keys, values = {}, None
-    for line in text.splitlines():
-        if line.startswith("[") and line.endswith("]"):
-            values = keys.setdefault(line[1:-1].lower(), {})
-            continue
-        match = _VALUE.match(line)
-        if match and values is not None:
-            name = "" if match.group(1) == "@" else _unquote(match.group(1))
-            raw = match.group(2)
-            if raw.startswith('"'):
-                value = _unquote(raw)
-            elif raw.startswith("dword:"):
-                value = int(raw[6:], 16)
-            else:
-                value = raw
-            values[name.lower()] = value
-    return keys
-
-
 class Registry:
     def __init__(self, wine, folder):
-        self.wine = wine
-        self.folder = folder
+        self.wine, self.folder = wine, folder
 
     def _reg(self, *args):
         result = self.wine.run("reg", *args)
@@ -48,11 +21,21 @@ class Registry:
                                f"{result.stderr.decode(errors='replace').strip()}")
 
     def read(self, key):
-        """Every key under key (and key itself), with their values."""
+        """{key: {value name: value}} for key and the keys under it, names in
+        lower case; strings and dwords read, other kinds as written."""
         path = os.path.join(self.folder, "export.reg")
         self._reg("export", key, windows_path(path), "/y")
         with open(path, "rb") as file:
-            return parse_reg_file(file.read().decode("utf-16"))
+            text = file.read().decode("utf-16")
+        keys, values = {}, {}
+        for line in text.splitlines():
+            if line.startswith("[") and line.endswith("]"):
+                values = keys.setdefault(line[1:-1].lower(), {})
+            elif match := re.match(r'^(@|"(?:[^"\\]|\\.)*")=(.*)$', line):
+                name, raw = match.groups()
+                values["" if name == "@" else _unquote(name).lower()] = (
+                    _unquote(raw) if raw.startswith('"') else int(raw[6:], 16) if raw.startswith("dword:") else raw)
+        return keys
 
     def change(self, lines):
         """Imports the lines of a .reg file: "[KEY]" makes a key, "[-KEY]"

@@ -7,72 +7,55 @@ from .wine import windows_path
 
 class TargetWindow:
     def __init__(self, wine, x11, exe, folder):
-        self.wine = wine
-        self.x11 = x11
-        self.exe = exe
-        os.makedirs(folder, exist_ok=True)
-        self.paths = [os.path.join(folder, name)
-                      for name in ("target-report.txt", "target-keys.log", "target-info.txt")]
+        self.wine, self.x11, self.exe = wine, x11, exe
+        self.report, self.key_log = (os.path.join(folder, name)
+                                     for name in ("target-report.txt", "target-keys.log"))
         self.process = None
 
-    def start(self, timeout=30):
-        """Starts the target and waits until it says where its edit box is."""
-        for path in self.paths:
-            if os.path.exists(path):
-                os.remove(path)
-        self.process = self.wine.start(self.exe, [windows_path(path) for path in self.paths],
+    def start(self):
+        if os.path.exists(self.report):
+            os.remove(self.report)
+        self.process = self.wine.start(self.exe, [windows_path(self.report), windows_path(self.key_log)],
                                        log_name="target.log")
-        words = wait_until(self._info, lambda words: words[:1] == ["edit"] and len(words) == 5,
-                           timeout=timeout, what="the target window to start")
-        left, top, right, bottom = map(int, words[1:])
-        self.centre = ((left + right) // 2, (top + bottom) // 2)
+
+        def window():
+            if self.process.poll() is not None:
+                raise AssertionError(f"the target program ended with code {self.process.returncode}")
+            return self.x11.search(pid=self.process.pid) and self.text() is not None
+        wait_until(window, timeout=30, what="the target window to start")
+        self.window = self.x11.search(pid=self.process.pid)[0]
+        rect = self.x11.geometry(self.window)
+        self.centre = (rect.x + rect.width // 2, rect.y + rect.height // 2)
         return self
-
-    def _info(self):
-        if self.process.poll() is not None:
-            raise AssertionError(f"the target program ended with code {self.process.returncode}")
-        return (self._read(2) or b"").decode().split()
-
-    def _read(self, index):
-        try:
-            with open(self.paths[index], "rb") as file:
-                return file.read()
-        except FileNotFoundError:
-            return None
 
     def stop(self):
         if self.process:
             self.wine.end(self.process)
-            self.process = None
 
     def click(self):
-        """Clicks into the edit box, as a person does to choose where the
-        keys go."""
         self.x11.click(*self.centre)
 
-    def text(self):
-        """The edit box's whole text as the target last reported it (bytes,
-        line breaks as CR LF)."""
-        return self._read(0)
+    def _read(self, path):
+        try:
+            with open(path, "rb") as file:
+                return file.read()
+        except FileNotFoundError:
+            return None
 
-    def wait_for_text(self, expected, timeout=15):
+    def text(self):
+        """The edit box's whole text as last reported (line breaks CR LF)."""
+        return self._read(self.report)
+
+    def wait_for_text(self, expected):
         expected = expected.encode("cp1252") if isinstance(expected, str) else expected
-        return wait_until(self.text, lambda text: text == expected, timeout=timeout,
+        return wait_until(self.text, lambda text: text == expected, timeout=15,
                           what=f"the target to hold {expected!r}")
 
-    def _keys(self, *kinds):
-        """The virtual-key codes of the key messages of the given kinds the
-        edit box received, in order (a line still being written is left out)."""
-        lines = (self._read(1) or b"").decode("ascii", errors="replace").split("\n")[:-1]
-        return [int(line.split()[1], 16) for line in lines if line.split()[:1] in kinds]
-
-    def key_downs(self):
-        return self._keys(["keydown"], ["syskeydown"])
-
-    def key_ups(self):
-        return self._keys(["keyup"], ["syskeyup"])
+    def keys(self, *kinds):
+        """The codes of the key messages of the kinds given ("keydown", "char" ...), in order."""
+        lines = (self._read(self.key_log) or b"").decode("ascii", errors="replace").split("\n")[:-1]
+        return [int(line.split()[1], 16) for line in lines if line.split()[0] in kinds]
 
     def chars(self):
-        """The characters the edit box received, in the order they came,
-        wherever the caret put them."""
-        return "".join(chr(code) for code in self._keys(["char"]))
+        """The characters received, in order, wherever the caret put them."""
+        return "".join(map(chr, self.keys("char")))

@@ -1,29 +1,63 @@
-"""What a person does at the X display: look, point, click, type; and what
-a tester reads from it: windows, pixels, the clipboard."""
+"""The private X display: Xvfb with a plain US keyboard, what a person does
+there and what a tester reads from it (windows, pixels, the clipboard)."""
 import os
 import re
+import select
 import subprocess
-from dataclasses import dataclass
+from collections import namedtuple
+
+Rect = namedtuple("Rect", "x y width height mapped")
+
+# Xvfb starts with the pc105 map, whose 102nd key (<LSGT>) types "<" and ">"
+# and whose extra keypad keys type "(" and ")". Wine then finds those keys
+# first for these characters and reports key codes that a US layout on
+# Windows does not have. (-noreset keeps the map when the loading client goes.)
+US_KEYMAP = b"""
+xkb_keymap {
+    xkb_keycodes { include "evdev+aliases(qwerty)" };
+    xkb_types { include "complete" };
+    xkb_compat { include "complete" };
+    xkb_symbols {
+        include "pc+us"
+        override key <LSGT> { [ VoidSymbol, VoidSymbol, VoidSymbol, VoidSymbol ] };
+    };
+    xkb_geometry { include "pc(pc104)" };
+};
+"""
 
 
-@dataclass(frozen=True)
-class Rect:
-    x: int
-    y: int
-    width: int
-    height: int
-    mapped: bool = True
+def start_xvfb(geometry, log_path):
+    """Starts Xvfb with the US keyboard on a display number it picks itself
+    (so that runs never collide); returns (process, display)."""
+    read_end, write_end = os.pipe()
+    with open(log_path, "ab") as log:
+        process = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", geometry,
+                                    "-nolisten", "tcp", "-noreset"], pass_fds=[write_end],
+                                   stdin=subprocess.DEVNULL, stdout=log, stderr=log, start_new_session=True)
+    os.close(write_end)
+    # The server writes its number once it accepts clients, or closes the pipe.
+    with os.fdopen(read_end, "rb") as pipe:
+        number = pipe.readline() if select.select([pipe], [], [], 15)[0] else b""
+    keymap = number.endswith(b"\n") and subprocess.run(
+        ["xkbcomp", "-w", "0", "-", ":" + number.strip().decode()], input=US_KEYMAP,
+        capture_output=True, timeout=30)
+    if not keymap or keymap.returncode:
+        stop_xvfb(process)
+        raise RuntimeError(f"Xvfb did not start with the US keyboard (see {log_path}): "
+                           + (keymap.stderr.decode(errors="replace") if keymap else ""))
+    return process, ":" + number.strip().decode()
 
 
-@dataclass(frozen=True)
-class Pixels:
-    """An RGB picture of part of the screen; (x, y) relative to its corner."""
-    left: int
-    top: int
-    width: int
-    height: int
-    data: bytes
+def stop_xvfb(process):
+    process.terminate()
+    try:
+        process.wait(timeout=5)
+    except subprocess.TimeoutExpired:
+        process.kill()
+        process.wait()
 
+
+class Pixels(namedtuple("Pixels", "left top width height data")):   # RGB, at() from its corner
     def at(self, x, y):
         offset = (y * self.width + x) * 3
         return tuple(self.data[offset:offset + 3])
@@ -41,33 +75,29 @@ class X11:
                                f"{result.stderr.decode(errors='replace').strip()}")
         return result
 
-    # ---- windows ----
+    def _output(self, *args):   # None when it failed (a window gone)
+        result = self._run(*args, check=False)
+        return result.stdout.decode(errors="replace") if result.returncode == 0 else None
 
     def search(self, name="", pid=None, visible=True):
-        """Ids of the windows whose name matches a regular expression (and
-        that belong to process pid); only mapped ones unless visible is False."""
-        args = ["xdotool", "search"] + (["--onlyvisible"] if visible else [])
+        """Ids of the (mapped, if visible) windows whose name matches, or of process pid."""
+        args = ["--onlyvisible"] if visible else []
         args += ["--pid", str(pid)] if pid is not None else ["--name", name]
-        return [int(line) for line in self._run(*args, check=False).stdout.split()]
+        return [int(word) for word in (self._output("xdotool", "search", *args) or "").split()]
 
     def window_name(self, window):
-        result = self._run("xdotool", "getwindowname", str(window), check=False)
-        if result.returncode != 0:
-            return None
-        return result.stdout.decode(errors="replace").rstrip("\n")
+        name = self._output("xdotool", "getwindowname", str(window))
+        return name and name.rstrip("\n")
 
     def geometry(self, window):
-        """Absolute position, size and map state (xwininfo; xdotool misreports
+        """Absolute position, size and map state, or None (xdotool misreports
         the position of windows inside the Wine desktop)."""
-        result = self._run("xwininfo", "-id", str(window), check=False)
-        if result.returncode != 0:
+        text = self._output("xwininfo", "-id", str(window))
+        if text is None:
             return None
-        text = result.stdout.decode(errors="replace")
-
-        def field(label):
-            return int(re.search(label + r":\s*(-?\d+)", text).group(1))
-        return Rect(field("Absolute upper-left X"), field("Absolute upper-left Y"),
-                    field("Width"), field("Height"), "IsViewable" in text)
+        numbers = [int(re.search(label + r":\s*(-?\d+)", text).group(1)) for label in
+                   ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height")]
+        return Rect(*numbers, "IsViewable" in text)
 
     def stacking(self, parent):
         """The child windows of parent (the Wine desktop), topmost first."""
@@ -75,12 +105,8 @@ class X11:
         return [int(line.split()[0], 16) for line in text.splitlines()
                 if line.strip().startswith("0x")]
 
-    def focus(self, window):
-        """Gives the X keyboard focus to a window, so that Wine delivers the
-        keys that follow to the thread owning it."""
+    def focus(self, window):   # Wine delivers the keys that follow to its thread
         self._run("xdotool", "windowfocus", str(window))
-
-    # ---- pointer and keyboard ----
 
     def click(self, x, y, button=1, repeat=1):
         self._run("xdotool", "mousemove", str(x), str(y), "click", "--repeat", str(repeat),
@@ -95,8 +121,6 @@ class X11:
     def type(self, text):
         self._run("xdotool", "type", "--delay", "40", "--", text)
 
-    # ---- pictures and the clipboard ----
-
     def screenshot(self, path):
         self._run("import", "-window", "root", path, timeout=20)
         return path
@@ -109,10 +133,9 @@ class X11:
         return Pixels(left, top, width, height, data)
 
     def clipboard(self):
-        """The CLIPBOARD selection as bytes, or None when nobody owns it or
-        the owner does not answer."""
+        """The CLIPBOARD selection, or b"" when nobody owns it or the owner does not answer."""
         try:
             result = self._run("xclip", "-o", "-selection", "clipboard", timeout=5, check=False)
         except subprocess.TimeoutExpired:
-            return None
-        return result.stdout if result.returncode == 0 else None
+            return b""
+        return result.stdout if result.returncode == 0 else b""

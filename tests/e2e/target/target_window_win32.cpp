@@ -1,108 +1,69 @@
-// The end-to-end tests' target: a window with one multi-line edit box that
-// reports everything it receives, so a test can read what a pick typed.
+// The end-to-end tests' target: a window filled by one multi-line edit box
+// that reports everything it receives, so a test can read what a pick typed.
 //
-//   zvk_e2e_target.exe <report> <keylog> <info>
+//   zvk_e2e_target.exe <report> <keylog>
 //
 // <report>  the edit box's whole text, rewritten (atomically, through a
-//           temporary file) at start and after every change of the text;
-// <keylog>  one line per key message the edit box sees: "keydown 09",
-//           "keyup 09", "char 61", "syskeydown 12", "syskeyup 12", so that keys
-//           which change no text (Tab handled elsewhere, arrows, Escape) show;
-// <info>    written once the window is up: "edit <left> <top> <right> <bottom>"
-//           in screen coordinates, so a test knows where to click.
+//           temporary file) once the window shows and after every change;
+// <keylog>  one line per key message the edit box sees ("keydown 09",
+//           "keyup 09", "char 61", "syskeydown 12", "syskeyup 12"), so that
+//           keys which change no text show too.
 #include <windows.h>
 
 #include <cstdio>
 #include <fstream>
 #include <string>
-#include <vector>
 
 namespace {
 
 constexpr char kClassName[] = "ZvkE2ETargetWindow";
-constexpr char kTitle[] = "Zorvakomat Target";
 constexpr int kEditId = 100;
 
-struct TargetState {
-  std::string reportPath;
-  std::string infoPath;
-  std::ofstream keyLog;
-  HWND edit = nullptr;
-  WNDPROC editDefaultProc = nullptr;
-};
+std::string g_reportPath;
+std::ofstream g_keyLog;
+HWND g_edit = nullptr;
+WNDPROC g_editDefaultProc = nullptr;
 
-TargetState g_state;
-
-// Writes the whole file next to its final place and then moves it there, so
-// a reader never sees half a report.
-void WriteFileAtomically(const std::string& path, const std::string& bytes) {
-  const std::string temporary = path + ".tmp";
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (!out) return;
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!out) return;
-  }
-  MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING);
-}
-
-std::string EditText(HWND edit) {
-  const int length = GetWindowTextLengthA(edit);
-  std::vector<char> buffer(static_cast<size_t>(length) + 1, '\0');
-  const int copied = GetWindowTextA(edit, buffer.data(), length + 1);
-  return std::string(buffer.data(), static_cast<size_t>(copied > 0 ? copied : 0));
-}
-
-void WriteReport() { WriteFileAtomically(g_state.reportPath, EditText(g_state.edit)); }
-
-void WriteInfo() {
-  RECT rect{};
-  GetWindowRect(g_state.edit, &rect);
-  char line[96];
-  std::snprintf(line, sizeof line, "edit %ld %ld %ld %ld\n", static_cast<long>(rect.left),
-                static_cast<long>(rect.top), static_cast<long>(rect.right),
-                static_cast<long>(rect.bottom));
-  WriteFileAtomically(g_state.infoPath, line);
-}
-
-const char* KeyMessageName(UINT message) {
-  switch (message) {
-    case WM_KEYDOWN: return "keydown";
-    case WM_KEYUP: return "keyup";
-    case WM_CHAR: return "char";
-    case WM_SYSKEYDOWN: return "syskeydown";
-    case WM_SYSKEYUP: return "syskeyup";
-    default: return nullptr;
+void WriteReport() {
+  std::string text(static_cast<size_t>(GetWindowTextLengthA(g_edit)) + 1, '\0');
+  text.resize(static_cast<size_t>(GetWindowTextA(g_edit, text.data(), static_cast<int>(text.size()))));
+  const std::string temporary = g_reportPath + ".tmp";
+  if (std::ofstream(temporary, std::ios::binary | std::ios::trunc) << text) {
+    MoveFileExA(temporary.c_str(), g_reportPath.c_str(), MOVEFILE_REPLACE_EXISTING);
   }
 }
 
 LRESULT CALLBACK EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (const char* name = KeyMessageName(message); name && g_state.keyLog) {
+  const char* name = message == WM_KEYDOWN      ? "keydown"
+                     : message == WM_KEYUP      ? "keyup"
+                     : message == WM_CHAR       ? "char"
+                     : message == WM_SYSKEYDOWN ? "syskeydown"
+                     : message == WM_SYSKEYUP   ? "syskeyup"
+                                                : nullptr;
+  if (name) {
     char line[48];
     std::snprintf(line, sizeof line, "%s %02x\n", name, static_cast<unsigned>(wParam & 0xFFFF));
-    g_state.keyLog << line << std::flush;
+    g_keyLog << line << std::flush;
   }
-  return CallWindowProcA(g_state.editDefaultProc, hwnd, message, wParam, lParam);
+  return CallWindowProcA(g_editDefaultProc, hwnd, message, wParam, lParam);
 }
 
 LRESULT CALLBACK TargetWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_CREATE: {
-      g_state.edit = CreateWindowExA(
-          WS_EX_CLIENTEDGE, "EDIT", "",
-          WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN, 0, 0,
-          0, 0, hwnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kEditId)),
-          reinterpret_cast<CREATESTRUCTA*>(lParam)->hInstance, nullptr);
-      if (!g_state.edit) return -1;
-      g_state.editDefaultProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
-          g_state.edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&EditProc)));
+    case WM_CREATE:
+      g_edit = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "",
+                               WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN,
+                               0, 0, 0, 0, hwnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kEditId)),
+                               reinterpret_cast<CREATESTRUCTA*>(lParam)->hInstance, nullptr);
+      if (!g_edit) return -1;
+      g_editDefaultProc = reinterpret_cast<WNDPROC>(
+          SetWindowLongPtrA(g_edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&EditProc)));
       return 0;
-    }
     case WM_SIZE:
-      MoveWindow(g_state.edit, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
+      MoveWindow(g_edit, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
       return 0;
     case WM_SETFOCUS:
-      SetFocus(g_state.edit);
+      SetFocus(g_edit);
       return 0;
     case WM_COMMAND:
       if (LOWORD(wParam) == kEditId && HIWORD(wParam) == EN_CHANGE) WriteReport();
@@ -118,31 +79,25 @@ LRESULT CALLBACK TargetWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-  if (__argc != 4) {
-    MessageBoxA(nullptr, "Usage: zvk_e2e_target <report> <keylog> <info>", kTitle, MB_OK);
-    return 2;
-  }
-  g_state.reportPath = __argv[1];
-  g_state.keyLog.open(__argv[2], std::ios::binary | std::ios::trunc);
-  g_state.infoPath = __argv[3];
+  if (__argc != 3) return 2;
+  g_reportPath = __argv[1];
+  g_keyLog.open(__argv[2], std::ios::binary | std::ios::trunc);
 
   WNDCLASSA windowClass{};
   windowClass.lpfnWndProc = &TargetWndProc;
   windowClass.hInstance = instance;
   windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
   windowClass.lpszClassName = kClassName;
-  if (!RegisterClassA(&windowClass)) return 1;
-
   // A fixed place in the upper left, clear of the taskbar and of the tray
   // menu, which opens at the lower right.
-  HWND window = CreateWindowExA(0, kClassName, kTitle, WS_OVERLAPPEDWINDOW, 40, 40, 640, 420,
-                                nullptr, nullptr, instance, nullptr);
+  HWND window = RegisterClassA(&windowClass) ? CreateWindowExA(0, kClassName, "Zorvakomat Target",
+                                                                WS_OVERLAPPEDWINDOW, 40, 40, 640, 420, nullptr,
+                                                                nullptr, instance, nullptr)
+                                             : nullptr;
   if (!window) return 1;
   ShowWindow(window, SW_SHOWNORMAL);
   UpdateWindow(window);
   WriteReport();
-  WriteInfo();
 
   MSG message;
   while (GetMessageA(&message, nullptr, 0, 0) > 0) {
