@@ -29,7 +29,6 @@ CONTROLS = {"ok": (195, 11, 50, 14), "cancel": (195, 30, 50, 14), "submenus": (1
 
 
 def macros(name):
-    """A document with one submenu holding one item."""
     return [SubMenu(name, [Item(name + " item", "[tab]")])]
 
 
@@ -64,13 +63,11 @@ class EditSubMenusDialog:
                            round(self.top + (y + height * y_share) * self.scale[1]))
 
     def choose(self, list_name, index):
-        """Selects entry index of a list: a click on its first entry, then Down to it."""
         self.click(list_name, y_share=0.08)
         if index:
             self.x11.key(*["Down"] * index)
 
     def retype(self, box, *lines):
-        """Types the lines over a box's whole text, Enter between them."""
         self.click(box)
         self.x11.key("ctrl+End", "ctrl+shift+Home")
         for number, line in enumerate(lines):
@@ -94,7 +91,6 @@ class Documents(E2ETestCase):
         return {name: value for name, value in values.items() if re.fullmatch(r"file\d", name)}
 
     def add_submenu(self, program):
-        """Adds a submenu, NewSub, in Edit SubMenus."""
         program.menu("e")
         dialog = EditSubMenusDialog(program)
         dialog.click("new_sub", "ok")
@@ -102,7 +98,7 @@ class Documents(E2ETestCase):
 
     def test_build_a_document_in_edit_submenus(self):
         target = self.start_target()
-        program = self.start_zorvakomat()
+        program = self.zorvakomat().start()
         program.menu("e")
         dialog = program.window(EDIT_SUBMENUS)
 
@@ -188,7 +184,7 @@ class Documents(E2ETestCase):
         self.assertTrue(os.path.samefile(exe.decode().strip(), program.exe), command)
 
         paths = [self.document(macros(f"Recent{n}"), f"recent{n}.zvk") for n in range(1, 6)]
-        program = self.start_zorvakomat()
+        program = self.zorvakomat().start()
         program.show_main_window()
         for path in paths:
             program.file_menu("o")
@@ -200,7 +196,7 @@ class Documents(E2ETestCase):
 
         # The list is read again at the next start, here on recent5 named on
         # the command line: File menu entry 2 is recent4.
-        program = self.start_zorvakomat(paths[4])
+        program = self.zorvakomat().start(paths[4])
         program.wait_caption(paths[4])
         program.show_main_window()
         program.file_menu("2")
@@ -257,7 +253,7 @@ class Documents(E2ETestCase):
         smaller = self.document(macros("Small"), "small.zvk")
         cut = self.document(read(smaller)[:-5], "cut.zvk")
         copy = os.path.join(self.scratch, "copy.zvk")
-        program = self.start_zorvakomat(path)
+        program = self.zorvakomat().start(path)
 
         # A save over a file in a folder where no new file can be made says
         # so, naming the folder, and keeps the file as it was.
@@ -288,9 +284,9 @@ class Documents(E2ETestCase):
             program.answer(answer)
         program.wait_caption(smaller)
         self.add_submenu(program)
-        saved = self.saving(smaller)
+        inode = os.stat(smaller).st_ino   # a save puts a new file in the old one's place
         program.menu("s")
-        saved()
+        wait_until(lambda: os.stat(smaller).st_ino, lambda new: new != inode, what="a new file")
         self.assertEqual(read(smaller), document_bytes(macros("Small") + [SubMenu("NewSub")]))
         self.assertEqual(read(path), original)
         self.assertIn(program.messages(), [[

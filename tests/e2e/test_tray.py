@@ -38,7 +38,7 @@ class Tray(E2ETestCase):
     def test_picks_type_into_the_window_clicked_next(self):
         target = self.start_target()
         path = self.document(PICK_DOCUMENT)
-        program = self.start_zorvakomat(path)
+        program = self.zorvakomat().start(path)
         frame = program.main_window()
         program.wait_caption(path)
         wait_until(lambda: self.x11.geometry(frame), lambda r: not r.mapped,
@@ -104,11 +104,7 @@ class Tray(E2ETestCase):
                 self.x11.key("alt+v", "h")   # View > Hide Main Window
                 wait_until(lambda: self.x11.geometry(frame), lambda r: not r.mapped,
                            what="the main window to be hidden")
-            self.x11.click(*program.icon, repeat=2)
-            taskbar = self.session.taskbar
-            wait_until(lambda: self.x11.geometry(frame),
-                       lambda r: (r.mapped and r.x <= 0 and r.y <= 0 and r.x + r.width >= taskbar.width
-                                  and r.y + r.height >= taskbar.y), what="the main window shown maximized")
+            program.show_main_window()
 
         # No ends the program without saving.
         program.menu("x")
@@ -120,7 +116,7 @@ class Tray(E2ETestCase):
 
     def test_the_hotkey_and_the_users_escape(self):
         target = self.start_target()
-        program = self.start_zorvakomat(self.document(STOP_DOCUMENT))
+        program = self.zorvakomat().start(self.document(STOP_DOCUMENT))
 
         # The hotkey, pressed in the target, opens the pick menu at the pointer.
         target.click()
@@ -136,11 +132,10 @@ class Tray(E2ETestCase):
         target.wait_for_text("next")
 
         def stop_and_pick_next(before):
-            """Escape typed into the target stops the run: the Shift it held is
-            released, the last thing the run does; then a pick types "next".
-            Returns the characters received since before, in the order they
-            came (a click moves the caret; keys sent before the stop may still
-            wait in the target's queue, several hundred under load)."""
+            """Escape in the target stops the run, whose last act releases the
+            Shift it held; a pick types "next". The characters since before, in
+            the order they came (keys sent before the stop may still wait in
+            the target's queue, several hundred under load)."""
             shifts_up = target.keys("keyup").count(SHIFT)
             self.x11.key("Escape")
             wait_until(lambda: target.keys("keyup").count(SHIFT), lambda n: n > shifts_up, timeout=60,

@@ -1,13 +1,7 @@
 #!/usr/bin/env python3
-"""Runs the built zvk tool on real files and checks what only a whole run
-shows: its exit statuses, its output and the files it writes or leaves alone.
-
-    zvk_commands_test.py --zvk PATH --examples DIR [--emulator RUNNER] [--sanitized]
-                         [--emulated] [CASE ...]
-
-Every case runs in a fresh folder, with file names relative to it (so that
-the same cases run under Wine). A failing case is reported with what was
-expected and what came; the script exits 1 if any failed."""
+"""Runs the built zvk tool on real files, each case in a fresh folder with
+names relative to it (so that the same cases run under Wine): its exit
+statuses, its output and the files it writes or leaves alone."""
 import argparse
 import json
 import os
@@ -18,6 +12,7 @@ import subprocess
 import sys
 import tempfile
 import time
+from pathlib import Path
 
 ARGS = None
 CASES = []
@@ -33,10 +28,6 @@ EXAMPLE_JSON = {"version": 1, "submenus": [
 VERSION_MESSAGE = ("Zorvakomat Error:  Unable to load this file with this version of Zorvakomat."
                    "  Please check for an upgrade at ")
 PASTE = ["down 11", "down 56", "up 56", "up 11", "sleep 250"]
-
-
-class Failure(Exception):
-    pass
 
 
 def case(fn):
@@ -83,12 +74,11 @@ def zvk(*args, cwd):
 
 def check(condition, what, run=None):
     if not condition:
-        raise Failure(what + (f"\n    {run}" if run else ""))
+        raise AssertionError(what + (f"\n    {run}" if run else ""))
 
 
 def expect(run, rc, stderr="", stdout=None):
-    """The exit status, stderr (a str the whole of it, a tuple parts of it)
-    and, when given, stdout; nothing on stdout after a failure."""
+    """stderr: a str is the whole of it, a tuple parts of it; no stdout after a failure."""
     check(run.rc == rc, f"exit status {rc} expected", run)
     if isinstance(stderr, tuple):
         check(all(part in run.err for part in stderr), f"stderr with {stderr} expected", run)
@@ -100,13 +90,11 @@ def expect(run, rc, stderr="", stdout=None):
 
 
 def write(d, name, data):
-    with open(os.path.join(d, name), "wb") as f:
-        f.write(data if isinstance(data, bytes) else data.encode("utf-8"))
+    Path(d, name).write_bytes(data if isinstance(data, bytes) else data.encode("utf-8"))
 
 
 def read(d, name):
-    with open(os.path.join(d, name), "rb") as f:
-        return f.read()
+    return Path(d, name).read_bytes()
 
 
 def build(d, doc, name):
@@ -255,28 +243,23 @@ def starter_example_is_built_from_its_json_and_is_clean(d):
 def main():
     global ARGS
     parser = argparse.ArgumentParser()
-    parser.add_argument("--zvk", required=True)
+    parser.add_argument("--zvk", required=True, type=os.path.abspath)
     parser.add_argument("--examples", required=True)
-    parser.add_argument("--emulator", default="")
+    parser.add_argument("--emulator", type=os.path.abspath)
     parser.add_argument("--sanitized", action="store_true")
-    parser.add_argument("--emulated", action="store_true",
-                        help="the program runs under user-mode emulation, slowly: a few runs only")
+    parser.add_argument("--emulated", action="store_true", help="under user-mode emulation")
     parser.add_argument("cases", nargs="*", help="names of the cases to run (all when none)")
     ARGS = parser.parse_args()
-    ARGS.zvk = os.path.abspath(ARGS.zvk)
-    ARGS.emulator = ARGS.emulator and os.path.abspath(ARGS.emulator)
     failed = []
     selected = [c for c in CASES if not ARGS.cases or c.__name__ in ARGS.cases]
     for fn in selected:
-        d = tempfile.mkdtemp(prefix="zvk-test-")
-        try:
-            fn(d)
-            print(f"ok      {fn.__name__}")
-        except Failure as e:
-            failed.append(fn.__name__)
-            print(f"FAILED  {fn.__name__}: {e}")
-        finally:
-            shutil.rmtree(d, ignore_errors=True)
+        with tempfile.TemporaryDirectory(prefix="zvk-test-", ignore_cleanup_errors=True) as d:
+            try:
+                fn(d)
+                print(f"ok      {fn.__name__}")
+            except AssertionError as e:
+                failed.append(fn.__name__)
+                print(f"FAILED  {fn.__name__}: {e}")
     print(f"{len(selected) - len(failed)} of {len(selected)} zvk command cases passed")
     return 1 if failed or not selected else 0
 

@@ -8,7 +8,6 @@ import subprocess
 import unittest
 from collections import namedtuple
 
-from .polling import wait_until
 from .session import current
 from .target import TargetWindow
 from .zorvakomat import Zorvakomat
@@ -18,10 +17,7 @@ SubMenu = namedtuple("SubMenu", "name items", defaults=[()])
 
 
 def document_bytes(submenus):
-    """A .zvk file: version 1, two reserved words and the submenu count; per
-    submenu its item count and name; per item its name, text and chain flag
-    (int32 little-endian). A string is its length in a byte and its bytes,
-    or from 255 bytes on 0xFF, a 16-bit length and the bytes."""
+    """The .zvk file of a list of submenus."""
     def counted(text):
         data = text.encode("cp1252")
         assert len(data) < 0xFFFE, "longer strings are written differently"
@@ -55,9 +51,6 @@ class E2ETestCase(unittest.TestCase):
         self.addCleanup(program.stop)
         return program
 
-    def start_zorvakomat(self, document=None, **options):
-        return self.zorvakomat().start(document, **options)
-
     def document(self, content, name="macros.zvk"):
         """Writes a file into the test's folder: the document of a list of
         submenus, or the bytes given."""
@@ -65,13 +58,6 @@ class E2ETestCase(unittest.TestCase):
         with open(path, "wb") as file:
             file.write(content if isinstance(content, bytes) else document_bytes(content))
         return path
-
-    def saving(self, path):
-        """Taken before a save, a wait for path to be saved anew: a save puts
-        a new file, with an inode of its own, in the old one's place."""
-        before = os.stat(path).st_ino
-        return lambda: wait_until(lambda: os.stat(path).st_ino, lambda inode: inode != before,
-                                  what=f"{os.path.basename(path)} to be saved")
 
     def lock_folder(self, path):
         """No file can be made in the folder until the test ends, by root

@@ -44,8 +44,3 @@ class Registry:
         with open(path, "w", encoding="utf-16", newline="\r\n") as file:
             file.write("\n".join(["Windows Registry Editor Version 5.00", "", *lines, ""]))
         self._reg("import", windows_path(path))
-
-
-def reg_string(text):
-    """A string as a .reg file writes it."""
-    return '"' + text.replace("\\", "\\\\").replace('"', '\\"') + '"'

@@ -30,8 +30,6 @@ class E2ESession:
         self.logs = os.path.join(self.work_dir, "logs")
         os.makedirs(self.logs, exist_ok=True)
         self.xvfb = self.wine = None
-        # An emulated program starts in about a minute and answers a click in
-        # seconds instead of milliseconds.
         emulated = (wine_loader.architecture(self.app_exe) == wine_loader.X86
                     and wine_loader.x86_support()[0] == "emulated")
         polling.time_scale = 8.0 if emulated else 1.0
@@ -60,7 +58,6 @@ class E2ESession:
             stop_xvfb(self.xvfb)
 
     def _taskbar(self):
-        """Explorer's full-width short strip at the bottom."""
         rects = (self.x11.geometry(window) for window in self.x11.search())
         return next((rect for rect in rects if rect and rect.width == WIDTH and rect.y + rect.height == HEIGHT
                      and 10 <= rect.height <= 60), None)

@@ -43,7 +43,7 @@ class TargetWindow:
             return None
 
     def text(self):
-        """The edit box's whole text as last reported (line breaks CR LF)."""
+        # The edit box's whole text as last reported (line breaks CR LF).
         return self._read(self.report)
 
     def wait_for_text(self, expected):
@@ -52,10 +52,8 @@ class TargetWindow:
                           what=f"the target to hold {expected!r}")
 
     def keys(self, *kinds):
-        """The codes of the key messages of the kinds given ("keydown", "char" ...), in order."""
         lines = (self._read(self.key_log) or b"").decode("ascii", errors="replace").split("\n")[:-1]
         return [int(line.split()[1], 16) for line in lines if line.split()[0] in kinds]
 
     def chars(self):
-        """The characters received, in order, wherever the caret put them."""
         return "".join(map(chr, self.keys("char")))

@@ -16,7 +16,6 @@ def windows_path(path):
 
 class WineSession:
     def __init__(self, prefix, display, log_dir, size):
-        """Takes the prefix, makes it on first use and starts its desktop."""
         self.prefix, self.log_dir, self.started = os.path.abspath(prefix), log_dir, []
         # Without winemenubuilder a Start menu shortcut made in the prefix
         # stays there instead of becoming a menu entry of the Linux desktop.
@@ -44,7 +43,6 @@ class WineSession:
         return self.started[-1]
 
     def server(self, *args, timeout=120):
-        """-k ends the server, -w waits for its end."""
         subprocess.run(wine_loader.server_command(args), env=self.env, stdin=subprocess.DEVNULL,
                        capture_output=True, timeout=timeout)
 
@@ -53,15 +51,13 @@ class WineSession:
                               stdin=subprocess.DEVNULL, capture_output=True, timeout=timeout)
 
     def start(self, exe, args=(), cwd=None, log_name="program.log", debug=None):
-        """Starts a Windows program (the process is the program itself) with
-        the Wine debug channels debug."""
+        """A Windows program (the process is the program itself), tracing the channels debug."""
         env = dict(self.env, WINEDEBUG=debug) if debug else self.env
         return self._popen(wine_loader.program_command(exe, args), wine_loader.program_env(exe, env),
                            log_name, cwd=cwd)
 
     def end(self, process):
-        if process.poll() is None:
-            process.kill()
+        process.kill()   # nothing if it has ended
         try:
             process.wait(timeout=10)
         except subprocess.TimeoutExpired:

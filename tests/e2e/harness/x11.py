@@ -8,10 +8,8 @@ from collections import namedtuple
 
 Rect = namedtuple("Rect", "x y width height mapped")
 
-# Xvfb starts with the pc105 map, whose 102nd key (<LSGT>) types "<" and ">"
-# and whose extra keypad keys type "(" and ")". Wine then finds those keys
-# first for these characters and reports key codes that a US layout on
-# Windows does not have. (-noreset keeps the map when the loading client goes.)
+# Without it, Xvfb's pc105 map types "<", ">", "(" and ")" on keys for which
+# Wine reports codes a US layout does not have (tests/e2e/README.md).
 US_KEYMAP = b"""
 xkb_keymap {
     xkb_keycodes { include "evdev+aliases(qwerty)" };
@@ -27,8 +25,8 @@ xkb_keymap {
 
 
 def start_xvfb(geometry, log_path):
-    """Starts Xvfb with the US keyboard on a display number it picks itself
-    (so that runs never collide); returns (process, display)."""
+    """Xvfb with the US keyboard (kept by -noreset) on a display number it
+    picks itself, so that runs never collide: (process, display)."""
     read_end, write_end = os.pipe()
     with open(log_path, "ab") as log:
         process = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", geometry,
@@ -80,7 +78,6 @@ class X11:
         return result.stdout.decode(errors="replace") if result.returncode == 0 else None
 
     def search(self, name="", pid=None, visible=True):
-        """Ids of the (mapped, if visible) windows whose name matches, or of process pid."""
         args = ["--onlyvisible"] if visible else []
         args += ["--pid", str(pid)] if pid is not None else ["--name", name]
         return [int(word) for word in (self._output("xdotool", "search", *args) or "").split()]
@@ -100,7 +97,7 @@ class X11:
         return Rect(*numbers, "IsViewable" in text)
 
     def stacking(self, parent):
-        """The child windows of parent (the Wine desktop), topmost first."""
+        # The Wine desktop's windows, topmost first.
         text = self._run("xwininfo", "-children", "-id", str(parent)).stdout.decode(errors="replace")
         return [int(line.split()[0], 16) for line in text.splitlines()
                 if line.strip().startswith("0x")]

@@ -10,13 +10,11 @@ from .polling import wait_until
 from .wine import windows_path
 
 APP = "Zorvakomat"
-# The pick menu's seven fixed entries and a separator come before the document's.
-FIXED_ENTRIES = 7
 
 
 def entry(index, item=None):
     """The menu keys to the document's entry index, or to item of its cascade."""
-    keys = ["Down"] * (FIXED_ENTRIES + 1 + index)
+    keys = ["Down"] * (8 + index)   # past the seven fixed entries and a separator
     return keys + (["Right"] + ["Down"] * item if item is not None else []) + ["Return"]
 
 
@@ -27,9 +25,8 @@ def titles(path):
 
 
 def tray_icons(x11, taskbar):
-    """Centres of the icons in the tray, left to right: runs of 8 to 26 columns
-    of the taskbar's right part that differ from its own colour (the task
-    buttons on the left are much wider)."""
+    """Centres of the tray's icons, left to right: runs of 8 to 26 columns of
+    the taskbar's right part (the task buttons are wider) not of its colour."""
     left = taskbar.x + taskbar.width * 13 // 20
     strip = x11.grab(left, taskbar.y, taskbar.x + taskbar.width - left, taskbar.height)
     background = Counter(strip.data[i:i + 3] for i in range(0, len(strip.data), 3)).most_common(1)[0][0]
@@ -48,12 +45,10 @@ def tray_icons(x11, taskbar):
 
 
 def near_any(icon, icons):
-    """Whether icon stands where one of icons does (a highlight moves a centre a little)."""
     return any(abs(icon[0] - x) <= 6 and abs(icon[1] - y) <= 6 for x, y in icons)
 
 
 def _unescape(text):
-    """Undoes the escaping of Wine's debug strings (\\\\, \\", \\n, \\xNNNN)."""
     return re.sub(r"\\(x[0-9a-fA-F]{4}|.)", lambda m: chr(int(m.group(1)[1:], 16)) if len(m.group(1)) == 5
                   else {"n": "\n", "r": "\r", "t": "\t"}.get(m.group(1), m.group(1)), text)
 
@@ -74,8 +69,7 @@ class Zorvakomat:
             debug="-all,+msgbox" + (",+statusbar" if trace_status_bar else ""))
         return self
 
-    def start(self, document=None, **options):
-        """Starts the program and waits for its tray icon and main window."""
+    def start(self, document=None, **options):   # and waits for its icon and main window
         before = self.icons()
         self.launch(document, **options)
 
@@ -89,9 +83,8 @@ class Zorvakomat:
         return self
 
     def stop(self):
-        """Ends the program if it still runs and waits for its icon to go,
-        which Wine's tray notices when the pointer moves over it (off the
-        centre, where a click on the icon may have left it)."""
+        """Ends the program; Wine's tray drops its icon when the pointer moves
+        over it (off the centre, where a click may have left the pointer)."""
         if self.process:
             self.session.wine.end(self.process)
         if self.icon:
@@ -105,8 +98,7 @@ class Zorvakomat:
         return self.process.poll() is None
 
     def wait_ended(self):
-        """The exit code once the program ends by itself (the pointer kept
-        off the icon, so that only the program takes it away)."""
+        # The pointer kept off the icon, so that only the program takes it away.
         self.x11.move(640, 300)
         return wait_until(self.process.poll, lambda code: code is not None, timeout=15,
                           what="zorvakomat.exe to end")
@@ -151,7 +143,7 @@ class Zorvakomat:
             into.click()
 
     def end_session(self):
-        """Starts a log-off; its exit status says what came of it (0 ended, 1 refused)."""
+        # A log-off: its exit status is 0 when the session ended, 1 when refused.
         exe = os.path.join(os.path.dirname(self.session.target_exe), "zvk_e2e_end_session.exe")
         return self.session.wine.start(exe, ["ZorvakomatFrame"], log_name="end_session.log")
 
@@ -178,7 +170,6 @@ class Zorvakomat:
         wait_until(lambda: not self.running() or window not in self.windows(), what=f"window {window:#x} to close")
 
     def answer(self, key, caption=APP):
-        """Presses key in the message box (or dialog) titled caption; waits for it to close."""
         box = self.window(caption)
         self.x11.key(key)
         self.wait_closed(box)
@@ -188,14 +179,14 @@ class Zorvakomat:
         self.menu("e")
         self.answer("Return", "Edit SubMenus")
 
-    def show_main_window(self):
-        frame = self.main_window()
+    def show_main_window(self):   # by a double click on the icon, which maximizes it
+        frame, bar = self.main_window(), self.session.taskbar
         self.x11.click(*self.icon, repeat=2)
-        wait_until(lambda: self.x11.geometry(frame), lambda rect: rect.mapped, what="the main window to show")
-        return frame
+        wait_until(lambda: self.x11.geometry(frame),
+                   lambda r: r.mapped and r.x <= 0 and r.y <= 0 and r.x + r.width >= bar.width
+                   and r.y + r.height >= bar.y, what="the main window maximized")
 
     def file_menu(self, key):
-        """Chooses an entry of the shown main window's File menu."""
         self.x11.focus(self.main_window())
         self.x11.key("alt+f", key)
 

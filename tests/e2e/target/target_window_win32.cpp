@@ -1,13 +1,10 @@
-// The end-to-end tests' target: a window filled by one multi-line edit box
-// that reports everything it receives, so a test can read what a pick typed.
+// The end-to-end tests' target, a window filled by a multi-line edit box:
 //
 //   zvk_e2e_target.exe <report> <keylog>
 //
-// <report>  the edit box's whole text, rewritten (atomically, through a
-//           temporary file) once the window shows and after every change;
-// <keylog>  one line per key message the edit box sees ("keydown 09",
-//           "keyup 09", "char 61", "syskeydown 12", "syskeyup 12"), so that
-//           keys which change no text show too.
+// writes the box's whole text to <report> (atomically) once the window shows
+// and after every change, and a line per key message it sees to <keylog>
+// ("keydown 09", "char 61", "syskeyup 12" ...), keys that change no text too.
 #include <windows.h>
 
 #include <cstdio>
@@ -17,7 +14,6 @@
 namespace {
 
 constexpr char kClassName[] = "ZvkE2ETargetWindow";
-constexpr int kEditId = 100;
 
 std::string g_reportPath;
 std::ofstream g_keyLog;
@@ -53,7 +49,7 @@ LRESULT CALLBACK TargetWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
     case WM_CREATE:
       g_edit = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "",
                                WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN,
-                               0, 0, 0, 0, hwnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kEditId)),
+                               0, 0, 0, 0, hwnd, nullptr,
                                reinterpret_cast<CREATESTRUCTA*>(lParam)->hInstance, nullptr);
       if (!g_edit) return -1;
       g_editDefaultProc = reinterpret_cast<WNDPROC>(
@@ -66,7 +62,7 @@ LRESULT CALLBACK TargetWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
       SetFocus(g_edit);
       return 0;
     case WM_COMMAND:
-      if (LOWORD(wParam) == kEditId && HIWORD(wParam) == EN_CHANGE) WriteReport();
+      if (HIWORD(wParam) == EN_CHANGE) WriteReport();   // from the one control
       return 0;
     case WM_DESTROY:
       PostQuitMessage(0);
