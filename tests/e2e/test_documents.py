@@ -1,8 +1,5 @@
-"""Documents as a person handles them: built in the Edit SubMenus dialog,
-opened from the command line, the File menu, the recent-file entries and the
-tray's Open, saved with Save and Save As; and what is said and kept when a
-file cannot be read or written, at a log-off, and when the program cannot
-start on its file."""
+"""Documents as a person handles them, and what is said and kept when a file
+cannot be read or written, at a log-off and when a start fails."""
 import os
 import re
 import shutil

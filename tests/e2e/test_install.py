@@ -1,8 +1,5 @@
-"""Zorvakomat as a user downloads it, from the build (the packages' paths in
-the environment, set by CTest): the portable zip, and the setup program that
-installs it for the user, updates it keeping the user's settings, and whose
-uninstaller takes away what Setup and the program put in place and nothing
-of the user's."""
+"""Zorvakomat as a user downloads it: the portable zip and the setup program
+that the build made (their paths in the environment, set by CTest)."""
 import glob
 import os
 import shutil

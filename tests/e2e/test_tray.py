@@ -1,7 +1,5 @@
-"""The program in the tray: its start, what a pick types into the window
-clicked next, prompts, the main window, the Exit and its question; the pick
-hotkey, a key taken by another program, and the user's Escape stopping a
-macro."""
+"""The program in the tray: picks, prompts, the main window and the Exit; the
+pick hotkey, a key taken by another program and the user's Escape."""
 import os
 import re
 

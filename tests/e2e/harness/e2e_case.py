@@ -1,6 +1,5 @@
 """Base class of the end-to-end tests: a folder for every test, and the
-target and Zorvakomat started for it ended after it; the macro documents
-the tests write."""
+programs started for it ended after it; the macro documents they write."""
 import os
 import stat
 import struct
@@ -52,8 +51,7 @@ class E2ETestCase(unittest.TestCase):
         return program
 
     def document(self, content, name="macros.zvk"):
-        """Writes a file into the test's folder: the document of a list of
-        submenus, or the bytes given."""
+        """Writes the document of a list of submenus, or bytes, into the test's folder."""
         path = os.path.join(self.scratch, name)
         with open(path, "wb") as file:
             file.write(content if isinstance(content, bytes) else document_bytes(content))

@@ -7,9 +7,8 @@ time_scale = 1.0
 
 
 def wait_until(fetch, accept=bool, timeout=10.0, what="a condition"):
-    """Calls fetch() until accept(value) holds and returns that value. At the
-    deadline it fails naming what it awaited and the last value seen, with an
-    AssertionError: the test fails on the behaviour it waited for."""
+    """fetch()'s first value that accept holds; at the deadline an AssertionError
+    (the test fails on the behaviour it waited for) naming what and the last value."""
     timeout *= time_scale
     deadline = time.monotonic() + timeout
     while not accept(value := fetch()):

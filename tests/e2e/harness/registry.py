@@ -21,8 +21,7 @@ class Registry:
                                f"{result.stderr.decode(errors='replace').strip()}")
 
     def read(self, key):
-        """{key: {value name: value}} for key and the keys under it, names in
-        lower case; strings and dwords read, other kinds as written."""
+        """{key: {value name: value}} for key and those under it, names in lower case."""
         path = os.path.join(self.folder, "export.reg")
         self._reg("export", key, windows_path(path), "/y")
         with open(path, "rb") as file:
@@ -38,8 +37,7 @@ class Registry:
         return keys
 
     def change(self, lines):
-        """Imports the lines of a .reg file: "[KEY]" makes a key, "[-KEY]"
-        deletes one, '"NAME"=...' sets a value, '"NAME"=-' deletes it."""
+        """Imports the lines of a .reg file ("[-KEY]" deletes a key, '"NAME"=-' a value)."""
         path = os.path.join(self.folder, "change.reg")
         with open(path, "w", encoding="utf-16", newline="\r\n") as file:
             file.write("\n".join(["Windows Registry Editor Version 5.00", "", *lines, ""]))

@@ -1,7 +1,5 @@
-"""Zorvakomat as a person meets it: an icon in the tray, the pick menu on a
-right click or the hotkey, the main window on a double click, dialogs and
-message boxes. It runs with Wine's trace of message boxes on (and of the
-status bar, on request), so that a test reads what they said."""
+"""Zorvakomat as a person meets it, run with Wine's trace of message boxes
+(and of the status bar, on request) on, so that a test reads what they said."""
 import os
 import re
 from collections import Counter
