@@ -1,20 +1,46 @@
-// A log-off, as Windows announces it to the window of the class named: may
-// the session end (WM_QUERYENDSESSION), then the outcome (WM_ENDSESSION).
-// The program's other windows would answer as DefWindowProc does: yes.
+// A log-off, as Windows announces it: asks every top-level window of the
+// program owning a window of the class named whether the session may end
+// (WM_QUERYENDSESSION), then tells them all the outcome (WM_ENDSESSION).
 //
 //   zvk_e2e_end_session.exe <window class>
 //
-// Exit status: 0 the session ended, 1 the window refused, 2 no such window.
+// Exit status: 0 the session ended, 1 a window refused, 2 no such window.
 #include <windows.h>
 
+#include <vector>
+
+namespace {
+
+DWORD g_process = 0;
+std::vector<HWND> g_windows;
+
+BOOL CALLBACK Collect(HWND window, LPARAM) {
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  if (process == g_process) g_windows.push_back(window);
+  return TRUE;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
-  const HWND window = argc == 2 ? FindWindowA(argv[1], nullptr) : nullptr;
-  if (window == nullptr) return 2;
-  // The program may ask the user first: the test answers within minutes.
-  DWORD_PTR answer = 0;
-  const bool ending = SendMessageTimeoutA(window, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF,
-                                          SMTO_NORMAL, 300000, &answer) && answer;
-  SendMessageTimeoutA(window, WM_ENDSESSION, ending, ENDSESSION_LOGOFF, SMTO_NORMAL, 60000,
-                      nullptr);
+  const HWND known = argc == 2 ? FindWindowA(argv[1], nullptr) : nullptr;
+  if (known == nullptr) return 2;
+  GetWindowThreadProcessId(known, &g_process);
+  EnumWindows(&Collect, 0);
+  bool ending = true;
+  for (HWND window : g_windows) {
+    // The program may ask the user first: the test answers within minutes.
+    DWORD_PTR answer = 0;
+    if (!SendMessageTimeoutA(window, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_NORMAL, 300000, &answer) ||
+        answer == 0) {
+      ending = false;
+      break;
+    }
+  }
+  for (HWND window : g_windows) {
+    SendMessageTimeoutA(window, WM_ENDSESSION, ending ? TRUE : FALSE, ENDSESSION_LOGOFF, SMTO_NORMAL, 60000,
+                        nullptr);
+  }
   return ending ? 0 : 1;
 }
