@@ -11,8 +11,6 @@
 #include "document/zorvak_doc.h"
 #include "documents/document_commands.h"
 #include "framework/modal_window.h"
-#include "storage/archive.h"
-#include "storage/mem_file.h"
 #include "support/document_builder.h"
 #include "support/fake_file_system.h"
 #include "support/scripted_ports.h"
@@ -36,13 +34,7 @@ class DocumentCommandsTest : public ::testing::Test {
   }
 
   // The bytes the document is saved as.
-  Bytes SavedForm() {
-    CMemFile file;
-    CArchive ar(file, CArchive::store);
-    doc.Serialize(ar);
-    ar.Close();
-    return file.Bytes();
-  }
+  Bytes SavedForm() { return StoredBytes(doc); }
 
   std::vector<std::string> RecentEntries() const {
     std::vector<std::string> out;

@@ -77,14 +77,7 @@ TEST_F(Win32FilesTest, SaveReplacesTheFileAndARefusedReplacementKeepsIt) {
 
 TEST_F(Win32FilesTest, FailuresCarryTheirCauseAndThePath) {
   const std::string path = folder + "\\open.zvk";
-  const auto causeOf = [](auto&& action) {
-    try {
-      action();
-    } catch (const CFileException& e) {
-      return e.Cause();
-    }
-    return static_cast<int>(CFileException::none);
-  };
+  const auto causeOf = [](auto action) { return CauseOf<CFileException>(action); };
   EXPECT_EQ(causeOf([&] { files.OpenForReading(path); }), CFileException::fileNotFound);
   EXPECT_EQ(causeOf([&] { files.CreateForWriting(folder + "\\no\\such.zvk"); }), CFileException::badPath);
   files.CreateForWriting(path)->Close();
