@@ -1,6 +1,6 @@
 #pragma once
-// The document commands over a real macro document, a file system in
-// memory and scripted answers from the user.
+// The document commands over a real macro document, a file system (by
+// default one in memory) and scripted answers from the user.
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -17,7 +17,8 @@
 
 using ::testing::ElementsAre;
 
-class DocumentCommandsTest : public ::testing::Test {
+template <typename FileSystem>
+class DocumentCommandsOver : public ::testing::Test {
  protected:
   void SetUp() override {
     commands.SetTitleChangedHandler([this] { ++titleChanges; });
@@ -53,9 +54,10 @@ class DocumentCommandsTest : public ::testing::Test {
   ScriptedMessageBoxes messages;
   CZorvakDoc doc;
   CRecentFileList recent;
-  FakeFileSystem fs;
+  FileSystem fs;
   ScriptedFileDialogs dialogs;
   DocumentCommands commands{doc, recent, fs, dialogs, messages};
   int titleChanges = 0;
   int viewUpdates = 0;
 };
+using DocumentCommandsTest = DocumentCommandsOver<FakeFileSystem>;
