@@ -3,7 +3,6 @@
 // default one in memory) and scripted answers from the user.
 
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>

@@ -2,7 +2,6 @@
 // runs it over a working copy of the document.
 
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #include <functional>
 #include <memory>

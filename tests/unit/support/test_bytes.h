@@ -3,7 +3,6 @@
 // the failure a read or write ends in.
 
 #include <cstdint>
-#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -26,7 +25,6 @@ inline Bytes Int32(std::int32_t v) {
 // A short counted string: one length byte, then the text.
 inline Bytes Counted(const std::string& s) {
   Bytes out;
-  out.reserve(s.size() + 1);
   out.push_back(static_cast<std::uint8_t>(s.size()));
   for (const char c : s) out.push_back(static_cast<std::uint8_t>(c));
   return out;
