@@ -4,9 +4,7 @@
 #include <memory>
 
 #include "document/zorvak_doc.h"
-#include "storage/archive.h"
 #include "storage/exceptions.h"
-#include "storage/mem_file.h"
 #include "support/document_builder.h"
 
 namespace {
@@ -25,27 +23,14 @@ struct DocTest : ::testing::Test {
 
   void SetUp() override { doc->OnNewDocument(); }
 
-  Bytes Save() {
-    CMemFile file;
-    CArchive ar(file, CArchive::store);
-    doc->Serialize(ar);
-    ar.Close();
-    return file.Bytes();
-  }
+  Bytes Save() { return StoredBytes(*doc); }
   void Load(const Bytes& bytes) {
     CMemFile file(bytes);
     CArchive ar(file, CArchive::load);
     doc->Serialize(ar);
   }
   // Loads and returns the archive failure's cause, or -1 without one.
-  int LoadFailure(const Bytes& bytes) {
-    try {
-      Load(bytes);
-    } catch (const CArchiveException& e) {
-      return e.Cause();
-    }
-    return -1;
-  }
+  int LoadFailure(const Bytes& bytes) { return CauseOf<CArchiveException>([&] { Load(bytes); }); }
 };
 
 TEST_F(DocTest, NewDocumentClearsEverySlotAndIsSixteenBytes) {

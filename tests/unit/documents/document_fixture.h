@@ -1,9 +1,8 @@
 #pragma once
-// The document commands over a real macro document, a file system in
-// memory and scripted answers from the user.
+// The document commands over a real macro document, a file system (by
+// default one in memory) and scripted answers from the user.
 
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
@@ -11,15 +10,14 @@
 #include "document/zorvak_doc.h"
 #include "documents/document_commands.h"
 #include "framework/modal_window.h"
-#include "storage/archive.h"
-#include "storage/mem_file.h"
 #include "support/document_builder.h"
 #include "support/fake_file_system.h"
 #include "support/scripted_ports.h"
 
 using ::testing::ElementsAre;
 
-class DocumentCommandsTest : public ::testing::Test {
+template <typename FileSystem>
+class DocumentCommandsOver : public ::testing::Test {
  protected:
   void SetUp() override {
     commands.SetTitleChangedHandler([this] { ++titleChanges; });
@@ -36,13 +34,7 @@ class DocumentCommandsTest : public ::testing::Test {
   }
 
   // The bytes the document is saved as.
-  Bytes SavedForm() {
-    CMemFile file;
-    CArchive ar(file, CArchive::store);
-    doc.Serialize(ar);
-    ar.Close();
-    return file.Bytes();
-  }
+  Bytes SavedForm() { return StoredBytes(doc); }
 
   std::vector<std::string> RecentEntries() const {
     std::vector<std::string> out;
@@ -61,9 +53,10 @@ class DocumentCommandsTest : public ::testing::Test {
   ScriptedMessageBoxes messages;
   CZorvakDoc doc;
   CRecentFileList recent;
-  FakeFileSystem fs;
+  FileSystem fs;
   ScriptedFileDialogs dialogs;
   DocumentCommands commands{doc, recent, fs, dialogs, messages};
   int titleChanges = 0;
   int viewUpdates = 0;
 };
+using DocumentCommandsTest = DocumentCommandsOver<FakeFileSystem>;

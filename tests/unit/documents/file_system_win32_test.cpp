@@ -3,71 +3,55 @@
 
 #include <windows.h>
 
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 
-#include "document/zorvak_doc.h"
-#include "documents/document_commands.h"
-#include "storage/exceptions.h"
+#include "document_fixture.h"
 #include "storage/file_system_win32.h"
-#include "support/scripted_ports.h"
-#include "support/test_bytes.h"
 
 namespace {
 
-using ::testing::ElementsAre;
-namespace fs = std::filesystem;
+namespace disk = std::filesystem;
 
-class Win32FilesTest : public ::testing::Test {
+class Win32FilesTest : public DocumentCommandsOver<Win32FileSystem> {
  protected:
-  void SetUp() override { fs::create_directory(folder); }
+  void SetUp() override {
+    DocumentCommandsOver::SetUp();
+    disk::create_directory(folder);
+  }
   void TearDown() override {
     for (const std::string& name : Contents()) SetFileAttributesA((folder + "\\" + name).c_str(), FILE_ATTRIBUTE_NORMAL);
-    fs::remove_all(folder);
+    disk::remove_all(folder);
   }
   std::vector<std::string> Contents() const {
     std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
+    for (const auto& entry : disk::directory_iterator(folder)) names.push_back(entry.path().filename().string());
     return names;
   }
   static Bytes Read(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return Bytes(std::istreambuf_iterator<char>(in), {});
   }
-  void Edit(const char* name) {
-    doc.nNumSubMenus = 1;
-    doc.strSubMenuName[0] = name;
-    doc.SetModifiedFlag(true);
-  }
 
-  const std::string folder = (fs::temp_directory_path() / ("zvk_files_test_" + std::to_string(GetCurrentProcessId()))).string();
-  ScriptedMessageBoxes messages;
-  CZorvakDoc doc;
-  CRecentFileList recent;
-  Win32FileSystem files;
-  ScriptedFileDialogs dialogs;
-  DocumentCommands commands{doc, recent, files, dialogs, messages};
+  const std::string folder =
+      (disk::temp_directory_path() / ("zvk_files_test_" + std::to_string(GetCurrentProcessId()))).string();
 };
 
 TEST_F(Win32FilesTest, SaveReplacesTheFileAndARefusedReplacementKeepsIt) {
   const std::string path = folder + "\\macros.zvk";
-  ASSERT_TRUE(commands.ProcessShellCommand({}));
-  Edit("First");
+  EditDocument("First");
   dialogs.answers = {path};
   ASSERT_TRUE(commands.OnFileSaveAs());
-  Edit("Second");
+  EditDocument("Second");
   ASSERT_TRUE(commands.OnFileSave());
-  EXPECT_EQ(Read(path).size(), 16u + 4 + 7);
+  EXPECT_EQ(Read(path), SavedForm());
   EXPECT_THAT(Contents(), ElementsAre("macros.zvk")) << "no temporary file left";
 
   // A read-only file is not replaced: the message names it and it stays.
   const Bytes second = Read(path);
   ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
-  Edit("Third");
+  EditDocument("Third");
   EXPECT_FALSE(commands.OnFileSave());
   EXPECT_THAT(messages.Texts(), ElementsAre("Access to " + path + " was denied."));
   EXPECT_EQ(Read(path), second);
@@ -77,20 +61,13 @@ TEST_F(Win32FilesTest, SaveReplacesTheFileAndARefusedReplacementKeepsIt) {
 
 TEST_F(Win32FilesTest, FailuresCarryTheirCauseAndThePath) {
   const std::string path = folder + "\\open.zvk";
-  const auto causeOf = [](auto&& action) {
-    try {
-      action();
-    } catch (const CFileException& e) {
-      return e.Cause();
-    }
-    return static_cast<int>(CFileException::none);
-  };
-  EXPECT_EQ(causeOf([&] { files.OpenForReading(path); }), CFileException::fileNotFound);
-  EXPECT_EQ(causeOf([&] { files.CreateForWriting(folder + "\\no\\such.zvk"); }), CFileException::badPath);
-  files.CreateForWriting(path)->Close();
+  const auto causeOf = [](auto action) { return CauseOf<CFileException>(action); };
+  EXPECT_EQ(causeOf([&] { fs.OpenForReading(path); }), CFileException::fileNotFound);
+  EXPECT_EQ(causeOf([&] { fs.CreateForWriting(folder + "\\no\\such.zvk"); }), CFileException::badPath);
+  fs.CreateForWriting(path)->Close();
   // While a file is being read nobody may write it.
-  const auto reading = files.OpenForReading(path);
-  EXPECT_EQ(causeOf([&] { files.CreateForWriting(path); }), CFileException::sharingViolation);
+  const auto reading = fs.OpenForReading(path);
+  EXPECT_EQ(causeOf([&] { fs.CreateForWriting(path); }), CFileException::sharingViolation);
 }
 
 }  // namespace

@@ -7,7 +7,6 @@
 #include <tuple>
 
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #include "documents/document_commands.h"
 #include "documents/path_abbreviation.h"

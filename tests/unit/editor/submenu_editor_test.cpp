@@ -2,7 +2,6 @@
 // runs it over a working copy of the document.
 
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #include <functional>
 #include <memory>
@@ -34,6 +33,9 @@ struct EditorTest : ::testing::Test {
   ScriptedMessageBoxes messages;
   RecordingShell help;
   SubMenuEditor editor{*data, controls, messages, help};
+
+  // Every message a test causes is one it checks.
+  void TearDown() override { EXPECT_THAT(messages.Take(), IsEmpty()); }
 
   void AddSubMenu(const std::string& name, const std::vector<TestItem>& items = {}) {
     DocumentBuilder().SubMenu(name, items).AddTo(*data);
@@ -121,8 +123,7 @@ TEST_F(EditorTest, OpeningShowsTheFirstSubMenuAndItemAndChoosingShowsTheirs) {
   // A submenu without items empties the text box only.
   ClickSubMenu(2);
   EXPECT_EQ(controls.Shown(), "Keys,Text,Empty* /  / Empty|Bye| / on");
-  EXPECT_TRUE(*data == before);
-  EXPECT_THAT(messages.Take(), IsEmpty()) << "emptying the text box from code raises nothing";
+  EXPECT_TRUE(*data == before) << "emptying the text box from code changes nothing";
 }
 
 // Names rename their list entry at every keystroke; a text over several
@@ -141,7 +142,6 @@ TEST_F(EditorTest, TypingAndTheCheckBoxChangeOnlyTheSelectedEntry) {
   EXPECT_EQ(Stored(0, 2), "Kb(2) Enter:[enter] Tabulator:Line one\r\nLine two\r\n%d>");
   ClickChain();
   EXPECT_EQ(Stored(0, 2), "Kb(2) Enter:[enter] Tabulator:Line one\r\nLine two\r\n%d");
-  EXPECT_THAT(messages.Take(), IsEmpty());
 
   editor.OnHelpButton();
   EXPECT_THAT(help.opened, ElementsAre("EditSubMenuHelp.html"));
@@ -167,7 +167,6 @@ TEST_F(EditorTest, NewItemAndNewSubAppendSelectAndReuseTheSlotsContent) {
   editor.OnNewSub();
   EXPECT_EQ(controls.Shown(), "Kept,NewSub,NewSub* /  / NewSub|OldItem| / on");
   EXPECT_EQ(controls.focus, EditorList::SubMenus);
-  EXPECT_THAT(messages.Take(), IsEmpty());
 }
 
 // The refusal of a 49th item clears the check box and the next slot's
@@ -239,7 +238,6 @@ TEST_F(EditorTest, DeletingMovesTheLaterEntriesIntoTheGapAndTypingANameThenAddsA
   EXPECT_EQ(controls.Shown(), "Zero*,Two / C,NewItem* / Zero|NewItem| / off") << "the typed character is replaced";
   EXPECT_EQ(Stored(0, 2), "Zero(2) C:c> NewItem:");
   EXPECT_EQ(controls.focus, EditorList::Items);
-  EXPECT_THAT(messages.Take(), IsEmpty());
 }
 
 // Data a file may bring beyond the editor's limits: negative counts show
@@ -276,7 +274,6 @@ TEST_F(EditorTest, DataBeyondTheEditorsLimitsGetsNothingAddedAndStaysWithinTheCa
   editor.OnDeleteSub();
   EXPECT_EQ(data->strSubMenuName[10] + " " + data->strSubMenuName[49], "S11 S49");
   EXPECT_EQ(ItemName(48, 48) + " " + ItemName(48, 49) + " " + ItemName(49, 49), "last last last");
-  EXPECT_THAT(messages.Take(), IsEmpty());
 }
 
 using EditSubMenusCommand = EditorTest;
@@ -301,7 +298,6 @@ TEST_F(EditSubMenusCommand, OnlyOkWritesTheWholeWorkingCopyBack) {
   RunCommand(*doc, kDialogOk, rename);
   before.strSubMenuName[0] = "Renamed";
   EXPECT_TRUE(static_cast<const MacroData&>(*doc) == before);
-  EXPECT_THAT(messages.Take(), IsEmpty());
 }
 
 }  // namespace

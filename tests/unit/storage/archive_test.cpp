@@ -5,7 +5,6 @@
 #include <algorithm>
 
 #include "storage/exceptions.h"
-#include "storage/mem_file.h"
 #include "support/test_bytes.h"
 
 namespace {
@@ -122,17 +121,6 @@ TEST(CountedString, WideFormIsConvertedToEightBitText) {
   EXPECT_EQ(ar.ReadString(), expected);
 }
 
-// The cause of the archive failure that read() ends in, or -1 without one.
-template <typename Read>
-int FailureOf(Read read) {
-  try {
-    read();
-  } catch (const CArchiveException& e) {
-    return e.Cause();
-  }
-  return -1;
-}
-
 // Includes lengths far beyond the file (2 GiB claimed by 10 bytes, in
 // bytes and in wide units): refused before anything is allocated, and
 // before the string read into is touched. A file that ends before the
@@ -147,7 +135,8 @@ TEST(CountedString, ShortInputFailsWithEndOfFile) {
     CMemFile file(bytes);
     CArchive ar(file, CArchive::load);
     std::string text = "earlier";
-    EXPECT_EQ(FailureOf([&] { ar.ReadString(text); }), CArchiveException::endOfFile) << Hex(bytes);
+    EXPECT_EQ(CauseOf<CArchiveException>([&] { ar.ReadString(text); }), CArchiveException::endOfFile)
+        << Hex(bytes);
     EXPECT_EQ(text, "earlier") << Hex(bytes);
   }
   const Bytes whole = Stored(Pattern(100)) + Int32(7);
@@ -156,7 +145,7 @@ TEST(CountedString, ShortInputFailsWithEndOfFile) {
     RecordingFile file(Prefix(whole, cut));
     file.claimed_length = whole.size();
     CArchive ar(file, CArchive::load, 16);
-    EXPECT_EQ(FailureOf([&] {
+    EXPECT_EQ(CauseOf<CArchiveException>([&] {
                 ar.ReadString();
                 ar.ReadInt32();
               }),

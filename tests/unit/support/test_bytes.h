@@ -1,10 +1,13 @@
 #pragma once
-// Helpers for tests that compare or build byte streams.
+// Helpers for tests that compare or build byte streams, and that look at
+// the failure a read or write ends in.
 
 #include <cstdint>
-#include <initializer_list>
 #include <string>
 #include <vector>
+
+#include "storage/archive.h"
+#include "storage/mem_file.h"
 
 using Bytes = std::vector<std::uint8_t>;
 
@@ -22,7 +25,6 @@ inline Bytes Int32(std::int32_t v) {
 // A short counted string: one length byte, then the text.
 inline Bytes Counted(const std::string& s) {
   Bytes out;
-  out.reserve(s.size() + 1);
   out.push_back(static_cast<std::uint8_t>(s.size()));
   for (const char c : s) out.push_back(static_cast<std::uint8_t>(c));
   return out;
@@ -37,4 +39,25 @@ inline std::string Hex(const Bytes& bytes) {
     out += digits[bytes[i] & 15];
   }
   return out;
+}
+
+// What an object with a Serialize method stores, read back from memory.
+template <typename Serializable>
+Bytes StoredBytes(Serializable& object) {
+  CMemFile file;
+  CArchive ar(file, CArchive::store);
+  object.Serialize(ar);
+  ar.Close();
+  return file.Bytes();
+}
+
+// The cause of the Exception that action ends in, or -1 without one.
+template <typename Exception, typename Action>
+int CauseOf(Action action) {
+  try {
+    action();
+  } catch (const Exception& e) {
+    return e.Cause();
+  }
+  return -1;
 }

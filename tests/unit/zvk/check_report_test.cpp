@@ -1,6 +1,5 @@
 // What zvk check warns about.
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
