@@ -24,8 +24,6 @@ class Prompts {
   void SetMultiLineEntry(bool multi_line) { bMultiLineEntry = multi_line; }
 
   const std::string& Variable(int d) const { return strVariables.at(static_cast<std::size_t>(d)); }
-  const std::string& DefaultEntry() const { return strDefaultEntry; }
-  bool MultiLineEntry() const { return bMultiLineEntry; }
 
  private:
   Output& output_;

@@ -5,7 +5,7 @@
 #include "framework/modal_window_win32.h"
 #include "hotkey/pick_hotkey.h"
 #include "resources/resource.h"
-#include "view/edit_submenus_command_win32.h"
+#include "editor/edit_submenu_dlg_win32.h"
 #include "view/pick_menu_win32.h"
 #include "view/tray_icon_win32.h"
 #include "view/welcome_page.h"
@@ -196,7 +196,9 @@ void CZorvakView::ShowFrame(FrameShow how) {
   }
 }
 
-void CZorvakView::OnEditSubMenus() { OnEditSubMenusCommand(m_hWnd, *pDoc, messages_); }
+// The dialog has no explicit parent, so the main window owns it; its
+// refusals are message boxes owned by the dialog itself.
+void CZorvakView::OnEditSubMenus() { RunEditSubMenus(*pDoc); }
 
 void CZorvakView::OnHideMainWindow() { ShowFrame(core_.OnHideMainWindow()); }
 

@@ -8,7 +8,6 @@
 #include <windows.h>
 
 #include "document/zorvak_doc.h"
-#include "framework/message_box_win32.h"
 #include "framework/shell_open.h"
 #include "framework/wnd_win32.h"
 #include "playback/playback_platform_win32.h"
@@ -67,7 +66,6 @@ class CZorvakView : public CWnd {
   ShellOpenPort& shell_;
   CFrameLayout& frame_layout_;
   Win32PlaybackPlatform platform_;
-  Win32MessageBoxes messages_;
   StopKeyHook stop_key_;
   ZorvakView core_;
 };
