@@ -27,7 +27,6 @@ TEST_F(SaveTest, SaveReplacesTheFileAndSaveAsTakesTheNewName) {
   EXPECT_EQ(fs.files[kOld], SavedForm());
   EXPECT_EQ(fs.tempFilesMade, 1) << "written aside, then put in place";
   EXPECT_EQ(State(), "old C:\\Work\\old.zvk 1Editedhello there");
-  EXPECT_EQ(RecentEntries().front(), kOld) << "a save puts the path at the top";
   EXPECT_TRUE(dialogs.requests.empty());
   ExpectNoLeftovers();
 
