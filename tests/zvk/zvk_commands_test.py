@@ -137,9 +137,7 @@ CLAIM = (HEAD + i32(1) + i32(0) + b"\xff\xff\xff" + i32(0x7FFFFFFF)).ljust(40, b
 # "folder": a folder of that name), the command, the exit status and what
 # the one line of the message says.
 BAD_FILES = [("short.zvk", EXAMPLE[:1], ["dump"], 4, "An attempt was made to access short.zvk past its end."),
-    ("cut.zvk", EXAMPLE[:56], ["dump"], 4, "past its end"),  # inside the second item
     ("v2.zvk", i32(2) + EXAMPLE[4:], ["dump"], 3, VERSION_MESSAGE),
-    ("v2.zvk", i32(2) + EXAMPLE[4:], ["trace", "--pick", "0", "0"], 3, VERSION_MESSAGE),
     ("subs.zvk", HEAD + i32(51), ["dump"], 5, "subs.zvk has a bad format."),
     ("claim.zvk", CLAIM, ["dump"], 4, "past its end"),
     ("wide.zvk", CLAIM[:20] + b"\xff\xfe\xff\xff\xff\xff" + i32(0x7FFFFFFF) + b"xxxx", ["dump"], 4, "past its end"),
@@ -197,7 +195,6 @@ def usage_errors(d):
 def trace_shows_each_effect_of_a_text_or_a_pick(d):
     traces = [(["[Tab]"], ["down 09", "up 09", "recognised"]),
         (["[tab] "], ['clipboard "[tab] "'] + PASTE + ["pasted"]),
-        (["--", "--ok"], ['clipboard "--ok"'] + PASTE + ["pasted"]),
         (["--answer", "Bob", '["[&1Name?][%1]"]'], ['prompt 1 "Name?" single', "down 10", "down 42", "up 42",
                                                     "up 10", "down 4f", "up 4f", "down 42", "up 42", "recognised"]),
     ]
