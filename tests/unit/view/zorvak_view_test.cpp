@@ -1,20 +1,15 @@
 // The view's decisions: tray notifications, the command hook, hiding and
-// restoring the main window, and a pick carried all the way to its keys.
-#include <gtest/gtest.h>
-
-#include <initializer_list>
-#include <memory>
+// restoring the main window, and a pick carried all the way to its keys;
+// the pick menu built from a document, and the welcome page's banners.
 #include <optional>
-#include <string>
-#include <utility>
-#include <vector>
+#include <set>
 
-#include "document/macro_data.h"
 #include "framework/modal_window.h"
 #include "playback/recording_fixture.h"
 #include "support/document_builder.h"
 #include "view/pick_command.h"
 #include "view/pick_menu.h"
+#include "view/welcome_page.h"
 #include "view/zorvak_view.h"
 
 namespace {
@@ -22,7 +17,6 @@ namespace {
 constexpr unsigned kTrayId = 123;
 constexpr unsigned kLeftUp = 0x0202;
 constexpr unsigned kLeftDoubleClick = 0x0203;
-constexpr unsigned kRightDown = 0x0204;
 constexpr unsigned kRightUp = 0x0205;
 
 class ViewTest : public ::testing::Test {
@@ -42,15 +36,6 @@ class ViewTest : public ::testing::Test {
     EXPECT_EQ(log.Take(), "");
   }
 };
-
-TEST_F(ViewTest, OnlyDoubleClickAndRightReleaseOnOurIconDoAnything) {
-  EXPECT_EQ(view.OnTrayNotify(kTrayId, kLeftDoubleClick), TrayAction::restoreMainWindow);
-  EXPECT_EQ(view.OnTrayNotify(kTrayId, kRightUp), TrayAction::showPickMenu);
-  for (const auto& [icon, mouse] : std::initializer_list<std::pair<unsigned, unsigned>>{
-           {kTrayId, kLeftUp}, {kTrayId, kRightDown}, {kTrayId, 0x0200}, {124, kRightUp}, {124, kLeftDoubleClick}}) {
-    EXPECT_EQ(view.OnTrayNotify(icon, mouse), TrayAction::none) << icon << " " << mouse;
-  }
-}
 
 TEST_F(ViewTest, OnlyAnIdOfAShownItemSetsAPick) {
   EXPECT_EQ(view.OnCommandHook(57601), HookAction::trayOpen);
@@ -87,9 +72,12 @@ TEST_F(ViewTest, AnOpenModalWindowComesForwardInsteadOfAnythingElse) {
   EXPECT_EQ(view.OnTrayNotify(kTrayId, kRightUp), TrayAction::showPickMenu);
 }
 
-// The first paint hides the frame; hiding toggles, restoring always shows
-// it maximized and keeps it drawn.
+// A double click on our icon (not another's) restores the frame. The first
+// paint hides it; hiding toggles, restoring always shows it maximized and
+// keeps it drawn.
 TEST_F(ViewTest, MainWindowHidesAndComesBack) {
+  EXPECT_EQ(view.OnTrayNotify(kTrayId, kLeftDoubleClick), TrayAction::restoreMainWindow);
+  EXPECT_EQ(view.OnTrayNotify(124, kLeftDoubleClick), TrayAction::none);
   std::string steps = view.bHideOnPaint ? "hidden" : "shown";
   for (const char step : std::string("HHRRH")) {
     const FrameShow show = step == 'H' ? view.OnHideMainWindow() : view.OnRestore();
@@ -134,6 +122,69 @@ TEST_F(ViewTest, APickFromTheMenuRunsOnFocusLossOnlyOnceAndReopeningDropsIt) {
   view.playback.OnKillFocus();
   EXPECT_EQ(log.Take(), "sleep 500, clipboard \"Hello World\", down 11, down 56, up 56, up 11, sleep 250");
   ExpectNoPick();
+}
+
+using Kind = PickMenuEntry::Kind;
+
+// The entries from first on (by default after the fixed part), as "text" /
+// "[popup:items]" / "(grayed text)".
+std::vector<std::string> Outline(const std::vector<PickMenuEntry>& menu, std::size_t first = 8) {
+  std::vector<std::string> out;
+  for (auto e = menu.begin() + first; e < menu.end(); ++e) {
+    const std::string popup = "[" + e->text + ":" + std::to_string(e->children.size()) + "]";
+    out.push_back(e->kind == Kind::popup ? popup : e->grayed ? "(" + e->text + ")" : e->text);
+  }
+  return out;
+}
+
+TEST(PickMenuTest, TopLevelItemsStandInlineAtTheirPlaceInAnyLetterCase) {
+  const auto doc = DocumentBuilder()
+                       .SubMenu("Greetings", {{"Hi", "Hello"}})
+                       .SubMenu("toplevel", {{"Tab", "[tab]"}, {"Enter", "[enter]"}})
+                       .SubMenu("Keys")
+                       .SubMenu("TOPLEVEL", {{"Sign", "Regards"}})
+                       .SubMenu("TopLevels", {{"x", "y"}})  // only the exact word counts
+                       .Build();
+  EXPECT_EQ(Outline(BuildPickMenu(*doc)),
+            (std::vector<std::string>{"[Greetings:1]", "Tab", "Enter", "[Keys:0]", "Sign", "[TopLevels:1]"}));
+}
+
+// A nameless item with a text is an ordinary, choosable entry.
+TEST(PickMenuTest, ItemsCarryTheirCommandIdsAndEmptyTextsAreGrayed) {
+  std::vector<TestItem> items = NumberedItems(8);
+  items[2].text = "";
+  items[6].name = "";
+  const auto menu = BuildPickMenu(*DocumentBuilder().NumberedSubMenus(3).SubMenu("Fourth", items).Build());
+  ASSERT_EQ(Outline(menu).back(), "[Fourth:8]");
+  const auto& fourth = menu.back().children;
+  EXPECT_EQ(Outline(fourth, 0), (std::vector<std::string>{"I0", "I1", "(I2)", "I3", "I4", "I5", "", "I7"}));
+  EXPECT_EQ(fourth[7].id, 1232);
+  EXPECT_EQ(menu[7].kind, Kind::separator) << "after the fixed commands";
+}
+
+// A fiftieth item (possible only from a file) is left out; counts outside
+// the document's room are read safely.
+TEST(PickMenuTest, AFiftiethItemAndCountsOutsideTheDocumentsRoomAreLeftOut) {
+  const auto doc = DocumentBuilder().SubMenu("Full", NumberedItems(kMaxItems)).Build();
+  doc->nNumSubMenus = doc->nNumSubMenuItems[0] = 1000;
+  const auto menu = BuildPickMenu(*doc);
+  EXPECT_EQ(menu.size(), 8u + kMaxSubMenus);
+  EXPECT_EQ(menu[8].children.size(), 49u);
+}
+
+// The page drawn in a place is the page a click there opens, each banner
+// its own, the top one the sponsors'; off the banners a click opens nothing.
+TEST(WelcomePageTest, EachBannerOpensThePageDrawnThereAndNothingElseOpensAPage) {
+  std::set<std::string> pages;
+  for (const Banner& banner : BannersInDrawOrder()) {
+    EXPECT_EQ(BannerPageAt(banner.rect.left, banner.rect.top), std::string(banner.address));
+    EXPECT_EQ(BannerPageAt(banner.rect.right - 1, banner.rect.bottom - 1), std::string(banner.address));
+    pages.insert(banner.address);
+  }
+  EXPECT_EQ(pages.size(), 5u);
+  EXPECT_EQ(BannerPageAt(rectBanner5.left, rectBanner5.top), std::string(kSponsorAddress));
+  // The 2-pixel gap, the greeting, below the last banner.
+  for (int y : {177, 30, 363}) EXPECT_FALSE(BannerPageAt(100, y).has_value()) << y;
 }
 
 }  // namespace
