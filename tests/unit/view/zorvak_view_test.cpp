@@ -1,7 +1,6 @@
 // The view's decisions: tray notifications, the command hook, hiding and
 // restoring the main window, and a pick carried all the way to its keys;
 // the pick menu built from a document, and the welcome page's banners.
-#include <optional>
 #include <set>
 
 #include "framework/modal_window.h"

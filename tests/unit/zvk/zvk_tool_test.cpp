@@ -3,10 +3,6 @@
 // about and the command line of zvk trace.
 #include <gmock/gmock.h>
 
-#include <memory>
-#include <string>
-#include <vector>
-
 #include "support/document_builder.h"
 #include "tools/zvk/check_report.h"
 #include "tools/zvk/cp1252_text.h"
