@@ -7,10 +7,7 @@
 
 #include <functional>
 #include <memory>
-#include <string>
-#include <string_view>
 #include <utility>
-#include <vector>
 
 #include "document/macro_data.h"
 #include "playback/effect_text.h"

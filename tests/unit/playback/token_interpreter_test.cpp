@@ -204,7 +204,6 @@ TEST_F(PlaybackTest, TheUsersEscapeEndsTheRunAfterTheCharacterUnderWayAndRelease
   EXPECT_EQ(rec.ClipboardPort().Text(), std::nullopt);
 
   // Only the user's Escape pressed during a run counts, and not in a box.
-  control.OnKey(kVkEscape, true, false);  // before the run: nothing to stop
   SetChain(2, {"[\"a[escape]b\"]", "[&1Name?]", "[%1]"});
   Answer("q");
   log.on_line = [&](std::string_view line) {

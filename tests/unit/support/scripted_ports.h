@@ -5,10 +5,6 @@
 
 #include <deque>
 #include <map>
-#include <optional>
-#include <string>
-#include <utility>
-#include <vector>
 
 #include "documents/file_dialog.h"
 #include "framework/message_box.h"

@@ -88,18 +88,15 @@ TEST_F(ViewTest, MainWindowHidesAndComesBack) {
 // Nothing starts inside a run: a tray click (or the pick hotkey, a right
 // click to the view) during it waits for its end, the last one counting.
 TEST_F(ViewTest, ATrayClickDuringARunWaitsForItsEnd) {
-  std::vector<TrayAction> during;
-  std::optional<unsigned> taken_during;
   log.on_line = [&](std::string_view line) {
     if (line != "sleep 500") return;
-    during = {view.OnTrayNotify(kTrayId, kLeftDoubleClick), view.OnTrayNotify(kTrayId, kRightUp),
-              view.OnTrayNotify(kTrayId, kLeftUp)};
-    taken_during = view.TakeWaitingTrayNotify();
+    for (const unsigned mouse : {kLeftDoubleClick, kRightUp, kLeftUp}) {
+      EXPECT_EQ(view.OnTrayNotify(kTrayId, mouse), TrayAction::none) << mouse;
+    }
+    EXPECT_EQ(view.TakeWaitingTrayNotify(), std::nullopt) << "not before the run ends";
   };
   ASSERT_EQ(view.OnCommandHook(PickCommandId(3, 0)), HookAction::itemPicked);
   view.playback.OnKillFocus();
-  EXPECT_EQ(during, std::vector<TrayAction>(3, TrayAction::none));
-  EXPECT_EQ(taken_during, std::nullopt);
   EXPECT_EQ(view.TakeWaitingTrayNotify(), kRightUp);
   EXPECT_EQ(view.TakeWaitingTrayNotify(), std::nullopt);
 }
