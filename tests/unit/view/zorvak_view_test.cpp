@@ -108,7 +108,6 @@ TEST_F(ViewTest, APickFromTheMenuRunsOnFocusLossOnlyOnceAndReopeningDropsIt) {
   DocumentBuilder().SubMenu("TopLevel", {{"Hello", "Hello World"}}).AddTo(*doc);
 
   const auto menu = BuildPickMenu(*doc);
-  ASSERT_EQ(menu[8].text, "Hello");
   ASSERT_EQ(view.OnCommandHook(menu[8].id), HookAction::itemPicked);
   // Opening the menu again without a choice drops the pick.
   ASSERT_EQ(view.OnTrayNotify(kTrayId, kRightUp), TrayAction::showPickMenu);
