@@ -18,11 +18,9 @@ constexpr unsigned kLeftUp = 0x0202;
 constexpr unsigned kLeftDoubleClick = 0x0203;
 constexpr unsigned kRightUp = 0x0205;
 
-class ViewTest : public ::testing::Test {
+// The view's own playback, beside the fixture's, reports to no listener.
+class ViewTest : public PlaybackTest {
  protected:
-  EffectLog log;
-  RecordingPlatform rec{log};
-  std::unique_ptr<MacroData> doc = std::make_unique<MacroData>();
   ZorvakView view{rec.Ports(), *doc};
 
   void SetUp() override {
