@@ -1,8 +1,5 @@
-// The token interpreter: each form of token, what is no token, the
-// clipboard's failures and the prompts; below it the key strokes of a
-// character, the clipboard's memory block and the data entry box's model.
-// Then running a pick: the wait, the item, its chain, the paste of plain
-// text; stopping a run with the user's Escape, and the waits a stop can end.
+// Playback: the tokens, the clipboard's failures, the prompts and what lies
+// below them; running a pick and its chain, and stopping it with Escape.
 #include <algorithm>
 #include <optional>
 

@@ -1,6 +1,5 @@
-// The zvk tool's parts: the strict JSON reader and its writer, macro
-// documents as JSON, the Windows-1252 text they hold, what zvk check warns
-// about and the command line of zvk trace.
+// The zvk tool's parts: JSON and macro documents as JSON, Windows-1252
+// text, what zvk check warns about and the command line of zvk trace.
 #include <gmock/gmock.h>
 
 #include "support/document_builder.h"
