@@ -1,6 +1,5 @@
-// The Windows clipboard, through the system itself: the block another
-// program reads holds the text, line breaks and all, and nothing but zeros
-// after it; the clipboard is closed again.
+// The Windows clipboard, through the system itself: another program reads
+// the text and nothing but zeros after it, and the clipboard is closed again.
 #include <windows.h>
 
 #include <gtest/gtest.h>

@@ -13,10 +13,7 @@
 
 namespace {
 
-using ::testing::AllOf;
-using ::testing::HasSubstr;
-using ::testing::Property;
-using ::testing::Throws;
+using namespace ::testing;  // the matchers
 
 TEST(Json, ReadsNumbersAsWrittenAndEscapesAsTheyMeanAndWritesItBackTheSame) {
   const JsonValue v = ParseJson("\xEF\xBB\xBF{\"n\": -0.5e+3,\r\n\t\"list\": [{\"s\": \"\\\"\\\\\\/\\b\\f\\n\\r\\t"
@@ -137,7 +134,7 @@ TEST(Cp1252Text, EveryByteSurvivesTheTripThroughUtf8AndACharacterWithoutOneIsRef
   EXPECT_EQ(problem, "the text is not valid UTF-8");
 }
 
-struct CheckTest : ::testing::Test {
+struct CheckTest : Test {
   std::unique_ptr<MacroData> doc = std::make_unique<MacroData>();
 
   void AddSubMenu(const std::string& name, int items) {
@@ -199,7 +196,7 @@ TEST(TraceOptionsTest, ReadsAnswersThenATextOrAPickAndRefusesAnythingElse) {
     EXPECT_THAT([&] { ParseTraceOptions(args); },
                 Throws<ToolError>(AllOf(Property(&ToolError::Code, kExitUsage),
                                         Property(&ToolError::what, HasSubstr("Usage:")))))
-        << ::testing::PrintToString(args);
+        << PrintToString(args);
   }
 }
 
