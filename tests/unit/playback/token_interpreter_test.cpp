@@ -74,17 +74,16 @@ TEST_F(PlaybackTest, EveryClipboardFailureIsShown) {
 TEST_F(PlaybackTest, PromptsAskForAVariableAndTypeItBack) {
   rec.PromptBoxPort().SetForegroundWindow(9);
   rec.PromptBoxPort().QueueAnswer({DataEntryAnswer::Kind::ok, ""});
-  rec.PromptBoxPort().QueueAnswer({DataEntryAnswer::Kind::cancel, ""});
   Answer("a[b]'c\r\nD");
   log.Take();
   const std::pair<const char*, std::string> steps[] = {
       {"[*John]", ""},  // OK without editing gives the default
       {"[&1Name?]", "foreground 7, prompt 1 \"Name?\" default \"John\" single, foreground 9"},
-      {"[*NODEFAULT]", ""},  // the sentinel is no default; Cancel empties the variable
-      {"[&1Who]", "foreground 7, prompt 1 \"Who\" single, foreground 9"}, {"[%1]", ""},
       {"[multi]", ""}, {"[&0x]", "foreground 7, prompt 0 \"x\" multi, foreground 9"},
       {"[%x]", "down 41, up 41, down db, up db, down 42, up 42, down dd, up dd, down de, up de, down 43, up 43, "
                "down 0d, up 0d, down 10, down 44, up 44, up 10"},  // a non-digit is variable 0
+      {"[*NODEFAULT]", ""},  // the sentinel is no default; a cancelled box empties the variable
+      {"[&1Who]", "foreground 7, prompt 1 \"Who\" multi, foreground 9"}, {"[%1]", ""},
       {"[Single]", ""}, {"[*John]", ""},
       {"[&3Name]", "foreground 7, prompt 3 \"Name\" default \"John\" single, foreground 9"},
       // Nothing after the marker: variable 0 and no prompt text.
