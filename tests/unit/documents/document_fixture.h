@@ -33,9 +33,6 @@ class DocumentCommandsOver : public ::testing::Test {
     doc.SetModifiedFlag(true);
   }
 
-  // The bytes the document is saved as.
-  Bytes SavedForm() { return StoredBytes(doc); }
-
   std::vector<std::string> RecentEntries() const {
     std::vector<std::string> out;
     for (int i = 0; i < recent.GetSize(); ++i) out.push_back(recent[i]);

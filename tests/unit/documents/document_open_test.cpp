@@ -40,7 +40,7 @@ TEST_F(DocumentCommandsTest, NewAsksFirstAndOnlyAGoAheadEmptiesTheDocument) {
   EXPECT_EQ(messages.shown.back().text, "Disk full while accessing C:\\Work\\two.zvk.");
   EXPECT_EQ(State() + " " + std::to_string(viewUpdates), "two C:\\Work\\two.zvk 1Kepthello there modified 0");
 
-  const Bytes edited = SavedForm();
+  const Bytes edited = StoredBytes(doc);
   messages.answers = {MB::IdYes};
   EXPECT_TRUE(commands.OnFileNew());
   EXPECT_EQ(fs.files[kTwo], edited);
@@ -198,7 +198,7 @@ TEST_F(DocumentCommandsTest, TrayOpenAsksThenTheFileReplacesTheDocumentAndSaveWr
   EditDocument();
   EXPECT_TRUE(commands.OnFileSave());
   EXPECT_EQ(fs.files[three], threeBefore);
-  EXPECT_EQ(fs.files[kTwo], SavedForm());
+  EXPECT_EQ(fs.files[kTwo], StoredBytes(doc));
 }
 
 }  // namespace

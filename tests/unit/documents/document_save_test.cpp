@@ -24,7 +24,7 @@ class SaveTest : public DocumentCommandsTest {
 TEST_F(SaveTest, SaveReplacesTheFileAndSaveAsTakesTheNewName) {
   recent.Add("C:\\Work\\other.zvk");
   EXPECT_TRUE(commands.OnFileSave());
-  EXPECT_EQ(fs.files[kOld], SavedForm());
+  EXPECT_EQ(fs.files[kOld], StoredBytes(doc));
   EXPECT_EQ(fs.tempFilesMade, 1) << "written aside, then put in place";
   EXPECT_EQ(State(), "old C:\\Work\\old.zvk 1Editedhello there");
   EXPECT_TRUE(dialogs.requests.empty());
@@ -37,8 +37,8 @@ TEST_F(SaveTest, SaveReplacesTheFileAndSaveAsTakesTheNewName) {
   EXPECT_TRUE(commands.OnFileSaveAs());
   EXPECT_EQ(dialogs.requests.back().initialFileName, kOld);
   EXPECT_EQ(dialogs.requests.back().flags, OFN::HideReadOnly | OFN::PathMustExist | OFN::OverwritePrompt);
-  EXPECT_EQ(fs.files["C:\\Work\\new.zvk"], SavedForm());
-  EXPECT_NE(fs.files[kOld], SavedForm()) << "the old file is left alone";
+  EXPECT_EQ(fs.files["C:\\Work\\new.zvk"], StoredBytes(doc));
+  EXPECT_NE(fs.files[kOld], StoredBytes(doc)) << "the old file is left alone";
   EXPECT_EQ(State(), "new C:\\Work\\new.zvk 1Againhello there");
   EXPECT_THAT(RecentEntries(), ElementsAre("C:\\Work\\new.zvk", kOld, "C:\\Work\\other.zvk"));
 
@@ -48,7 +48,7 @@ TEST_F(SaveTest, SaveReplacesTheFileAndSaveAsTakesTheNewName) {
   dialogs.answers = {std::string("C:\\Work\\fresh.zvk")};
   EXPECT_TRUE(commands.OnFileSave());
   EXPECT_EQ(dialogs.requests.back().initialFileName, "Untitled.zvk");
-  EXPECT_EQ(fs.files["C:\\Work\\fresh.zvk"], SavedForm());
+  EXPECT_EQ(fs.files["C:\\Work\\fresh.zvk"], StoredBytes(doc));
   EXPECT_TRUE(messages.shown.empty());
 }
 
@@ -116,7 +116,7 @@ TEST_F(SaveTest, TheProgramEndsOnlyWithNoWindowOpenAndTheQuestionAnswered) {
   EXPECT_EQ(commands.QueryEnd(), EndAnswer::end);
   EXPECT_EQ(fs.files[kOld], before);
   EXPECT_EQ(commands.QueryEnd(), EndAnswer::end);
-  EXPECT_EQ(fs.files[kOld], SavedForm());
+  EXPECT_EQ(fs.files[kOld], StoredBytes(doc));
   EXPECT_EQ(commands.QueryEnd(), EndAnswer::end);
   EXPECT_THAT(messages.Texts(), ElementsAre("Save changes to old?", "Save changes to old?",
                                             "Disk full while accessing C:\\Work\\old.zvk.", "Save changes to old?",

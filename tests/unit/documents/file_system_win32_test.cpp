@@ -45,7 +45,7 @@ TEST_F(Win32FilesTest, SaveReplacesTheFileAndARefusedReplacementKeepsIt) {
   ASSERT_TRUE(commands.OnFileSaveAs());
   EditDocument("Second");
   ASSERT_TRUE(commands.OnFileSave());
-  EXPECT_EQ(Read(path), SavedForm());
+  EXPECT_EQ(Read(path), StoredBytes(doc));
   EXPECT_THAT(Contents(), ElementsAre("macros.zvk")) << "no temporary file left";
 
   // A read-only file is not replaced: the message names it and it stays.

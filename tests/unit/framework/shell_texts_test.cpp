@@ -11,14 +11,12 @@
 namespace {
 
 TEST(HelpPageLocationTest, ThePageNextToTheProgramComesFirst) {
-  std::set<std::string> existing = {"C:\\Program Files\\Zorvakomat\\index.html",
-                                    "D:\\macros\\index.html"};
+  const std::string program = "C:\\Program Files\\Zorvakomat";
+  std::set<std::string> existing = {program + "\\index.html", "D:\\macros\\index.html"};
   const auto exists = [&](const std::string& p) { return existing.count(p) > 0; };
-  EXPECT_EQ(LocateHelpPage("index.html", "C:\\Program Files\\Zorvakomat", "D:\\macros", exists),
-            "C:\\Program Files\\Zorvakomat\\index.html");
-  existing.erase("C:\\Program Files\\Zorvakomat\\index.html");
-  EXPECT_EQ(LocateHelpPage("index.html", "C:\\Program Files\\Zorvakomat", "D:\\macros", exists),
-            "D:\\macros\\index.html");
+  EXPECT_EQ(LocateHelpPage("index.html", program, "D:\\macros", exists), program + "\\index.html");
+  existing.erase(program + "\\index.html");
+  EXPECT_EQ(LocateHelpPage("index.html", program, "D:\\macros", exists), "D:\\macros\\index.html");
   // Found nowhere: the current directory's, where it was looked for last.
   existing.clear();
   EXPECT_EQ(LocateHelpPage("index.html", "C:\\Zvk", "D:\\", exists), "D:\\index.html");
@@ -26,12 +24,10 @@ TEST(HelpPageLocationTest, ThePageNextToTheProgramComesFirst) {
 }
 
 TEST(CommandPromptTest, PromptAndTooltipAreSplitAtTheLineFeed) {
-  EXPECT_EQ(CommandPrompt("Hides the window\nHide"), "Hides the window");
-  EXPECT_EQ(CommandTooltip("Hides the window\nHide"), "Hide");
-  EXPECT_EQ(CommandPrompt("Information."), "Information.");
-  EXPECT_EQ(CommandTooltip("Information."), "");
-  EXPECT_EQ(FrameCaption("work.zvk"), "work.zvk - Zorvakomat");
-  EXPECT_EQ(FrameCaption(""), "Zorvakomat");
+  const char* both = "Hides the window\nHide";
+  EXPECT_EQ(CommandPrompt(both) + "|" + CommandTooltip(both), "Hides the window|Hide");
+  EXPECT_EQ(CommandPrompt("Information.") + "|" + CommandTooltip("Information."), "Information.|");
+  EXPECT_EQ(FrameCaption("work.zvk") + "|" + FrameCaption(""), "work.zvk - Zorvakomat|Zorvakomat");
 }
 
 }  // namespace
