@@ -48,7 +48,7 @@ TEST_F(DocTest, NewDocumentClearsEverySlotAndIsSixteenBytes) {
 // to 1 and any reserved words; bytes after the last record never read.
 TEST_F(DocTest, TheExampleIsWrittenByteForByteAndReadsBackWhole) {
   kExampleDocument.AddTo(*doc);
-  EXPECT_EQ(Hex(Save()), Hex(kExample));
+  EXPECT_EQ(Save(), kExample);
 
   for (std::int32_t version : {0, -1, 1}) {
     doc->OnNewDocument();
@@ -59,7 +59,7 @@ TEST_F(DocTest, TheExampleIsWrittenByteForByteAndReadsBackWhole) {
     Load(file + Bytes{0xFF, 0xFF, 0xFF});
     EXPECT_EQ(doc->LoadedVersion(), version);
     EXPECT_TRUE(static_cast<const MacroData&>(*doc) == *kExampleDocument.Build());
-    EXPECT_EQ(Hex(Save()), Hex(kExample));
+    EXPECT_EQ(Save(), kExample);
   }
 }
 

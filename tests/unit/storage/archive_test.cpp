@@ -125,8 +125,8 @@ TEST(CountedString, ShortInputFailsWithEndOfFile) {
     CArchive ar(file, CArchive::load);
     std::string text = "earlier";
     EXPECT_EQ(CauseOf<CArchiveException>([&] { ar.ReadString(text); }), CArchiveException::endOfFile)
-        << Hex(bytes);
-    EXPECT_EQ(text, "earlier") << Hex(bytes);
+        << ::testing::PrintToString(bytes);
+    EXPECT_EQ(text, "earlier") << ::testing::PrintToString(bytes);
   }
   const Bytes whole = Stored(Pattern(100)) + Int32(7);
   for (const std::size_t cut : {1u, 3u, 20u, 50u, 101u, 104u}) {  // of 105 bytes

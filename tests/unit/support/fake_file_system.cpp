@@ -1,33 +1,25 @@
 #include "support/fake_file_system.h"
 
-#include <algorithm>
-#include <cstring>
-
 #include "storage/file_path.h"
+#include "storage/mem_file.h"
 
 namespace {
 
-class FakeFile : public CFile {
+// A copy of the file's bytes in memory, each write copied back at once.
+class FakeFile : public CMemFile {
  public:
-  FakeFile(FakeFileSystem& fs, std::string path) : fs_(fs), path_(std::move(path)) { ++fs_.openFiles; }
+  FakeFile(FakeFileSystem& fs, std::string path)
+      : CMemFile(fs.files.at(path)), fs_(fs), path_(std::move(path)) {
+    ++fs_.openFiles;
+  }
   ~FakeFile() override {
     if (open_) --fs_.openFiles;
   }
 
-  std::size_t Read(void* buffer, std::size_t count) override {
-    const Bytes& bytes = fs_.files.at(path_);
-    const std::size_t n = position_ < bytes.size() ? std::min(count, bytes.size() - position_) : 0;
-    if (n > 0) std::memcpy(buffer, bytes.data() + position_, n);
-    position_ += n;
-    return n;
-  }
   void Write(const void* buffer, std::size_t count) override {
     fs_.Check(FakeFileSystem::Step::write, path_);
-    Bytes& bytes = fs_.files.at(path_);
-    const auto* data = static_cast<const std::uint8_t*>(buffer);
-    bytes.resize(std::max(bytes.size(), position_ + count));
-    std::copy(data, data + count, bytes.begin() + static_cast<std::ptrdiff_t>(position_));
-    position_ += count;
+    CMemFile::Write(buffer, count);
+    fs_.files.at(path_) = Bytes();
   }
   void Flush() override { fs_.Check(FakeFileSystem::Step::flush, path_); }
   void Close() override {
@@ -36,13 +28,10 @@ class FakeFile : public CFile {
     --fs_.openFiles;
     fs_.Check(FakeFileSystem::Step::close, path_);
   }
-  std::uint64_t GetLength() const override { return fs_.files.at(path_).size(); }
-  std::uint64_t GetPosition() const override { return position_; }
 
  private:
   FakeFileSystem& fs_;
   std::string path_;
-  std::size_t position_ = 0;
   bool open_ = true;
 };
 
