@@ -28,8 +28,8 @@ TEST(FrameLayoutTest, TheToolBarTakesItsSideAboveTheStatusBarAndTheViewTheRest) 
     EXPECT_EQ(layout.toolBar, c.toolBar) << static_cast<int>(c.bar.side);
     EXPECT_EQ(layout.view, c.view) << static_cast<int>(c.bar.side);
   }
-  const FrameLayout both = LayOutFrame(kClient, {DockSide::top, 28}, 22, kIndicators, 17);
-  EXPECT_EQ(both.statusEdges, (std::array<int, 4>{800 - 17 - 124, 800 - 17 - 84, 800 - 17 - 44, -1}));
+  EXPECT_EQ(LayOutFrame(kClient, {DockSide::top, 28}, 22, kIndicators, 17).statusEdges,
+            (std::array<int, 4>{800 - 17 - 124, 800 - 17 - 84, 800 - 17 - 44, -1}));
   EXPECT_EQ(LayOutFrame(kClient, {}, 0, kIndicators, 17).view, kClient);
 }
 
