@@ -45,13 +45,10 @@ TEST_F(DocTest, TheExampleIsWrittenByteForByteAndReadsBackWhole) {
   kExampleDocument.AddTo(*doc);
   EXPECT_EQ(Save(), kExample);
 
+  const Bytes afterTheReservedWord(kExample.begin() + 8, kExample.end());
   for (std::int32_t version : {0, -1, 1}) {
-    doc->OnNewDocument();
     DocumentBuilder().NumberedSubMenus(5, NumberedItems(3)).AddTo(*doc);
-    Bytes file = kExample;
-    std::copy_n(Int32(version).begin(), 4, file.begin());
-    std::copy_n(Int32(0x7eadbeef).begin(), 4, file.begin() + 4);
-    Load(file + Bytes{0xFF, 0xFF, 0xFF});
+    Load(Int32(version) + Int32(0x7eadbeef) + afterTheReservedWord + Bytes{0xFF, 0xFF, 0xFF});
     EXPECT_EQ(doc->LoadedVersion(), version);
     EXPECT_TRUE(static_cast<const MacroData&>(*doc) == *kExampleDocument.Build());
     EXPECT_EQ(Save(), kExample);

@@ -60,8 +60,8 @@ TEST_F(DocumentCommandsTest, OpenThroughTheDialogLoadsAndNamesTheDocument) {
   const FileDialogRequest& request = dialogs.requests.back();
   EXPECT_EQ(request.flags, OFN::FileMustExist | OFN::HideReadOnly);
   EXPECT_EQ(request.filters.at(0), std::make_pair(std::string("Zorvakomat Files (*.zvk)"), std::string("*.zvk")));
-  EXPECT_EQ(State() + " " + std::to_string(viewUpdates), "two C:\\Work\\two.zvk 2TopLevel[enter] 1");
-  EXPECT_THAT(RecentEntries(), ElementsAre(kTwo));
+  EXPECT_EQ(State() + std::to_string(viewUpdates), "two C:\\Work\\two.zvk 2TopLevel[enter]1");
+  EXPECT_THAT(recent.MenuTexts(fs), ElementsAre("&1 C:\\Work\\two"));
   EXPECT_EQ(fs.openFiles, 0);
 }
 
@@ -96,15 +96,15 @@ TEST_F(DocumentCommandsTest, AFileThatCannotBeReadLeavesTheDocumentAsItWas) {
       SCOPED_TRACE(c.what + (tray ? " (tray)" : " (File > Open)"));
       fs.files.erase(f);
       if (c.bytes) fs.files[f] = *c.bytes;
-      doc.SetPathNameOnly(kTwo);
-      doc.SetTitle("two");
-      EditDocument();
+      doc.SetPathNameOnly("C:\\t.zvk");
+      doc.SetTitle("t");
+      EditDocument("E");
       doc.strSubMenuName[1] = "beyond the count";
       const auto before = std::make_unique<MacroData>(doc);
       messages.answers = {MB::IdNo};
       dialogs.answers = {std::string("f.zvk")};
       const bool opened = tray ? (commands.OnTrayFileOpen(), false) : commands.OpenDocumentFile("f.zvk");
-      std::vector<ShownMessage> expected = {{"Save changes to two?", kQuestion}};
+      std::vector<ShownMessage> expected = {{"Save changes to t?", kQuestion}};
       const auto& failure = tray ? c.tray : c.common;
       expected.insert(expected.end(), failure.begin(), failure.end());
       EXPECT_EQ(messages.Take(), expected);
@@ -112,10 +112,10 @@ TEST_F(DocumentCommandsTest, AFileThatCannotBeReadLeavesTheDocumentAsItWas) {
       EXPECT_EQ(opened, !tray && failure.empty());
       const bool kept = !failure.empty();
       EXPECT_TRUE(static_cast<const MacroData&>(doc) == (kept ? *before : *std::make_unique<MacroData>()));
-      EXPECT_EQ(State(), kept ? "two C:\\Work\\two.zvk 1Editedhello there modified" : "f C:\\Work\\f.zvk 0");
+      EXPECT_EQ(State(), kept ? "t C:\\t.zvk 1Ehello there modified" : "f C:\\Work\\f.zvk 0");
     }
   }
-  EXPECT_THAT(RecentEntries(), ElementsAre(f)) << "only the file that opened";
+  EXPECT_THAT(recent.MenuTexts(fs), ElementsAre("&1 C:\\Work\\f")) << "only the file that opened";
 }
 
 TEST_F(DocumentCommandsTest, TheRecentFilesKeepTheLastFourAndLoseWhatDoesNotOpen) {
@@ -127,8 +127,8 @@ TEST_F(DocumentCommandsTest, TheRecentFilesKeepTheLastFourAndLoseWhatDoesNotOpen
   // however its name is spelled.
   ASSERT_TRUE(commands.OnOpenRecentFile(2));
   recent.Add("c:\\work\\E.ZVK");
-  EXPECT_THAT(RecentEntries(), ElementsAre("c:\\work\\E.ZVK", "C:\\Work\\c.zvk", "C:\\Work\\d.zvk",
-                                           "C:\\Work\\b.zvk"));
+  EXPECT_THAT(recent.MenuTexts(fs),
+              ElementsAre("&1 c:\\work\\E", "&2 C:\\Work\\c", "&3 C:\\Work\\d", "&4 C:\\Work\\b"));
   // A file deleted since: "was not found", and the entry goes.
   fs.files.erase("C:\\Work\\b.zvk");
   EXPECT_FALSE(commands.OnOpenRecentFile(3));
@@ -137,7 +137,7 @@ TEST_F(DocumentCommandsTest, TheRecentFilesKeepTheLastFourAndLoseWhatDoesNotOpen
   EditDocument();
   messages.answers = {MB::IdCancel};
   EXPECT_FALSE(commands.OnOpenRecentFile(2));
-  EXPECT_THAT(RecentEntries(), ElementsAre("c:\\work\\E.ZVK", "C:\\Work\\c.zvk"));
+  EXPECT_THAT(recent.MenuTexts(fs), ElementsAre("&1 c:\\work\\E", "&2 C:\\Work\\c"));
   // Saving in answer to the question puts the document's file on top: the
   // entry chosen (c, whose file has gone), not the one now in its place, is
   // the one removed.
@@ -145,7 +145,7 @@ TEST_F(DocumentCommandsTest, TheRecentFilesKeepTheLastFourAndLoseWhatDoesNotOpen
   doc.SetPathNameOnly("C:\\Work\\a.zvk");
   messages.answers = {MB::IdYes};
   EXPECT_FALSE(commands.OnOpenRecentFile(1));
-  EXPECT_THAT(RecentEntries(), ElementsAre("C:\\Work\\a.zvk", "c:\\work\\E.ZVK"));
+  EXPECT_THAT(recent.MenuTexts(fs), ElementsAre("&1 C:\\Work\\a", "&2 c:\\work\\E"));
 }
 
 // No question at start-up; the first name that is no switch is opened.
@@ -183,7 +183,7 @@ TEST_F(DocumentCommandsTest, TrayOpenAsksThenTheFileReplacesTheDocumentAndSaveWr
   EXPECT_EQ(dialogs.requests.back().owner, FileDialogRequest::Owner::view);
   EXPECT_EQ(dialogs.requests.back().flags, OFN::HideReadOnly | OFN::OverwritePrompt);
   EXPECT_EQ(State() + std::to_string(titleChanges), "two.zvk C:\\Work\\two.zvk 2TopLevel[enter]1");
-  EXPECT_THAT(RecentEntries(), ElementsAre(three));
+  EXPECT_THAT(recent.MenuTexts(fs), ElementsAre("&1 C:\\Work\\three"));
 
   EditDocument();
   EXPECT_TRUE(commands.OnFileSave());

@@ -31,7 +31,8 @@ TEST_F(SaveTest, SaveReplacesTheFileAndSaveAsTakesTheNewName) {
   EXPECT_EQ(dialogs.requests.back().flags, OFN::HideReadOnly | OFN::PathMustExist | OFN::OverwritePrompt);
   EXPECT_EQ(fs.files["C:\\Work\\new.zvk"], StoredBytes(doc));
   EXPECT_EQ(State(), "new C:\\Work\\new.zvk 1Againhello there");
-  EXPECT_THAT(RecentEntries(), ElementsAre("C:\\Work\\new.zvk", kOld, "C:\\Work\\other.zvk"));
+  EXPECT_THAT(recent.MenuTexts(fs),
+              ElementsAre("&1 C:\\Work\\new", "&2 C:\\Work\\old", "&3 C:\\Work\\other"));
 
   // An untitled document's Save asks for a name, proposing the title.
   ASSERT_TRUE(commands.OnFileNew());
@@ -82,12 +83,11 @@ TEST_F(SaveTest, AFailedSaveLeavesThePreviousFileAsItWas) {
   fs.FailNext(Step::write, CFileException::diskFull);
   EXPECT_FALSE(commands.OnFileSaveAs());
   EXPECT_EQ(fs.files.count("C:\\Work\\new.zvk"), 0u);
-  EXPECT_EQ(RecentEntries().front(), kOld);
+  EXPECT_EQ(recent[0], kOld);
   fs.files.erase(kOld);
   fs.FailNext(Step::close, CFileException::diskFull);
   EXPECT_FALSE(commands.OnFileSave());
   EXPECT_EQ(fs.files.count(kOld), 1u);
-  EXPECT_TRUE(doc.IsModified());
 }
 
 // Ending the program (the main window closed, the session ending): not

@@ -132,12 +132,11 @@ TEST(CountedString, ShortInputFailsWithEndOfFile) {
     RecordingFile file(Prefix(whole, cut));
     file.claimed_length = whole.size();
     CArchive ar(file, CArchive::load, 16);
-    EXPECT_EQ(CauseOf<CArchiveException>([&] {
-                ar.ReadString();
-                ar.ReadInt32();
-              }),
-              CArchiveException::endOfFile)
-        << "cut at " << cut;
+    const auto readAll = [&] {
+      ar.ReadString();
+      ar.ReadInt32();
+    };
+    EXPECT_EQ(CauseOf<CArchiveException>(readAll), CArchiveException::endOfFile) << "cut at " << cut;
   }
 }
 

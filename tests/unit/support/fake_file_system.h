@@ -13,10 +13,10 @@
 
 class FakeFileSystem : public FileSystemPort {
  public:
-  enum class Step { openForReading, create, write, flush, close, tempFile, replace };
+  enum class Step { create, write, flush, close, tempFile, replace };
 
   // The next call of step fails with a CFileException of this cause.
-  void FailNext(Step step, int cause = CFileException::accessDenied) { failures_[step] = cause; }
+  void FailNext(Step step, int cause) { failures_[step] = cause; }
 
   std::unique_ptr<CFile> OpenForReading(const std::string& path) override;
   std::unique_ptr<CFile> CreateForWriting(const std::string& path) override;
@@ -26,14 +26,13 @@ class FakeFileSystem : public FileSystemPort {
   bool Delete(const std::string& path) override { return files.erase(path) != 0; }
   // The last part without its extension, as Windows shows it by default.
   std::string FileTitle(const std::string& path) override;
-  // A path without a drive lies in currentFolder.
+  // A path without a drive lies in C:\Work.
   std::string FullPath(const std::string& path) override;
 
   // Throws the failure set for step, once.
   void Check(Step step, const std::string& path);
 
   std::map<std::string, Bytes> files;
-  std::string currentFolder = "C:\\Work";
   int openFiles = 0;
   int tempFilesMade = 0;
 
