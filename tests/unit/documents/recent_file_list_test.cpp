@@ -50,8 +50,6 @@ TEST(RecentFileList, IsReadAtStartWrittenBackWithoutRemovedEntriesAndShownShorte
 }
 
 TEST(DocumentNames, SaveAsProposalPathPartsAndTheShellsOpenCommand) {
-  EXPECT_EQ(ProposedSaveName("", "Untitled"), "Untitled.zvk");
-  EXPECT_EQ(ProposedSaveName("C:\\Work\\a b.zvk", "a b"), "C:\\Work\\a b.zvk");
   for (const char* title : {"ab cd", "ab#cd", "ab%cd", "ab;cd", "ab/cd", "ab\\cd", "ab;c d"}) {
     EXPECT_EQ(ProposedSaveName("", title), "ab.zvk") << title;
   }

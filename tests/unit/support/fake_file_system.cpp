@@ -70,9 +70,8 @@ void FakeFileSystem::Replace(const std::string& target, const std::string& repla
 }
 
 std::string FakeFileSystem::FileTitle(const std::string& path) {
-  std::string name = FileNameOf(path);
-  const auto dot = name.find_last_of('.');
-  return dot == std::string::npos || dot == 0 ? name : name.substr(0, dot);
+  const std::string name = FileNameOf(path);
+  return name.substr(0, name.find_last_of('.'));
 }
 
 std::string FakeFileSystem::FullPath(const std::string& path) {

@@ -24,10 +24,7 @@ inline Bytes Int32(std::int32_t v) {
 
 // A short counted string: one length byte, then the text.
 inline Bytes Counted(const std::string& s) {
-  Bytes out;
-  out.push_back(static_cast<std::uint8_t>(s.size()));
-  for (const char c : s) out.push_back(static_cast<std::uint8_t>(c));
-  return out;
+  return Bytes{static_cast<std::uint8_t>(s.size())} + Bytes(s.begin(), s.end());
 }
 
 // What an object with a Serialize method stores, read back from memory.
