@@ -232,7 +232,6 @@ TEST_F(EditorTest, DeletingMovesTheLaterEntriesIntoTheGapAndTypingANameThenAddsA
   editor.OnDeleteItem();
   Type(EditorBox::ItemName, "Z");
   EXPECT_EQ(controls.Shown(), "Zero*,Two / C,NewItem* / Zero|NewItem| / off") << "the typed character is replaced";
-  EXPECT_EQ(Stored(0, 2), "Zero(2) C:c> NewItem:");
 }
 
 // Data a file may bring beyond the editor's limits: negative counts show
