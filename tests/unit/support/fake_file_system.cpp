@@ -1,6 +1,5 @@
 #include "support/fake_file_system.h"
 
-#include "storage/file_path.h"
 #include "storage/mem_file.h"
 
 namespace {
@@ -37,14 +36,6 @@ class FakeFile : public CMemFile {
 
 }  // namespace
 
-void FakeFileSystem::Check(Step step, const std::string& path) {
-  const auto found = failures_.find(step);
-  if (found == failures_.end()) return;
-  const int cause = found->second;
-  failures_.erase(found);
-  throw CFileException(cause, 0, path);
-}
-
 std::unique_ptr<CFile> FakeFileSystem::OpenForReading(const std::string& path) {
   if (!Exists(path)) throw CFileException(CFileException::fileNotFound, 2, path);
   return std::make_unique<FakeFile>(*this, path);
@@ -54,27 +45,4 @@ std::unique_ptr<CFile> FakeFileSystem::CreateForWriting(const std::string& path)
   Check(Step::create, path);
   files[path].clear();
   return std::make_unique<FakeFile>(*this, path);
-}
-
-std::string FakeFileSystem::CreateTempFileIn(const std::string& folder) {
-  Check(Step::tempFile, folder);
-  const std::string path = folder + "\\zvk" + std::to_string(++tempFilesMade) + ".tmp";
-  files[path];
-  return path;
-}
-
-void FakeFileSystem::Replace(const std::string& target, const std::string& replacement) {
-  Check(Step::replace, target);
-  files[target] = files.at(replacement);
-  files.erase(replacement);
-}
-
-std::string FakeFileSystem::FileTitle(const std::string& path) {
-  const std::string name = FileNameOf(path);
-  return name.substr(0, name.find_last_of('.'));
-}
-
-std::string FakeFileSystem::FullPath(const std::string& path) {
-  if (path.size() >= 2 && path[1] == ':') return path;
-  return "C:\\Work\\" + path;
 }
