@@ -1,5 +1,7 @@
 // Save, Save As, what a failed save leaves behind, and ending the program.
 
+#include <tuple>
+
 #include "document_fixture.h"
 
 namespace {
@@ -46,11 +48,7 @@ TEST_F(SaveTest, SaveReplacesTheFileAndSaveAsTakesTheNewName) {
 // old name, and no temporary file is left.
 TEST_F(SaveTest, AFailedSaveLeavesThePreviousFileAsItWas) {
   using Step = FakeFileSystem::Step;
-  const struct {
-    Step step;
-    int cause;
-    const char* message;
-  } failures[] = {
+  const std::tuple<Step, int, const char*> failures[] = {
       {Step::tempFile, CFileException::accessDenied,
        "C:\\Work\\old.zvk could not be saved because no temporary file can be created in the folder C:\\Work."},
       {Step::create, CFileException::accessDenied, "Access to C:\\Work\\old.zvk was denied."},
@@ -61,14 +59,14 @@ TEST_F(SaveTest, AFailedSaveLeavesThePreviousFileAsItWas) {
        "A sharing violation occurred while accessing C:\\Work\\old.zvk."},
   };
   const Bytes before = fs.files[kOld];
-  for (const auto& failure : failures) {
+  for (const auto& [step, cause, message] : failures) {
     for (const bool saveAs : {false, true}) {
-      SCOPED_TRACE(std::string(failure.message) + (saveAs ? " (Save As)" : " (Save)"));
-      fs.FailNext(failure.step, failure.cause);
+      SCOPED_TRACE(std::string(message) + (saveAs ? " (Save As)" : " (Save)"));
+      fs.FailNext(step, cause);
       dialogs.answers = {kOld};
       EXPECT_FALSE(saveAs ? commands.OnFileSaveAs() : commands.OnFileSave());
       EXPECT_EQ(fs.files[kOld], before);
-      EXPECT_THAT(messages.Take(), ElementsAre(ShownMessage{failure.message, MB::IconExclamation}));
+      EXPECT_THAT(messages.Take(), ElementsAre(ShownMessage{message, MB::IconExclamation}));
       EXPECT_EQ(State(), "old C:\\Work\\old.zvk 1Editedhello there modified");
       for (const auto& [path, bytes] : fs.files) EXPECT_EQ(path.find(".tmp"), std::string::npos) << path;
       EXPECT_EQ(fs.openFiles, 0);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <tuple>
 
 #include "framework/bar_docking.h"
 #include "framework/frame_layout.h"
@@ -13,20 +14,17 @@ constexpr std::array<int, 3> kIndicators = {40, 40, 44};
 constexpr LayoutRect kClient{0, 0, 800, 600};
 
 TEST(FrameLayoutTest, TheToolBarTakesItsSideAboveTheStatusBarAndTheViewTheRest) {
-  const struct {
-    DockedBar bar;
-    LayoutRect toolBar, view;
-  } cases[] = {
+  const std::tuple<DockedBar, LayoutRect, LayoutRect> cases[] = {
       {{DockSide::top, 28}, {0, 0, 800, 28}, {0, 28, 800, 578}},
       {{DockSide::bottom, 28}, {0, 550, 800, 578}, {0, 0, 800, 550}},
       {{DockSide::left, 30}, {0, 0, 30, 578}, {30, 0, 800, 578}},
       {{DockSide::right, 30}, {770, 0, 800, 578}, {0, 0, 770, 578}},
       {{DockSide::left, 0}, {}, {0, 0, 800, 578}},  // hidden or floating
   };
-  for (const auto& c : cases) {
-    const FrameLayout layout = LayOutFrame(kClient, c.bar, 22, kIndicators, 17);
-    EXPECT_EQ(layout.toolBar, c.toolBar) << static_cast<int>(c.bar.side);
-    EXPECT_EQ(layout.view, c.view) << static_cast<int>(c.bar.side);
+  for (const auto& [bar, toolBar, view] : cases) {
+    const FrameLayout layout = LayOutFrame(kClient, bar, 22, kIndicators, 17);
+    EXPECT_EQ(layout.toolBar, toolBar) << static_cast<int>(bar.side);
+    EXPECT_EQ(layout.view, view) << static_cast<int>(bar.side);
   }
   EXPECT_EQ(LayOutFrame(kClient, {DockSide::top, 28}, 22, kIndicators, 17).statusEdges,
             (std::array<int, 4>{800 - 17 - 124, 800 - 17 - 84, 800 - 17 - 44, -1}));
@@ -51,17 +49,14 @@ TEST(FrameLayoutTest, ATinyWindowGivesAnEmptyViewAndOrderedPanes) {
 
 TEST(BarDockingTest, ADropNearASideDocksThereAndAnywhereElseFloats) {
   const LayoutRect client{100, 100, 900, 700};
-  const struct {
-    int x, y;
-    std::optional<DockSide> side;
-  } drops[] = {
+  const std::tuple<int, int, std::optional<DockSide>> drops[] = {
       {500, 85, DockSide::top},    {500, 115, DockSide::top},      {500, 710, DockSide::bottom},
       {95, 400, DockSide::left},   {915, 400, DockSide::right},    {102, 101, DockSide::top},
       {101, 102, DockSide::left},  {500, 400, std::nullopt},       {500, 60, std::nullopt},
       {960, 95, std::nullopt},     {60, 710, std::nullopt},
   };
-  for (const auto& drop : drops) {
-    EXPECT_EQ(DockSideForDrop(client, drop.x, drop.y, 20), drop.side) << drop.x << "," << drop.y;
+  for (const auto& [x, y, side] : drops) {
+    EXPECT_EQ(DockSideForDrop(client, x, y, 20), side) << x << "," << y;
   }
 }
 

@@ -132,11 +132,11 @@ TEST(CountedString, ShortInputFailsWithEndOfFile) {
     RecordingFile file(Prefix(whole, cut));
     file.claimed_length = whole.size();
     CArchive ar(file, CArchive::load, 16);
-    const auto readAll = [&] {
+    const auto read = [&] {
       ar.ReadString();
       ar.ReadInt32();
     };
-    EXPECT_EQ(CauseOf<CArchiveException>(readAll), CArchiveException::endOfFile) << "cut at " << cut;
+    EXPECT_EQ(CauseOf<CArchiveException>(read), CArchiveException::endOfFile) << "cut at " << cut;
   }
 }
 
