@@ -101,13 +101,12 @@ TEST_F(DocumentCommandsTest, AFileThatCannotBeReadLeavesTheDocumentAsItWas) {
       const auto before = std::make_unique<MacroData>(doc);
       messages.answers = {MB::IdNo};
       dialogs.answers = {std::string("f.zvk")};
-      const bool opened = tray ? (commands.OnTrayFileOpen(), false) : commands.OpenDocumentFile("f.zvk");
+      tray ? commands.OnTrayFileOpen() : (void)commands.OpenDocumentFile("f.zvk");
       std::vector<ShownMessage> expected = {{"Save changes to t?", kQuestion}};
       const auto& failure = tray ? c.tray : c.common;
       expected.insert(expected.end(), failure.begin(), failure.end());
       EXPECT_EQ(messages.Take(), expected);
       EXPECT_EQ(fs.openFiles, 0);
-      EXPECT_EQ(opened, !tray && failure.empty());
       const bool kept = !failure.empty();
       EXPECT_TRUE(static_cast<const MacroData&>(doc) == (kept ? *before : *std::make_unique<MacroData>()));
       EXPECT_EQ(State(), kept ? "t C:\\t.zvk 1Ehello there modified" : "f C:\\Work\\f.zvk 0");
