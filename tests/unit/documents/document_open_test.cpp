@@ -142,7 +142,7 @@ TEST_F(DocumentCommandsTest, TheRecentFilesKeepTheLastFourAndLoseWhatDoesNotOpen
   EXPECT_THAT(recent.MenuTexts(fs), ElementsAre("&1 C:\\Work\\a", "&2 c:\\work\\E"));
 }
 
-// No question at start-up; the first name that is no switch is opened.
+// The first name that is no switch is opened; a switch alone makes a new document.
 TEST_F(DocumentCommandsTest, StartUpOpensTheNamedFileOrFails) {
   fs.files[kTwo] = kTwoBytes;
   EXPECT_TRUE(commands.ProcessShellCommand(ParseCommandLine({kTwo})));

@@ -93,7 +93,6 @@ struct EditorTest : ::testing::Test {
     EXPECT_EQ(controls.lists, lists);
   }
 
-  // The Edit SubMenus command with this dialog over its working copy.
   void RunCommand(CZorvakDoc& doc, int endCode, const std::function<void()>& actions) {
     EditSubMenus(doc, [&](MacroData& workingCopy) {
       *data = workingCopy;

@@ -4,7 +4,6 @@
 
 namespace {
 
-// A copy of the file's bytes in memory, each write copied back at once.
 class FakeFile : public CMemFile {
  public:
   FakeFile(FakeFileSystem& fs, std::string path)

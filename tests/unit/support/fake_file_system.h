@@ -16,9 +16,8 @@ class FakeFileSystem : public FileSystemPort {
  public:
   enum class Step { create, write, flush, close, tempFile, replace };
 
-  // The next call of step fails with a CFileException of this cause.
+  // The next call of step fails with a CFileException of this cause, once.
   void FailNext(Step step, int cause) { failures_[step] = cause; }
-  // Throws the failure set for step, once.
   void Check(Step step, const std::string& path) {
     if (auto failure = failures_.extract(step)) throw CFileException(failure.mapped(), 0, path);
   }
