@@ -1,6 +1,8 @@
 // The save-changes question, New, and opening a file: File > Open, the
 // recent files, the command line and the tray menu's own Open.
 
+#include <tuple>
+
 #include "document_fixture.h"
 
 namespace {
@@ -67,14 +69,11 @@ TEST_F(DocumentCommandsTest, OpenThroughTheDialogLoadsAndNamesTheDocument) {
 // early to the tray.
 TEST_F(DocumentCommandsTest, AFileThatCannotBeReadLeavesTheDocumentAsItWas) {
   const std::string f = "C:\\Work\\f.zvk";
-  struct Case {
-    std::string what;
-    std::optional<Bytes> bytes;  // nothing: no such file
-    std::vector<ShownMessage> common, tray;
-  };
+  using Messages = std::vector<ShownMessage>;
   const std::string pastTheEnd = "An attempt was made to access an unnamed file past its end.";
-  const std::vector<ShownMessage> cut = {{"Unexpected file format.", MB::IconExclamation}};
-  std::vector<Case> cases = {
+  const Messages cut = {{"Unexpected file format.", MB::IconExclamation}};
+  // What, the file's bytes (none: no such file), File > Open's and the tray's messages.
+  std::vector<std::tuple<std::string, std::optional<Bytes>, Messages, Messages>> cases = {
       {"version 2", kVersion2,
        {{VersionTooNewMessage(), MB::Ok}, {"An unknown error occurred while accessing " + f + ".", MB::IconExclamation}},
        {{VersionTooNewMessage(), MB::Ok}, {"An unknown error occurred while accessing an unnamed file.", MB::IconStop}}},
@@ -87,10 +86,10 @@ TEST_F(DocumentCommandsTest, AFileThatCannotBeReadLeavesTheDocumentAsItWas) {
                      {{pastTheEnd, MB::IconStop}}});
   }
   for (const bool tray : {false, true}) {
-    for (const Case& c : cases) {
-      SCOPED_TRACE(c.what + (tray ? " (tray)" : " (File > Open)"));
+    for (const auto& [what, bytes, common, trayMessages] : cases) {
+      SCOPED_TRACE(what + (tray ? " (tray)" : " (File > Open)"));
       fs.files.erase(f);
-      if (c.bytes) fs.files[f] = *c.bytes;
+      if (bytes) fs.files[f] = *bytes;
       doc.SetPathNameOnly("C:\\t.zvk");
       doc.SetTitle("t");
       EditDocument("E");
@@ -99,8 +98,8 @@ TEST_F(DocumentCommandsTest, AFileThatCannotBeReadLeavesTheDocumentAsItWas) {
       messages.answers = {MB::IdNo};
       dialogs.answers = {std::string("f.zvk")};
       tray ? commands.OnTrayFileOpen() : (void)commands.OpenDocumentFile("f.zvk");
-      std::vector<ShownMessage> expected = {{"Save changes to t?", kQuestion}};
-      const auto& failure = tray ? c.tray : c.common;
+      Messages expected = {{"Save changes to t?", kQuestion}};
+      const Messages& failure = tray ? trayMessages : common;
       expected.insert(expected.end(), failure.begin(), failure.end());
       EXPECT_EQ(messages.Take(), expected);
       EXPECT_EQ(fs.openFiles, 0);
