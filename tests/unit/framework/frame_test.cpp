@@ -1,12 +1,17 @@
-// How the main frame shares its client area between the bars and the view,
-// and where a toolbar let go of docks.
+// The main frame: how it shares its client area between the bars and the
+// view, where a toolbar let go of docks, the texts it builds from its string
+// resources, and where help pages are found.
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <set>
+#include <string>
 #include <tuple>
 
 #include "framework/bar_docking.h"
+#include "framework/command_prompt.h"
 #include "framework/frame_layout.h"
+#include "framework/help_page_location.h"
 
 namespace {
 
@@ -58,6 +63,26 @@ TEST(BarDockingTest, ADropNearASideDocksThereAndAnywhereElseFloats) {
   for (const auto& [x, y, side] : drops) {
     EXPECT_EQ(DockSideForDrop(client, x, y, 20), side) << x << "," << y;
   }
+}
+
+TEST(HelpPageLocationTest, ThePageNextToTheProgramComesFirst) {
+  const std::string program = "C:\\Program Files\\Zorvakomat";
+  std::set<std::string> existing = {program + "\\index.html", "D:\\macros\\index.html"};
+  const auto exists = [&](const std::string& p) { return existing.count(p) > 0; };
+  EXPECT_EQ(LocateHelpPage("index.html", program, "D:\\macros", exists), program + "\\index.html");
+  existing.erase(program + "\\index.html");
+  EXPECT_EQ(LocateHelpPage("index.html", program, "D:\\macros", exists), "D:\\macros\\index.html");
+  // Found nowhere: the current directory's, where it was looked for last.
+  existing.clear();
+  EXPECT_EQ(LocateHelpPage("index.html", "C:\\Zvk", "D:\\", exists), "D:\\index.html");
+  EXPECT_EQ(LocateHelpPage("index.html", "", "", exists), "index.html");
+}
+
+TEST(CommandPromptTest, PromptAndTooltipAreSplitAtTheLineFeed) {
+  const char* both = "Hides the window\nHide";
+  EXPECT_EQ(CommandPrompt(both) + "|" + CommandTooltip(both), "Hides the window|Hide");
+  EXPECT_EQ(CommandPrompt("Information.") + "|" + CommandTooltip("Information."), "Information.|");
+  EXPECT_EQ(FrameCaption("work.zvk") + "|" + FrameCaption(""), "work.zvk - Zorvakomat|Zorvakomat");
 }
 
 }  // namespace
