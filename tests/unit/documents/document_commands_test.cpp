@@ -54,12 +54,13 @@ TEST_F(DocumentCommandsTest, NewAsksFirstAndOnlyAGoAheadEmptiesTheDocument) {
 TEST_F(DocumentCommandsTest, OpenThroughTheDialogLoadsAndNamesTheDocument) {
   fs.files[kTwo] = kTwoBytes;
   dialogs.answers = {std::nullopt, std::string("two.zvk")};
-  EXPECT_FALSE(commands.OnFileOpen()) << "Cancel ends the command";
+  EXPECT_FALSE(commands.OnFileOpen());
   EXPECT_TRUE(commands.OnFileOpen());
   const FileDialogRequest& request = dialogs.requests.back();
   EXPECT_EQ(request.flags, OFN::FileMustExist | OFN::HideReadOnly);
   EXPECT_EQ(request.filters.at(0), std::make_pair(std::string("Zorvakomat Files (*.zvk)"), std::string("*.zvk")));
   EXPECT_EQ(State() + std::to_string(viewUpdates), "two C:\\Work\\two.zvk 2TopLevel[enter]1");
+  EXPECT_TRUE(messages.shown.empty()) << "Cancel ends the command without a word";
   EXPECT_THAT(recent.MenuTexts(fs), ElementsAre("&1 C:\\Work\\two"));
   EXPECT_EQ(fs.openFiles, 0);
 }
