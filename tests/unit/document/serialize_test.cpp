@@ -31,8 +31,7 @@ struct DocTest : ::testing::Test {
 };
 
 TEST_F(DocTest, NewDocumentClearsEverySlot) {
-  kExampleDocument.AddTo(*doc);
-  DocumentBuilder().NumberedSubMenus(47).SubMenu("Last", NumberedItems(kMaxItems)).AddTo(*doc);  // every slot
+  DocumentBuilder().NumberedSubMenus(49).SubMenu("Last", NumberedItems(kMaxItems)).AddTo(*doc);  // every slot
   doc->bChainToNext.fill(1);
   ASSERT_TRUE(doc->OnNewDocument());
   EXPECT_TRUE(static_cast<const MacroData&>(*doc) == *std::make_unique<MacroData>());
