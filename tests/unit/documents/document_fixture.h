@@ -33,15 +33,6 @@ class DocumentCommandsOver : public ::testing::Test {
     doc.SetModifiedFlag(true);
   }
 
-  // The bytes the document is saved as.
-  Bytes SavedForm() { return StoredBytes(doc); }
-
-  std::vector<std::string> RecentEntries() const {
-    std::vector<std::string> out;
-    for (int i = 0; i < recent.GetSize(); ++i) out.push_back(recent[i]);
-    return out;
-  }
-
   // The document in one line: title, path, the count of submenus and the
   // first submenu's name and first item's text, and whether modified.
   std::string State() const {

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "document/macro_data.h"
@@ -68,9 +69,5 @@ class DocumentBuilder {
   }
 
  private:
-  struct SubMenuContent {
-    std::string name;
-    std::vector<TestItem> items;
-  };
-  std::vector<SubMenuContent> sub_menus_;
+  std::vector<std::pair<std::string, std::vector<TestItem>>> sub_menus_;  // name, items
 };

@@ -1,33 +1,23 @@
 #include "support/fake_file_system.h"
 
-#include <algorithm>
-#include <cstring>
-
-#include "storage/file_path.h"
+#include "storage/mem_file.h"
 
 namespace {
 
-class FakeFile : public CFile {
+class FakeFile : public CMemFile {
  public:
-  FakeFile(FakeFileSystem& fs, std::string path) : fs_(fs), path_(std::move(path)) { ++fs_.openFiles; }
+  FakeFile(FakeFileSystem& fs, std::string path)
+      : CMemFile(fs.files.at(path)), fs_(fs), path_(std::move(path)) {
+    ++fs_.openFiles;
+  }
   ~FakeFile() override {
     if (open_) --fs_.openFiles;
   }
 
-  std::size_t Read(void* buffer, std::size_t count) override {
-    const Bytes& bytes = fs_.files.at(path_);
-    const std::size_t n = position_ < bytes.size() ? std::min(count, bytes.size() - position_) : 0;
-    if (n > 0) std::memcpy(buffer, bytes.data() + position_, n);
-    position_ += n;
-    return n;
-  }
   void Write(const void* buffer, std::size_t count) override {
     fs_.Check(FakeFileSystem::Step::write, path_);
-    Bytes& bytes = fs_.files.at(path_);
-    const auto* data = static_cast<const std::uint8_t*>(buffer);
-    bytes.resize(std::max(bytes.size(), position_ + count));
-    std::copy(data, data + count, bytes.begin() + static_cast<std::ptrdiff_t>(position_));
-    position_ += count;
+    CMemFile::Write(buffer, count);
+    fs_.files.at(path_) = Bytes();
   }
   void Flush() override { fs_.Check(FakeFileSystem::Step::flush, path_); }
   void Close() override {
@@ -36,28 +26,16 @@ class FakeFile : public CFile {
     --fs_.openFiles;
     fs_.Check(FakeFileSystem::Step::close, path_);
   }
-  std::uint64_t GetLength() const override { return fs_.files.at(path_).size(); }
-  std::uint64_t GetPosition() const override { return position_; }
 
  private:
   FakeFileSystem& fs_;
   std::string path_;
-  std::size_t position_ = 0;
   bool open_ = true;
 };
 
 }  // namespace
 
-void FakeFileSystem::Check(Step step, const std::string& path) {
-  const auto found = failures_.find(step);
-  if (found == failures_.end()) return;
-  const int cause = found->second;
-  failures_.erase(found);
-  throw CFileException(cause, 0, path);
-}
-
 std::unique_ptr<CFile> FakeFileSystem::OpenForReading(const std::string& path) {
-  Check(Step::openForReading, path);
   if (!Exists(path)) throw CFileException(CFileException::fileNotFound, 2, path);
   return std::make_unique<FakeFile>(*this, path);
 }
@@ -66,28 +44,4 @@ std::unique_ptr<CFile> FakeFileSystem::CreateForWriting(const std::string& path)
   Check(Step::create, path);
   files[path].clear();
   return std::make_unique<FakeFile>(*this, path);
-}
-
-std::string FakeFileSystem::CreateTempFileIn(const std::string& folder) {
-  Check(Step::tempFile, folder);
-  const std::string path = folder + "\\zvk" + std::to_string(++tempFilesMade) + ".tmp";
-  files[path];
-  return path;
-}
-
-void FakeFileSystem::Replace(const std::string& target, const std::string& replacement) {
-  Check(Step::replace, target);
-  files[target] = files.at(replacement);
-  files.erase(replacement);
-}
-
-std::string FakeFileSystem::FileTitle(const std::string& path) {
-  std::string name = FileNameOf(path);
-  const auto dot = name.find_last_of('.');
-  return dot == std::string::npos || dot == 0 ? name : name.substr(0, dot);
-}
-
-std::string FakeFileSystem::FullPath(const std::string& path) {
-  if (path.size() >= 2 && path[1] == ':') return path;
-  return currentFolder + "\\" + path;
 }

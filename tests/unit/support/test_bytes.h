@@ -1,5 +1,5 @@
 #pragma once
-// Helpers for tests that compare or build byte streams, and that look at
+// Helpers for tests that build byte streams, and that look at
 // the failure a read or write ends in.
 
 #include <cstdint>
@@ -24,21 +24,7 @@ inline Bytes Int32(std::int32_t v) {
 
 // A short counted string: one length byte, then the text.
 inline Bytes Counted(const std::string& s) {
-  Bytes out;
-  out.push_back(static_cast<std::uint8_t>(s.size()));
-  for (const char c : s) out.push_back(static_cast<std::uint8_t>(c));
-  return out;
-}
-
-inline std::string Hex(const Bytes& bytes) {
-  static const char* digits = "0123456789ABCDEF";
-  std::string out;
-  for (std::size_t i = 0; i < bytes.size(); ++i) {
-    if (i) out += ' ';
-    out += digits[bytes[i] >> 4];
-    out += digits[bytes[i] & 15];
-  }
-  return out;
+  return Bytes{static_cast<std::uint8_t>(s.size())} + Bytes(s.begin(), s.end());
 }
 
 // What an object with a Serialize method stores, read back from memory.

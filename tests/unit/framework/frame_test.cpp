@@ -1,0 +1,88 @@
+// The main frame: how it shares its client area between the bars and the
+// view, where a toolbar let go of docks, the texts it builds from its string
+// resources, and where help pages are found.
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <set>
+#include <string>
+#include <tuple>
+
+#include "framework/bar_docking.h"
+#include "framework/command_prompt.h"
+#include "framework/frame_layout.h"
+#include "framework/help_page_location.h"
+
+namespace {
+
+constexpr std::array<int, 3> kIndicators = {40, 40, 44};
+constexpr LayoutRect kClient{0, 0, 800, 600};
+
+TEST(FrameLayoutTest, TheToolBarTakesItsSideAboveTheStatusBarAndTheViewTheRest) {
+  const std::tuple<DockedBar, LayoutRect, LayoutRect> cases[] = {
+      {{DockSide::top, 28}, {0, 0, 800, 28}, {0, 28, 800, 578}},
+      {{DockSide::bottom, 28}, {0, 550, 800, 578}, {0, 0, 800, 550}},
+      {{DockSide::left, 30}, {0, 0, 30, 578}, {30, 0, 800, 578}},
+      {{DockSide::right, 30}, {770, 0, 800, 578}, {0, 0, 770, 578}},
+      {{DockSide::left, 0}, {}, {0, 0, 800, 578}},  // hidden or floating
+  };
+  for (const auto& [bar, toolBar, view] : cases) {
+    const FrameLayout layout = LayOutFrame(kClient, bar, 22, kIndicators, 17);
+    EXPECT_EQ(layout.toolBar, toolBar) << static_cast<int>(bar.side);
+    EXPECT_EQ(layout.view, view) << static_cast<int>(bar.side);
+  }
+  EXPECT_EQ(LayOutFrame(kClient, {DockSide::top, 28}, 22, kIndicators, 17).statusEdges,
+            (std::array<int, 4>{800 - 17 - 124, 800 - 17 - 84, 800 - 17 - 44, -1}));
+  EXPECT_EQ(LayOutFrame(kClient, {}, 0, kIndicators, 17).view, kClient);
+}
+
+TEST(FrameLayoutTest, ATinyWindowGivesAnEmptyViewAndOrderedPanes) {
+  for (const DockSide side : {DockSide::top, DockSide::bottom, DockSide::left, DockSide::right}) {
+    const FrameLayout layout = LayOutFrame({0, 0, 60, 30}, {side, 100}, 22, kIndicators, 17);
+    EXPECT_LE(layout.view.left, layout.view.right);
+    EXPECT_LE(layout.view.top, layout.view.bottom);
+    EXPECT_EQ((layout.view.right - layout.view.left) * (layout.view.bottom - layout.view.top), 0);
+  }
+  // The panes that no longer fit shrink to nothing at the left edge.
+  EXPECT_EQ(LayOutFrame({0, 0, 100, 30}, {DockSide::top, 28}, 22, kIndicators, 17).statusEdges,
+            (std::array<int, 4>{0, 0, 39, -1}));
+
+  const FrameLayout minimized = LayOutFrame({0, 0, 0, 0}, {DockSide::top, 28}, 22, kIndicators, 17);
+  EXPECT_EQ(minimized.view, (LayoutRect{0, 0, 0, 0}));
+  EXPECT_EQ(minimized.statusEdges, (std::array<int, 4>{0, 0, 0, -1}));
+}
+
+TEST(BarDockingTest, ADropNearASideDocksThereAndAnywhereElseFloats) {
+  const LayoutRect client{100, 100, 900, 700};
+  const std::tuple<int, int, std::optional<DockSide>> drops[] = {
+      {500, 85, DockSide::top},    {500, 115, DockSide::top},      {500, 710, DockSide::bottom},
+      {95, 400, DockSide::left},   {915, 400, DockSide::right},    {102, 101, DockSide::top},
+      {101, 102, DockSide::left},  {500, 400, std::nullopt},       {500, 60, std::nullopt},
+      {960, 95, std::nullopt},     {60, 710, std::nullopt},
+  };
+  for (const auto& [x, y, side] : drops) {
+    EXPECT_EQ(DockSideForDrop(client, x, y, 20), side) << x << "," << y;
+  }
+}
+
+TEST(HelpPageLocationTest, ThePageNextToTheProgramComesFirst) {
+  const std::string program = "C:\\Program Files\\Zorvakomat";
+  std::set<std::string> existing = {program + "\\index.html", "D:\\macros\\index.html"};
+  const auto exists = [&](const std::string& p) { return existing.count(p) > 0; };
+  EXPECT_EQ(LocateHelpPage("index.html", program, "D:\\macros", exists), program + "\\index.html");
+  existing.erase(program + "\\index.html");
+  EXPECT_EQ(LocateHelpPage("index.html", program, "D:\\macros", exists), "D:\\macros\\index.html");
+  // Found nowhere: the current directory's, where it was looked for last.
+  existing.clear();
+  EXPECT_EQ(LocateHelpPage("index.html", "C:\\Zvk", "D:\\", exists), "D:\\index.html");
+  EXPECT_EQ(LocateHelpPage("index.html", "", "", exists), "index.html");
+}
+
+TEST(CommandPromptTest, PromptAndTooltipAreSplitAtTheLineFeed) {
+  const char* both = "Hides the window\nHide";
+  EXPECT_EQ(CommandPrompt(both) + "|" + CommandTooltip(both), "Hides the window|Hide");
+  EXPECT_EQ(CommandPrompt("Information.") + "|" + CommandTooltip("Information."), "Information.|");
+  EXPECT_EQ(FrameCaption("work.zvk") + "|" + FrameCaption(""), "work.zvk - Zorvakomat|Zorvakomat");
+}
+
+}  // namespace
