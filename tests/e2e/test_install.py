@@ -9,7 +9,6 @@ from urllib.parse import unquote, urlparse
 
 from harness.e2e_case import E2ETestCase, read
 from harness.polling import wait_until
-from harness.registry import Registry
 from harness.zorvakomat import APP, entry, titles
 
 VERSION, PACKAGE, SETUP, OLDER_SETUP = (os.environ.get(name, "") for name in (
@@ -37,7 +36,6 @@ class Install(E2ETestCase):
         super().setUp()
         for path in (PACKAGE, SETUP, OLDER_SETUP):
             self.assertTrue(os.path.isfile(path), f"{path!r} has not been built (makensis?)")
-        self.registry = Registry(self.session.wine, self.scratch)
 
     def in_profile(self, path):
         """The paths that path in a user's profile folder has in the prefix."""

@@ -1,5 +1,5 @@
 """The private X display: Xvfb with a plain US keyboard, what a person does
-there and what a tester reads from it (windows, pixels, the clipboard)."""
+there and what a tester reads from it (windows and pixels)."""
 import os
 import re
 import select
@@ -128,11 +128,3 @@ class X11:
         if len(data) != width * height * 3:
             raise RuntimeError(f"a screen grab of {width}x{height} gave {len(data)} bytes")
         return Pixels(left, top, width, height, data)
-
-    def clipboard(self):
-        """The CLIPBOARD selection, or b"" when nobody owns it or the owner does not answer."""
-        try:
-            result = self._run("xclip", "-o", "-selection", "clipboard", timeout=5, check=False)
-        except subprocess.TimeoutExpired:
-            return b""
-        return result.stdout if result.returncode == 0 else b""

@@ -96,10 +96,14 @@ class Zorvakomat:
         return self.process.poll() is None
 
     def wait_ended(self):
-        # The pointer kept off the icon, so that only the program takes it away.
+        """The exit status, once the program's icon has gone too (the pointer
+        kept off it, so that only the program takes it away)."""
         self.x11.move(640, 300)
-        return wait_until(self.process.poll, lambda code: code is not None, timeout=15,
+        code = wait_until(self.process.poll, lambda code: code is not None, timeout=15,
                           what="zorvakomat.exe to end")
+        if self.icon:
+            wait_until(lambda: not self.icon_present(), what="the tray icon to go")
+        return code
 
     def _traced(self, pattern):
         with open(self.log, "rb") as log:
@@ -184,9 +188,13 @@ class Zorvakomat:
                    lambda r: r.mapped and r.x <= 0 and r.y <= 0 and r.x + r.width >= bar.width
                    and r.y + r.height >= bar.y, what="the main window maximized")
 
-    def file_menu(self, key):
+    def main_menu(self, *keys):   # "alt+f", "o": File > Open
         self.x11.focus(self.main_window())
-        self.x11.key("alt+f", key)
+        self.x11.key(*keys)
+
+    def wait_hidden(self):
+        wait_until(lambda: self.x11.geometry(self.main_window()), lambda r: not r.mapped,
+                   what="the main window to be hidden")
 
     def choose_file(self, title, path):
         dialog = self.window(title)
