@@ -32,23 +32,21 @@ def files_under(folder):
 
 
 class Install(E2ETestCase):
-    def setUp(self):
-        super().setUp()
-        for path in (PACKAGE, SETUP, OLDER_SETUP):
-            self.assertTrue(os.path.isfile(path), f"{path!r} has not been built (makensis?)")
-
     def in_profile(self, path):
         """The paths that path in a user's profile folder has in the prefix."""
         return glob.glob(os.path.join(self.session.wine.prefix, "drive_c", "users", "*", glob.escape(path)))
 
-    def test_zip_holds_the_program_with_its_version(self):
+    def test_the_zip_then_update_use_and_uninstall(self):
+        for path in (PACKAGE, SETUP, OLDER_SETUP):
+            self.assertTrue(os.path.isfile(path), f"{path!r} has not been built (makensis?)")
+        # The zip's one folder holds the program, which carries its version.
         name = os.path.basename(PACKAGE)[:-len("-portable.zip")]
         with zipfile.ZipFile(PACKAGE) as package:
-            self.assertEqual(sorted(entry for entry in package.namelist() if not entry.endswith("/")),
-                             [f"{name}/{file}" for file in FILES])
             package.extractall(self.scratch)
-        program = os.path.join(self.scratch, name, "zorvakomat.exe")
-        for exe in (os.environ["ZVK_TOOL"], program):   # its resources as windres writes them
+        self.assertEqual(files_under(self.scratch), [f"{name}/{file}" for file in FILES])
+        unzipped = os.path.join(self.scratch, name)
+        for exe in (os.environ["ZVK_TOOL"], os.path.join(unzipped, "zorvakomat.exe")):
+            # Its resources, as windres writes them.
             text = subprocess.run([os.environ["ZVK_WINDRES"], "-i", exe, "-O", "rc"], check=True,
                                   capture_output=True).stdout.decode(errors="replace")
             self.assertIn(f"FILEVERSION {', '.join(VERSION.split('.'))}, 0\n", text, exe)
@@ -58,7 +56,6 @@ class Install(E2ETestCase):
             self.assertRegex(text, r'VALUE "LegalCopyright", "Copyright \(c\) \d{4} the Zorvakomat developers"')
         self.assertIn(f'"Zorvakomat  Version {VERSION}"', text)   # the program's About box
 
-    def test_update_use_and_uninstall(self):
         # Nothing of an earlier run; settings of the user's own; Wine's browser
         # (in which .html files open) a script that writes down what it opens.
         for path in self.in_profile(FOLDER) + self.in_profile(SHORTCUT):
@@ -83,10 +80,8 @@ class Install(E2ETestCase):
         # rights; the same files as in the zip.
         [folder] = self.in_profile(FOLDER)
         self.assertEqual(files_under(folder), sorted(FILES + ["uninstall.exe"]))
-        with zipfile.ZipFile(PACKAGE) as package:
-            for name in package.namelist():
-                if not name.endswith("/"):
-                    self.assertEqual(read(os.path.join(folder, name.split("/", 1)[1])), package.read(name), name)
+        for file in FILES:
+            self.assertEqual(read(os.path.join(folder, file)), read(os.path.join(unzipped, file)), file)
 
         # The installed program, started from its folder while the current
         # folder is another, types a pick and finds its help page.
@@ -123,15 +118,13 @@ class Install(E2ETestCase):
         shutil.copy(self.document(b"\x01" + bytes(15), "mine.zvk"), folder)
         starter = os.path.join(folder, "examples", "starter.zvk")
         changed_starter = read(starter) + b"\0"
-        with open(starter, "wb") as file:
-            file.write(changed_starter)
+        self.document(changed_starter, starter)
 
         # The uninstaller asks the running program to close, as the tray's
         # Exit does: a changed document gets its save question first.
         program.ok_in_edit_submenus()
         self.session.wine.start(os.path.join(folder, "uninstall.exe"), ["/S"], log_name="uninstall.log")
-        program.window(APP, timeout=120)
-        self.x11.key("n")
+        program.answer("n", timeout=120)
         self.assertEqual(program.wait_ended(), 0)
         self.assertIn(program.messages(), [[f"Save changes to {title}?"] for title in titles(starter)])
         wait_until(lambda: not os.path.exists(os.path.join(folder, "uninstall.exe")),
