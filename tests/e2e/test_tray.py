@@ -66,7 +66,12 @@ class Tray(E2ETestCase):
         # (typing replaces it); the multi-line box takes Return as a new line.
         program.menu(*entry(10, 0), into=target)
         program.answer("Return", DATA_ENTRY, "Zoe")
-        program.answer("Return", DATA_ENTRY, "ab\ncd\t")   # Tab on to OK
+        program.window(DATA_ENTRY)
+        self.x11.type("ab")
+        self.x11.key("Return")
+        self.x11.type("cd")
+        self.x11.key("Tab")   # on to OK
+        program.answer("Return", DATA_ENTRY)
         target.wait_for_text(LITERAL + TYPED + "aXbYHi Zoe at ab\r\ncd")
 
         # OK in Edit SubMenus marks the document modified, even without a
