@@ -81,7 +81,8 @@ class Install(E2ETestCase):
         [folder] = self.in_profile(FOLDER)
         self.assertEqual(files_under(folder), sorted(FILES + ["uninstall.exe"]))
         for file in FILES:
-            self.assertEqual(read(os.path.join(folder, file)), read(os.path.join(unzipped, file)), file)
+            self.assertEqual(read(os.path.join(folder, file)), read(os.path.join(unzipped, file)),
+                             file)
 
         # The installed program, started from its folder while the current
         # folder is another, types a pick and finds its help page.

@@ -100,9 +100,10 @@ def build(doc, name):
 
 def build_and_dump_go_both_ways_byte_for_byte():
     # Chain flags may be left out.
-    build({"submenus": [{"name": "TopLevel", "items": [{"name": "Enter", "text": "[enter]", "chain": 1},
-                                                       {"name": "Tab", "text": "[tab]"}]},
-                        {"name": "Help", "items": []}]}, "ex.zvk")
+    build({"submenus": [
+        {"name": "TopLevel", "items": [{"name": "Enter", "text": "[enter]", "chain": 1},
+                                       {"name": "Tab", "text": "[tab]"}]},
+        {"name": "Help", "items": []}]}, "ex.zvk")
     check(read("ex.zvk") == EXAMPLE, f"the 70-byte example expected, got {read('ex.zvk').hex()}")
     run = expect(zvk("dump", "ex.zvk"), 0)
     check(json.loads(run.out) == EXAMPLE_JSON, "dump gives the example's content", run)
@@ -128,7 +129,7 @@ CLAIM = (HEAD + i32(1) + i32(0) + b"\xff\xff\xff" + i32(0x7FFFFFFF)).ljust(40, b
 # "folder": a folder of that name), the command, the exit status and what
 # the one line of the message says.
 BAD_FILES = [
-    ("short.zvk", EXAMPLE[:1], ["dump"], 4, "An attempt was made to access short.zvk past its end."),
+    ("short.zvk", EXAMPLE[:1], ["dump"], 4, "was made to access short.zvk past its end."),
     ("v2.zvk", i32(2) + EXAMPLE[4:], ["dump"], 3, VERSION_MESSAGE),
     ("subs.zvk", HEAD + i32(51), ["dump"], 5, "subs.zvk has a bad format."),
     ("claim.zvk", CLAIM, ["dump"], 4, "past its end"),
@@ -193,8 +194,8 @@ def trace_shows_each_effect_of_a_text_or_a_pick_and_refuses_what_the_menu_cannot
     items = [{"name": "Default", "text": "[*Jo]", "chain": 1},
              {"name": "Ask", "text": "[&1Name?]", "chain": 1}, {"name": "Type", "text": "[%1]"}]
     build({"submenus": [{"name": "P", "items": items + items[2:] * 47}]}, "p.zvk")
-    chain = ["sleep 500", "run 0 0", "recognised", "run 0 1", 'prompt 1 "Name?" default "Jo" single',
-             "recognised", "run 0 2"]
+    chain = ["sleep 500", "run 0 0", "recognised", "run 0 1",
+             'prompt 1 "Name?" default "Jo" single', "recognised", "run 0 2"]
     traces += [(["--ok", "--pick", "0", "0", "p.zvk"],
                 chain + ["down 10", "down 4a", "up 4a", "up 10", "down 4f", "up 4f", "recognised"]),
                (["--cancel", "--pick", "0", "0", "p.zvk"], chain + ["recognised"])]
@@ -212,14 +213,15 @@ def starter_example_is_built_from_its_json_and_is_clean():
     for name in ("starter.json", "starter.zvk"):
         shutil.copy(os.path.join(ARGS.examples, name), ".")
     expect(zvk("build", "starter.json", "rebuilt.zvk"), 0)
-    check(read("rebuilt.zvk") == read("starter.zvk"), "starter.zvk is what zvk build makes of starter.json")
-    check(expect(zvk("check", "starter.zvk"), 0).out.endswith("\nno warnings\n"), "the example is clean")
+    check(read("rebuilt.zvk") == read("starter.zvk"), "starter.zvk is starter.json built")
+    check(expect(zvk("check", "starter.zvk"), 0).out.endswith("\nno warnings\n"), "no warnings")
     for s, submenu in enumerate(json.loads(expect(zvk("dump", "starter.zvk"), 0).out)["submenus"]):
         for j in range(len(submenu["items"])):
             expect(zvk("trace", "--ok", "--ok", "--pick", str(s), str(j), "starter.zvk"), 0)
 
 
-CASES = [build_and_dump_go_both_ways_byte_for_byte, each_kind_of_bad_file_fails_at_once_with_its_status,
+CASES = [build_and_dump_go_both_ways_byte_for_byte,
+         each_kind_of_bad_file_fails_at_once_with_its_status,
          build_replaces_a_file_only_with_a_complete_one, usage_errors,
          trace_shows_each_effect_of_a_text_or_a_pick_and_refuses_what_the_menu_cannot,
          starter_example_is_built_from_its_json_and_is_clean]

@@ -32,8 +32,8 @@ int main(int argc, char** argv) {
   // The program may ask the user first: the test answers within minutes.
   for (std::size_t i = 0; ending && i < g_windows.size(); ++i) {
     DWORD_PTR answer = 0;
-    ending = SendMessageTimeoutA(g_windows[i], WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_NORMAL,
-                                 300000, &answer) && answer != 0;
+    ending = SendMessageTimeoutA(g_windows[i], WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF,
+                                 SMTO_NORMAL, 300000, &answer) && answer != 0;
   }
   for (HWND window : g_windows) {
     SendMessageTimeoutA(window, WM_ENDSESSION, ending ? TRUE : FALSE, ENDSESSION_LOGOFF, SMTO_NORMAL, 60000,
