@@ -21,6 +21,7 @@ RUN = CURRENT_VERSION + r"\Run"
 SETTINGS = r"HKEY_CURRENT_USER\Software\Zorvak\Zorvakomat\Settings"
 CLASSES = r"HKEY_CURRENT_USER\Software\Classes"
 FILE_TYPE = CLASSES + r"\Zorvakomat.Document"
+EXTENSION = CLASSES + r"\.zvk"
 FOLDER = "AppData/Local/Programs/Zorvakomat"
 SHORTCUT = "AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Zorvakomat.lnk"
 SIGN_OFF = "Best regards,\r\nSam"   # the starter macros' third TopLevel entry
@@ -66,6 +67,7 @@ class Install(E2ETestCase):
         os.chmod(browser, 0o755)
         self.registry.change([
             f"[-{UNINSTALL}]", f"[{RUN}]", '"Zorvakomat"=-', r"[-HKEY_CURRENT_USER\Software\Zorvak]",
+            f"[-{FILE_TYPE}]", f"[-{EXTENSION}]",
             f"[{SETTINGS}]", '"PreviewPages"=dword:00000007',
             r"[HKEY_LOCAL_MACHINE\Software\Classes\.html]", '@="htmlfile"',
             r"[HKEY_CURRENT_USER\Software\Wine\WineBrowser]", f'"Browsers"="{browser}"'])
@@ -108,9 +110,14 @@ class Install(E2ETestCase):
         self.assertEqual({key: uninstall.get(key) for key in expected}, expected)
         self.assertGreater(uninstall["estimatedsize"], 100)  # KB
         self.assertEqual(registry[RUN.lower()].get("zorvakomat"), f'"{exe_name}"')
-        # The update kept the settings; the program registered its file type.
+        # The update kept the settings; the program registered its file type,
+        # opened by itself.
         self.assertEqual(registry[SETTINGS.lower()].get("previewpages"), 7)
-        self.assertIn(FILE_TYPE.lower(), registry)
+        self.assertEqual(registry[EXTENSION.lower()], {"": "Zorvakomat.Document"})
+        command = registry[(FILE_TYPE + r"\shell\open\command").lower()][""]
+        self.assertTrue(command.endswith(' "%1"'), command)
+        exe = self.session.wine.run("winepath", "-u", command[:-5].strip('"')).stdout
+        self.assertTrue(os.path.samefile(exe.decode().strip(), program.exe), command)
         [shortcut] = self.in_profile(SHORTCUT)
         self.assertIn(exe_name.lower().encode("utf-16-le"), read(shortcut).lower())
 
@@ -134,7 +141,8 @@ class Install(E2ETestCase):
         self.assertEqual(read(starter), changed_starter)
         self.assertEqual(self.in_profile(SHORTCUT), [])
         registry = self.registry.read(r"HKEY_CURRENT_USER\Software")
-        self.assertEqual([key for key in (UNINSTALL, FILE_TYPE, CLASSES + r"\.zvk") if key.lower() in registry], [])
+        self.assertEqual([key for key in (UNINSTALL, FILE_TYPE, EXTENSION)
+                          if key.lower() in registry], [])
         self.assertNotIn("zorvakomat", registry[RUN.lower()])
         # Run silently, it keeps the settings.
         self.assertEqual(registry[SETTINGS.lower()].get("previewpages"), 7)

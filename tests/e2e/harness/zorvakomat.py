@@ -86,9 +86,6 @@ class Zorvakomat:
             except AssertionError as error:
                 print(f"warning: {error}")
 
-    def running(self):
-        return self.process.poll() is None
-
     def wait_ended(self):
         """The exit status, once the program's icon has gone too (the pointer
         kept off it, so that only the program takes it away)."""
@@ -139,10 +136,13 @@ class Zorvakomat:
         if into:
             into.click()
 
-    def end_session(self):
-        # A log-off: its exit status is 0 when the session ended, 1 when refused.
+    def end_session(self, answer):
+        """A log-off, the program's question answered with the key answer: 0
+        when the session ended, 1 when it was refused."""
         exe = os.path.join(os.path.dirname(self.session.target_exe), "zvk_e2e_end_session.exe")
-        return self.session.wine.start(exe, ["ZorvakomatFrame"], log_name="end_session.log")
+        log_off = self.session.wine.start(exe, ["ZorvakomatFrame"], log_name="end_session.log")
+        self.answer(answer)
+        return wait_until(log_off.poll, lambda code: code is not None, what="the log-off's answer")
 
     def windows(self, visible=True):
         return self.x11.search(pid=self.process.pid, visible=visible)
@@ -164,7 +164,8 @@ class Zorvakomat:
         return window
 
     def wait_closed(self, window):
-        wait_until(lambda: not self.running() or window not in self.windows(), what=f"window {window:#x} to close")
+        wait_until(lambda: self.process.poll() is not None or window not in self.windows(),
+                   what=f"window {window:#x} to close")
 
     def answer(self, key, caption=APP, typed="", timeout=15):
         """Types typed into the window titled caption and closes it with key."""
