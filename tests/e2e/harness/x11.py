@@ -63,7 +63,6 @@ class Pixels(namedtuple("Pixels", "left top width height data")):   # RGB, at() 
 
 class X11:
     def __init__(self, display):
-        self.display = display
         self.env = dict(os.environ, DISPLAY=display)
 
     def _run(self, *args, timeout=10, check=True):
