@@ -88,8 +88,8 @@ class X11:
     def geometry(self, window):
         """Absolute position, size and map state, or None (xdotool misreports
         the position of windows inside the Wine desktop)."""
-        text = self._output("xwininfo", "-id", str(window))
-        if text is None:
+        text = window and self._output("xwininfo", "-id", str(window))
+        if not text:   # no such window (a program gone)
             return None
         numbers = [int(re.search(label + r":\s*(-?\d+)", text).group(1)) for label in
                    ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height")]

@@ -184,7 +184,7 @@ class Zorvakomat:
         frame, bar = self.main_window(), self.session.taskbar
         self.x11.click(*self.icon, repeat=2)
         wait_until(lambda: self.x11.geometry(frame),
-                   lambda r: r.mapped and r.x <= 0 and r.y <= 0 and r.x + r.width >= bar.width
+                   lambda r: r and r.mapped and r.x <= 0 and r.y <= 0 and r.x + r.width >= bar.width
                    and r.y + r.height >= bar.y, what="the main window maximized")
 
     def main_menu(self, *keys):   # "alt+f", "o": File > Open
@@ -192,7 +192,7 @@ class Zorvakomat:
         self.x11.key(*keys)
 
     def wait_hidden(self):
-        wait_until(lambda: self.x11.geometry(self.main_window()), lambda r: not r.mapped,
+        wait_until(lambda: self.x11.geometry(self.main_window()), lambda r: r and not r.mapped,
                    what="the main window to be hidden")
 
     def choose_file(self, title, path):
