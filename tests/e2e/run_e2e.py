@@ -38,7 +38,7 @@ def main():
         parser.add_argument(option, required=True)
     parser.add_argument("tests", nargs="+")
     args = parser.parse_args()
-    missing = [tool for tool in ("Xvfb", "xkbcomp", "xdotool", "xwininfo", "import", "xclip",
+    missing = [tool for tool in ("Xvfb", "xkbcomp", "xdotool", "xwininfo", "import",
                                  wine_loader.WINESERVER, wine_loader.WINE64) if shutil.which(tool) is None]
     missing += [path + " (not built)" for path in (args.app, args.target) if not os.path.isfile(path)]
     if missing:

@@ -9,7 +9,6 @@ from urllib.parse import unquote, urlparse
 
 from harness.e2e_case import E2ETestCase, read
 from harness.polling import wait_until
-from harness.registry import Registry
 from harness.zorvakomat import APP, entry, titles
 
 VERSION, PACKAGE, SETUP, OLDER_SETUP = (os.environ.get(name, "") for name in (
@@ -22,6 +21,7 @@ RUN = CURRENT_VERSION + r"\Run"
 SETTINGS = r"HKEY_CURRENT_USER\Software\Zorvak\Zorvakomat\Settings"
 CLASSES = r"HKEY_CURRENT_USER\Software\Classes"
 FILE_TYPE = CLASSES + r"\Zorvakomat.Document"
+EXTENSION = CLASSES + r"\.zvk"
 FOLDER = "AppData/Local/Programs/Zorvakomat"
 SHORTCUT = "AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Zorvakomat.lnk"
 SIGN_OFF = "Best regards,\r\nSam"   # the starter macros' third TopLevel entry
@@ -33,24 +33,21 @@ def files_under(folder):
 
 
 class Install(E2ETestCase):
-    def setUp(self):
-        super().setUp()
-        for path in (PACKAGE, SETUP, OLDER_SETUP):
-            self.assertTrue(os.path.isfile(path), f"{path!r} has not been built (makensis?)")
-        self.registry = Registry(self.session.wine, self.scratch)
-
     def in_profile(self, path):
         """The paths that path in a user's profile folder has in the prefix."""
         return glob.glob(os.path.join(self.session.wine.prefix, "drive_c", "users", "*", glob.escape(path)))
 
-    def test_zip_holds_the_program_with_its_version(self):
+    def test_the_zip_then_update_use_and_uninstall(self):
+        for path in (PACKAGE, SETUP, OLDER_SETUP):
+            self.assertTrue(os.path.isfile(path), f"{path!r} has not been built (makensis?)")
+        # The zip's one folder holds the program, which carries its version.
         name = os.path.basename(PACKAGE)[:-len("-portable.zip")]
         with zipfile.ZipFile(PACKAGE) as package:
-            self.assertEqual(sorted(entry for entry in package.namelist() if not entry.endswith("/")),
-                             [f"{name}/{file}" for file in FILES])
             package.extractall(self.scratch)
-        program = os.path.join(self.scratch, name, "zorvakomat.exe")
-        for exe in (os.environ["ZVK_TOOL"], program):   # its resources as windres writes them
+        self.assertEqual(files_under(self.scratch), [f"{name}/{file}" for file in FILES])
+        unzipped = os.path.join(self.scratch, name)
+        for exe in (os.environ["ZVK_TOOL"], os.path.join(unzipped, "zorvakomat.exe")):
+            # Its resources, as windres writes them.
             text = subprocess.run([os.environ["ZVK_WINDRES"], "-i", exe, "-O", "rc"], check=True,
                                   capture_output=True).stdout.decode(errors="replace")
             self.assertIn(f"FILEVERSION {', '.join(VERSION.split('.'))}, 0\n", text, exe)
@@ -60,7 +57,6 @@ class Install(E2ETestCase):
             self.assertRegex(text, r'VALUE "LegalCopyright", "Copyright \(c\) \d{4} the Zorvakomat developers"')
         self.assertIn(f'"Zorvakomat  Version {VERSION}"', text)   # the program's About box
 
-    def test_update_use_and_uninstall(self):
         # Nothing of an earlier run; settings of the user's own; Wine's browser
         # (in which .html files open) a script that writes down what it opens.
         for path in self.in_profile(FOLDER) + self.in_profile(SHORTCUT):
@@ -71,6 +67,7 @@ class Install(E2ETestCase):
         os.chmod(browser, 0o755)
         self.registry.change([
             f"[-{UNINSTALL}]", f"[{RUN}]", '"Zorvakomat"=-', r"[-HKEY_CURRENT_USER\Software\Zorvak]",
+            f"[-{FILE_TYPE}]", f"[-{EXTENSION}]",
             f"[{SETTINGS}]", '"PreviewPages"=dword:00000007',
             r"[HKEY_LOCAL_MACHINE\Software\Classes\.html]", '@="htmlfile"',
             r"[HKEY_CURRENT_USER\Software\Wine\WineBrowser]", f'"Browsers"="{browser}"'])
@@ -85,10 +82,9 @@ class Install(E2ETestCase):
         # rights; the same files as in the zip.
         [folder] = self.in_profile(FOLDER)
         self.assertEqual(files_under(folder), sorted(FILES + ["uninstall.exe"]))
-        with zipfile.ZipFile(PACKAGE) as package:
-            for name in package.namelist():
-                if not name.endswith("/"):
-                    self.assertEqual(read(os.path.join(folder, name.split("/", 1)[1])), package.read(name), name)
+        for file in FILES:
+            self.assertEqual(read(os.path.join(folder, file)), read(os.path.join(unzipped, file)),
+                             file)
 
         # The installed program, started from its folder while the current
         # folder is another, types a pick and finds its help page.
@@ -114,9 +110,14 @@ class Install(E2ETestCase):
         self.assertEqual({key: uninstall.get(key) for key in expected}, expected)
         self.assertGreater(uninstall["estimatedsize"], 100)  # KB
         self.assertEqual(registry[RUN.lower()].get("zorvakomat"), f'"{exe_name}"')
-        # The update kept the settings; the program registered its file type.
+        # The update kept the settings; the program registered its file type,
+        # opened by itself.
         self.assertEqual(registry[SETTINGS.lower()].get("previewpages"), 7)
-        self.assertIn(FILE_TYPE.lower(), registry)
+        self.assertEqual(registry[EXTENSION.lower()], {"": "Zorvakomat.Document"})
+        command = registry[(FILE_TYPE + r"\shell\open\command").lower()][""]
+        self.assertTrue(command.endswith(' "%1"'), command)
+        exe = self.session.wine.run("winepath", "-u", command[:-5].strip('"')).stdout
+        self.assertTrue(os.path.samefile(exe.decode().strip(), program.exe), command)
         [shortcut] = self.in_profile(SHORTCUT)
         self.assertIn(exe_name.lower().encode("utf-16-le"), read(shortcut).lower())
 
@@ -125,15 +126,13 @@ class Install(E2ETestCase):
         shutil.copy(self.document(b"\x01" + bytes(15), "mine.zvk"), folder)
         starter = os.path.join(folder, "examples", "starter.zvk")
         changed_starter = read(starter) + b"\0"
-        with open(starter, "wb") as file:
-            file.write(changed_starter)
+        self.document(changed_starter, starter)
 
         # The uninstaller asks the running program to close, as the tray's
         # Exit does: a changed document gets its save question first.
         program.ok_in_edit_submenus()
         self.session.wine.start(os.path.join(folder, "uninstall.exe"), ["/S"], log_name="uninstall.log")
-        program.window(APP, timeout=120)
-        self.x11.key("n")
+        program.answer("n", timeout=120)
         self.assertEqual(program.wait_ended(), 0)
         self.assertIn(program.messages(), [[f"Save changes to {title}?"] for title in titles(starter)])
         wait_until(lambda: not os.path.exists(os.path.join(folder, "uninstall.exe")),
@@ -142,7 +141,8 @@ class Install(E2ETestCase):
         self.assertEqual(read(starter), changed_starter)
         self.assertEqual(self.in_profile(SHORTCUT), [])
         registry = self.registry.read(r"HKEY_CURRENT_USER\Software")
-        self.assertEqual([key for key in (UNINSTALL, FILE_TYPE, CLASSES + r"\.zvk") if key.lower() in registry], [])
+        self.assertEqual([key for key in (UNINSTALL, FILE_TYPE, EXTENSION)
+                          if key.lower() in registry], [])
         self.assertNotIn("zorvakomat", registry[RUN.lower()])
         # Run silently, it keeps the settings.
         self.assertEqual(registry[SETTINGS.lower()].get("previewpages"), 7)

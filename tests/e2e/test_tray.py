@@ -7,7 +7,7 @@ from harness.e2e_case import E2ETestCase, Item, SubMenu, document_bytes, read
 from harness.polling import wait_until
 from harness.zorvakomat import entry, titles
 
-CTRL, SHIFT, V = 0x11, 0x10, 0x56
+SHIFT = 0x10
 DATA_ENTRY = "Zorvakomat Data Entry Box"
 LITERAL = "Paste me,\r\nplease!"
 TYPED = "Typed: A+b (1<2) a_b ~{x}!"
@@ -37,78 +37,48 @@ class Tray(E2ETestCase):
         target = self.start_target()
         path = self.document(PICK_DOCUMENT)
         program = self.zorvakomat().start(path)
-        frame = program.main_window()
-        program.wait_caption(path)
-        wait_until(lambda: self.x11.geometry(frame), lambda r: not r.mapped,
-                   what="the main window to be hidden by its first paint")
+        program.wait_hidden()   # by its first paint
 
-        # A plain text goes through the clipboard, pasted with Ctrl+V; the
-        # block on the clipboard holds nothing after the text but zeros.
+        # A plain text is pasted, a token typed key by key. The TopLevel
+        # items stand in the menu itself.
         program.menu(*entry(0, 0), into=target)
         target.wait_for_text(LITERAL)
-        self.assertIn(V, target.keys("keydown"))
-        text, _, rest = self.x11.clipboard().partition(b"\0")
-        self.assertEqual(text.replace(b"\r\n", b"\n"), b"Paste me,\nplease!")
-        self.assertEqual(rest.strip(b"\0"), b"", "stale bytes after the text on the clipboard")
-
-        # A token is typed key by key, and leaves the clipboard alone. The
-        # TopLevel items stand in the menu itself.
-        pastes = target.keys("keydown").count(CTRL)
         program.menu(*entry(1), into=target)
         target.wait_for_text(LITERAL + TYPED)
-        self.assertEqual(target.keys("keydown").count(CTRL), pastes, "the token was pasted")
-        self.assertEqual(self.x11.clipboard().partition(b"\0")[0], text)
-
-        # The item without text is grayed: Return on it runs nothing.
-        program.menu(*entry(2), into=target)
-        # Opening the menu again drops a pick made but not run yet.
-        program.menu(*entry(9))
-        program.menu("Escape", into=target)
 
         # A chain runs on from the picked item to the first without the chain
         # flag; "toplevel" stands inline after the empty cascade, in any case.
         program.menu(*entry(4), into=target)
         target.wait_for_text(LITERAL + TYPED + "aXbY")
-        self.assertEqual(target.keys("keydown").count(CTRL), pastes + 1, "only the chain's X was pasted")
 
         # Prompts ask in the data entry box, whose default stands selected
         # (typing replaces it); the multi-line box takes Return as a new line.
         program.menu(*entry(10, 0), into=target)
-        program.window(DATA_ENTRY)
-        self.x11.type("Zoe")
-        program.answer("Return", DATA_ENTRY)
+        program.answer("Return", DATA_ENTRY, "Zoe")
         program.window(DATA_ENTRY)
         self.x11.type("ab")
         self.x11.key("Return")
         self.x11.type("cd")
-        self.x11.key("Tab")
+        self.x11.key("Tab")   # on to OK
         program.answer("Return", DATA_ENTRY)
         target.wait_for_text(LITERAL + TYPED + "aXbYHi Zoe at ab\r\ncd")
 
         # OK in Edit SubMenus marks the document modified, even without a
         # change: the tray's Exit asks first, and Cancel keeps the program
-        # and its icon.
+        # and its icon, where a double click shows the main window maximized,
+        # after View > Hide Main Window too.
         program.ok_in_edit_submenus()
         program.menu("x")
         program.answer("Escape")
-        self.assertTrue(program.running())
-        self.assertTrue(program.icon_present())
-
-        # A double click on the icon shows the main window maximized, whatever
-        # it was before.
-        for hide in (False, True):
-            if hide:
-                self.x11.focus(frame)
-                self.x11.key("alt+v", "h")   # View > Hide Main Window
-                wait_until(lambda: self.x11.geometry(frame), lambda r: not r.mapped,
-                           what="the main window to be hidden")
-            program.show_main_window()
+        program.show_main_window()
+        program.main_menu("alt+v", "h")
+        program.wait_hidden()
+        program.show_main_window()
 
         # No ends the program without saving.
         program.menu("x")
         program.answer("n")
         self.assertEqual(program.wait_ended(), 0)
-        wait_until(lambda: not program.icon_present(), what="the tray icon to go")
         self.assertIn(program.messages(), [[f"Save changes to {title}?"] * 2 for title in titles(path)])
         self.assertEqual(read(path), document_bytes(PICK_DOCUMENT))
 
@@ -131,9 +101,7 @@ class Tray(E2ETestCase):
 
         def stop_and_pick_next(before):
             """Escape in the target stops the run, whose last act releases the
-            Shift it held; a pick types "next". The characters since before, in
-            the order they came (keys sent before the stop may still wait in
-            the target's queue, several hundred under load)."""
+            Shift it held; a pick types "next". The characters since before."""
             shifts_up = target.keys("keyup").count(SHIFT)
             self.x11.key("Escape")
             wait_until(lambda: target.keys("keyup").count(SHIFT), lambda n: n > shifts_up, timeout=60,
@@ -171,7 +139,7 @@ class Tray(E2ETestCase):
 
         # A second program finds the key taken: it says so in the status bar,
         # in the help page's words, and shows no box.
-        second = self.zorvakomat().start(trace_status_bar=True)
+        second = self.zorvakomat().start()
         taken = wait_until(lambda: [text for text in second.status_texts() if "Ctrl+Alt+Z" in text],
                            what="the status bar to tell of the taken key")
         self.assertEqual(taken, ["Ctrl+Alt+Z is in use by another program, so it does not open "

@@ -15,7 +15,6 @@ import time
 from pathlib import Path
 
 ARGS = None
-CASES = []
 
 # The two-submenu example: "TopLevel" holding Enter (chained) and Tab, then
 # "Help" holding nothing. 70 bytes.
@@ -30,27 +29,24 @@ VERSION_MESSAGE = ("Zorvakomat Error:  Unable to load this file with this versio
 PASTE = ["down 11", "down 56", "up 56", "up 11", "sleep 250"]
 
 
-def case(fn):
-    CASES.append(fn)
-    return fn
-
-
 def i32(value):
     return struct.pack("<i", value)
+
+
+HEAD = i32(1) + i32(0) + i32(0)
 
 
 class Run:
     def __init__(self, rc, out, err, seconds):
         # The Windows C runtime writes text-mode line ends.
         self.rc, self.seconds = rc, seconds
-        self.out_bytes = out.replace(b"\r\n", b"\n")
         self.out, self.err = (data.decode("utf-8", "replace").replace("\r\n", "\n") for data in (out, err))
 
     def __str__(self):
         return f"exit {self.rc}, stdout {self.out!r}, stderr {self.err!r}"
 
 
-def zvk(*args, cwd):
+def zvk(*args):
     env, limit = dict(os.environ), None
     if ARGS.sanitized:   # the sanitizers reserve address space: limit allocations instead
         env["ASAN_OPTIONS"] = env.get("ASAN_OPTIONS", "") + ":max_allocation_size_mb=64:allocator_may_return_null=0"
@@ -63,7 +59,7 @@ def zvk(*args, cwd):
     # inherits them and would hold a pipe open for seconds after it ends.
     with tempfile.TemporaryFile() as out, tempfile.TemporaryFile() as err:
         start = time.monotonic()
-        rc = subprocess.run(([ARGS.emulator] if ARGS.emulator else []) + [ARGS.zvk, *args], cwd=cwd, env=env,
+        rc = subprocess.run(([ARGS.emulator] if ARGS.emulator else []) + [ARGS.zvk, *args], env=env,
                             stdin=subprocess.DEVNULL, stdout=out, stderr=err, preexec_fn=limit,
                             timeout=600 if ARGS.emulated else 120).returncode
         seconds = time.monotonic() - start
@@ -89,159 +85,153 @@ def expect(run, rc, stderr="", stdout=None):
     return run
 
 
-def write(d, name, data):
-    Path(d, name).write_bytes(data if isinstance(data, bytes) else data.encode("utf-8"))
+def write(name, data):
+    Path(name).write_bytes(data if isinstance(data, bytes) else data.encode("utf-8"))
 
 
-def read(d, name):
-    return Path(d, name).read_bytes()
+def read(name):
+    return Path(name).read_bytes()
 
 
-def build(d, doc, name):
-    write(d, name + ".json", json.dumps(doc))
-    expect(zvk("build", name + ".json", name, cwd=d), 0, stdout="")
+def build(doc, name):
+    write(name + ".json", json.dumps(doc))
+    expect(zvk("build", name + ".json", name), 0, stdout="")
 
 
-@case
-def build_and_dump_go_both_ways_byte_for_byte(d):
+def build_and_dump_go_both_ways_byte_for_byte():
     # Chain flags may be left out.
-    build(d, {"submenus": [{"name": "TopLevel", "items": [{"name": "Enter", "text": "[enter]", "chain": 1},
-                                                          {"name": "Tab", "text": "[tab]"}]},
-                           {"name": "Help", "items": []}]}, "ex.zvk")
-    check(read(d, "ex.zvk") == EXAMPLE, f"the 70-byte example expected, got {read(d, 'ex.zvk').hex()}")
-    run = expect(zvk("dump", "ex.zvk", cwd=d), 0)
+    build({"submenus": [
+        {"name": "TopLevel", "items": [{"name": "Enter", "text": "[enter]", "chain": 1},
+                                       {"name": "Tab", "text": "[tab]"}]},
+        {"name": "Help", "items": []}]}, "ex.zvk")
+    check(read("ex.zvk") == EXAMPLE, f"the 70-byte example expected, got {read('ex.zvk').hex()}")
+    run = expect(zvk("dump", "ex.zvk"), 0)
     check(json.loads(run.out) == EXAMPLE_JSON, "dump gives the example's content", run)
     if ARGS.emulated:   # a build and a dump show that the 32-bit tool writes and reads
         return
-    write(d, "again.json", run.out_bytes)
-    expect(zvk("build", "again.json", "again.zvk", cwd=d), 0)
-    check(read(d, "again.zvk") == EXAMPLE, "dump then build gives the same bytes")
-    expect(zvk("check", "ex.zvk", cwd=d), 0, stdout='ex.zvk: version 1, 2 submenus, 2 items\n  submenu 0 "TopLevel": '
-           '2 items\n  submenu 1 "Help": 0 items\nno warnings\n')
-    write(d, "empty.zvk", b"")
-    expect(zvk("dump", "empty.zvk", cwd=d), 0, stdout='{\n  "version": 1,\n  "submenus": []\n}\n')
+    expect(zvk("check", "ex.zvk"), 0, stdout='ex.zvk: version 1, 2 submenus, 2 items\n  submenu 0 '
+           '"TopLevel": 2 items\n  submenu 1 "Help": 0 items\nno warnings\n')
+    write("empty.zvk", b"")
+    expect(zvk("dump", "empty.zvk"), 0, stdout='{\n  "version": 1,\n  "submenus": []\n}\n')
     if not ARGS.emulator:   # natively; under Wine the system code page decides
-        write(d, "cjk.zvk", i32(1) + i32(0) + i32(0) + i32(1) + i32(0) + b"\xff\xfe\xff\x02" + "中A".encode("utf-16le"))
-        run = expect(zvk("dump", "cjk.zvk", cwd=d), 0)
+        write("cjk.zvk", HEAD + i32(1) + i32(0) + b"\xff\xfe\xff\x02" + "中A".encode("utf-16le"))
+        run = expect(zvk("dump", "cjk.zvk"), 0)
         check(json.loads(run.out)["submenus"][0]["name"] == "?A", "a character without a byte", run)
         with open("/dev/full", "wb") as full:
-            proc = subprocess.run([ARGS.zvk, "dump", "ex.zvk"], cwd=d, stdout=full, stderr=subprocess.PIPE)
+            proc = subprocess.run([ARGS.zvk, "dump", "ex.zvk"], stdout=full, stderr=subprocess.PIPE)
         check((proc.returncode, proc.stderr) == (2, b"Unable to write the output.\n"),
               f"a full disk is reported: exit {proc.returncode}, stderr {proc.stderr!r}")
 
 
-HEAD = i32(1) + i32(0) + i32(0)
 # 40 bytes whose first name claims 2 GiB (0xFF, 0xFFFF, then the length).
 CLAIM = (HEAD + i32(1) + i32(0) + b"\xff\xff\xff" + i32(0x7FFFFFFF)).ljust(40, b"x")
 # Each kind of file that cannot be read: its bytes (None: no such file;
 # "folder": a folder of that name), the command, the exit status and what
 # the one line of the message says.
-BAD_FILES = [("short.zvk", EXAMPLE[:1], ["dump"], 4, "An attempt was made to access short.zvk past its end."),
+BAD_FILES = [
+    ("short.zvk", EXAMPLE[:1], ["dump"], 4, "was made to access short.zvk past its end."),
     ("v2.zvk", i32(2) + EXAMPLE[4:], ["dump"], 3, VERSION_MESSAGE),
     ("subs.zvk", HEAD + i32(51), ["dump"], 5, "subs.zvk has a bad format."),
     ("claim.zvk", CLAIM, ["dump"], 4, "past its end"),
-    ("wide.zvk", CLAIM[:20] + b"\xff\xfe\xff\xff\xff\xff" + i32(0x7FFFFFFF) + b"xxxx", ["dump"], 4, "past its end"),
+    ("wide.zvk", CLAIM[:20] + b"\xff\xfe\xff\xff\xff\xff" + i32(0x7FFFFFFF) + b"xxxx", ["dump"], 4,
+     "past its end"),
     ("missing.zvk", None, ["dump"], 2, "missing.zvk was not found."),
     ("missing.zvk", None, ["trace", "--pick", "0", "0"], 2, "missing.zvk was not found."),
     ("folder.zvk", "folder", ["check"], 2, "folder.zvk")]
 
 
-@case
-def each_kind_of_bad_file_fails_at_once_with_its_status(d):
+def each_kind_of_bad_file_fails_at_once_with_its_status():
     # Under emulation every run takes about a minute: one kind of file only.
     limit, rows = (300, BAD_FILES[2:3]) if ARGS.emulated else (15 if ARGS.emulator else 3, BAD_FILES)
     for name, data, command, rc, says in rows:
-        if data == "folder":
-            os.mkdir(os.path.join(d, name))
-        elif data is not None:
-            write(d, name, data)
-        run = expect(zvk(*command, name, cwd=d), rc, (says,))
+        if data:
+            os.mkdir(name) if data == "folder" else write(name, data)
+        run = expect(zvk(*command, name), rc, (says,))
         check(run.err.count("\n") == 1, f"{name}: one line of message", run)
         check(run.seconds < limit, f"{name}: refused in a moment, took {run.seconds:.1f} s")
 
 
-@case
-def build_replaces_a_file_only_with_a_complete_one(d):
-    write(d, "ex.json", json.dumps(EXAMPLE_JSON))
+def build_replaces_a_file_only_with_a_complete_one():
+    write("ex.json", json.dumps(EXAMPLE_JSON))
     previous = b"previous content, longer than the new file " * 3
-    write(d, "out.zvk", previous)
-    bad = [("syntax.json", '{\n  "submenus": [,]\n}', 5, "syntax.json, line 2, column 16: expected a value, found ','."),
-           ("cjk.json", json.dumps({"submenus": [{"name": "a", "items": [{"name": "x", "text": "\u4e2d"}]}]}), 5,
-            'cjk.json, submenus[0].items[0].text: the character "\u4e2d" (U+4E2D) has no byte in Windows-1252.'),
-           ("missing.json", None, 2, "missing.json was not found.")]
-    for name, content, rc, message in bad:
+    write("out.zvk", previous)
+    cjk = {"submenus": [{"name": "a", "items": [{"name": "x", "text": "\u4e2d"}]}]}
+    for name, content, rc, message in [
+            ("syntax.json", '{\n  "submenus": [,]\n}', 5,
+             "syntax.json, line 2, column 16: expected a value, found ','."),
+            ("cjk.json", json.dumps(cjk), 5, 'cjk.json, submenus[0].items[0].text: the character '
+             '"\u4e2d" (U+4E2D) has no byte in Windows-1252.'),
+            ("missing.json", None, 2, "missing.json was not found.")]:
         if content:
-            write(d, name, content)
-        expect(zvk("build", name, "out.zvk", cwd=d), rc, message + "\n")
-        check(read(d, "out.zvk") == previous, f"{name}: the existing file is untouched")
-    expect(zvk("build", "ex.json", os.path.join("no-such-folder", "out.zvk"), cwd=d), 2, ("contains an invalid path.",))
-    os.mkdir(os.path.join(d, "dir.zvk"))
-    expect(zvk("build", "ex.json", "dir.zvk", cwd=d), 2, ("dir.zvk",))
-    expect(zvk("build", "ex.json", "out.zvk", cwd=d), 0, stdout="")
-    check(read(d, "out.zvk") == EXAMPLE, "replaced by the new file")
-    check(sorted(os.listdir(d)) == ["cjk.json", "dir.zvk", "ex.json", "out.zvk", "syntax.json"],
-          f"no temporary file left: {os.listdir(d)}")
+            write(name, content)
+        expect(zvk("build", name, "out.zvk"), rc, message + "\n")
+        check(read("out.zvk") == previous, f"{name}: the existing file is untouched")
+    expect(zvk("build", "ex.json", "no-such-folder/out.zvk"), 2, ("contains an invalid path.",))
+    os.mkdir("dir.zvk")
+    expect(zvk("build", "ex.json", "dir.zvk"), 2, ("dir.zvk",))
+    expect(zvk("build", "ex.json", "out.zvk"), 0, stdout="")
+    check(read("out.zvk") == EXAMPLE, "replaced by the new file")
+    check(sorted(os.listdir()) == ["cjk.json", "dir.zvk", "ex.json", "out.zvk", "syntax.json"],
+          f"no temporary file left: {os.listdir()}")
 
 
-@case
-def usage_errors(d):
-    expect(zvk(cwd=d), 1, ("Usage:",))
-    expect(zvk("frobnicate", cwd=d), 1, ('Unknown command "frobnicate".',))
-    expect(zvk("build", "a.json", cwd=d), 1, ("build takes 2 arguments, not 1.",))
-    check("zvk trace" in expect(zvk("help", cwd=d), 0).out, "help shows the usage")
+def usage_errors():
+    expect(zvk(), 1, ("Usage:",))
+    expect(zvk("frobnicate"), 1, ('Unknown command "frobnicate".',))
+    expect(zvk("build", "a.json"), 1, ("build takes 2 arguments, not 1.",))
+    check("zvk trace" in expect(zvk("help"), 0).out, "help shows the usage")
 
 
-@case
-def trace_shows_each_effect_of_a_text_or_a_pick(d):
-    traces = [(["[Tab]"], ["down 09", "up 09", "recognised"]),
-        (["[tab] "], ['clipboard "[tab] "'] + PASTE + ["pasted"]),
-        (["--answer", "Bob", '["[&1Name?][%1]"]'], ['prompt 1 "Name?" single', "down 10", "down 42", "up 42",
-                                                    "up 10", "down 4f", "up 4f", "down 42", "up 42", "recognised"]),
-    ]
+def trace_shows_each_effect_of_a_text_or_a_pick_and_refuses_what_the_menu_cannot():
+    traces = [(["[tab] "], ['clipboard "[tab] "'] + PASTE + ["pasted"]),
+              (["--answer", "Bob", '["[&1Name?][%1]"]'], ['prompt 1 "Name?" single', "down 10",
+               "down 42", "up 42", "up 10", "down 4f", "up 4f", "down 42", "up 42", "recognised"])]
     if not ARGS.emulator:   # Wine hands the program its arguments in the system code page
         traces += [(['["\u00e9\u20ac"]'], ["down ff", "up ff", "down ff", "up ff", "recognised"]),
                    (["\u00e9"], ['clipboard "\\xe9"'] + PASTE + ["pasted"])]
-        expect(zvk("trace", "\u4e2d", cwd=d), 1, ("(U+4E2D) has no byte in Windows-1252",))
+        expect(zvk("trace", "\u4e2d"), 1, ("(U+4E2D) has no byte in Windows-1252",))
     # A picked chain answers its prompts: the default with OK, nothing typed on Cancel.
-    build(d, {"submenus": [{"name": "P", "items": [{"name": "Default", "text": "[*Jo]", "chain": 1},
-                                                   {"name": "Ask", "text": "[&1Name?]", "chain": 1},
-                                                   {"name": "Type", "text": "[%1]"}]}]}, "p.zvk")
-    chain = ["sleep 500", "run 0 0", "recognised", "run 0 1", 'prompt 1 "Name?" default "Jo" single', "recognised",
-             "run 0 2"]
+    items = [{"name": "Default", "text": "[*Jo]", "chain": 1},
+             {"name": "Ask", "text": "[&1Name?]", "chain": 1}, {"name": "Type", "text": "[%1]"}]
+    build({"submenus": [{"name": "P", "items": items + items[2:] * 47}]}, "p.zvk")
+    chain = ["sleep 500", "run 0 0", "recognised", "run 0 1",
+             'prompt 1 "Name?" default "Jo" single', "recognised", "run 0 2"]
     traces += [(["--ok", "--pick", "0", "0", "p.zvk"],
                 chain + ["down 10", "down 4a", "up 4a", "up 10", "down 4f", "up 4f", "recognised"]),
                (["--cancel", "--pick", "0", "0", "p.zvk"], chain + ["recognised"])]
     for args, lines in traces:
-        expect(zvk("trace", *args, cwd=d), 0, stdout="\n".join(lines) + "\n")
+        expect(zvk("trace", *args), 0, stdout="\n".join(lines) + "\n")
+    for pick, rc, says in [(("1", "0"), 1, "p.zvk has no submenu 1 (it holds 1).\n"),
+                           (("0", "49"), 1, ("cannot be picked",)), (("0", "48"), 0, "")]:
+        expect(zvk("trace", "--pick", *pick, "p.zvk"), rc, says)
+    write("ex.zvk", EXAMPLE)
+    expect(zvk("trace", "--pick", "1", "0", "ex.zvk"), 1,
+           "Submenu 1 of ex.zvk has no item 0 (it holds 0).\n")
 
 
-@case
-def trace_refuses_a_pick_the_menu_cannot_make(d):
-    write(d, "ex.zvk", EXAMPLE)
-    expect(zvk("trace", "--pick", "2", "0", "ex.zvk", cwd=d), 1, "ex.zvk has no submenu 2 (it holds 2).\n")
-    expect(zvk("trace", "--pick", "1", "0", "ex.zvk", cwd=d), 1, "Submenu 1 of ex.zvk has no item 0 (it holds 0).\n")
-    build(d, {"submenus": [{"name": "S", "items": [{"name": "n", "text": "[tab]"}] * 50}]}, "fifty.zvk")
-    expect(zvk("trace", "--pick", "0", "49", "fifty.zvk", cwd=d), 1, ("cannot be picked",))
-    expect(zvk("trace", "--pick", "0", "48", "fifty.zvk", cwd=d), 0)
-
-
-@case
-def starter_example_is_built_from_its_json_and_is_clean(d):
+def starter_example_is_built_from_its_json_and_is_clean():
     for name in ("starter.json", "starter.zvk"):
-        shutil.copy(os.path.join(ARGS.examples, name), d)
-    expect(zvk("build", "starter.json", "rebuilt.zvk", cwd=d), 0)
-    check(read(d, "rebuilt.zvk") == read(d, "starter.zvk"), "starter.zvk is what zvk build makes of starter.json")
-    check(expect(zvk("check", "starter.zvk", cwd=d), 0).out.endswith("\nno warnings\n"), "the example is clean")
-    for s, submenu in enumerate(json.loads(expect(zvk("dump", "starter.zvk", cwd=d), 0).out)["submenus"]):
+        shutil.copy(os.path.join(ARGS.examples, name), ".")
+    expect(zvk("build", "starter.json", "rebuilt.zvk"), 0)
+    check(read("rebuilt.zvk") == read("starter.zvk"), "starter.zvk is starter.json built")
+    check(expect(zvk("check", "starter.zvk"), 0).out.endswith("\nno warnings\n"), "no warnings")
+    for s, submenu in enumerate(json.loads(expect(zvk("dump", "starter.zvk"), 0).out)["submenus"]):
         for j in range(len(submenu["items"])):
-            expect(zvk("trace", "--ok", "--ok", "--pick", str(s), str(j), "starter.zvk", cwd=d), 0)
+            expect(zvk("trace", "--ok", "--ok", "--pick", str(s), str(j), "starter.zvk"), 0)
+
+
+CASES = [build_and_dump_go_both_ways_byte_for_byte,
+         each_kind_of_bad_file_fails_at_once_with_its_status,
+         build_replaces_a_file_only_with_a_complete_one, usage_errors,
+         trace_shows_each_effect_of_a_text_or_a_pick_and_refuses_what_the_menu_cannot,
+         starter_example_is_built_from_its_json_and_is_clean]
 
 
 def main():
     global ARGS
     parser = argparse.ArgumentParser()
     parser.add_argument("--zvk", required=True, type=os.path.abspath)
-    parser.add_argument("--examples", required=True)
+    parser.add_argument("--examples", required=True, type=os.path.abspath)
     parser.add_argument("--emulator", type=os.path.abspath)
     parser.add_argument("--sanitized", action="store_true")
     parser.add_argument("--emulated", action="store_true", help="under user-mode emulation")
@@ -252,7 +242,8 @@ def main():
     for fn in selected:
         with tempfile.TemporaryDirectory(prefix="zvk-test-", ignore_cleanup_errors=True) as d:
             try:
-                fn(d)
+                os.chdir(d)
+                fn()
                 print(f"ok      {fn.__name__}")
             except AssertionError as e:
                 failed.append(fn.__name__)

@@ -7,8 +7,9 @@ import subprocess
 import unittest
 from collections import namedtuple
 
+from .registry import Registry
 from .session import current
-from .target import TargetWindow
+from .target import TargetWindow, read  # noqa: F401
 from .zorvakomat import Zorvakomat
 
 Item = namedtuple("Item", "name text chain", defaults=[False])
@@ -28,16 +29,12 @@ def document_bytes(submenus):
     return b"".join(out)
 
 
-def read(path):
-    with open(path, "rb") as file:
-        return file.read()
-
-
 class E2ETestCase(unittest.TestCase):
     def setUp(self):
         self.session = current()
         self.x11 = self.session.x11
         self.scratch = self.session.scratch_dir(self.id())
+        self.registry = Registry(self.session.wine, self.scratch)
 
     def start_target(self):
         target = TargetWindow(self.session.wine, self.x11, self.session.target_exe, self.scratch)

@@ -13,17 +13,14 @@ class TargetWindow:
         self.process = None
 
     def start(self):
-        if os.path.exists(self.report):
-            os.remove(self.report)
         self.process = self.wine.start(self.exe, [windows_path(self.report), windows_path(self.key_log)],
                                        log_name="target.log")
 
         def window():
             if self.process.poll() is not None:
                 raise AssertionError(f"the target program ended with code {self.process.returncode}")
-            return self.x11.search(pid=self.process.pid) and self.text() is not None
-        wait_until(window, timeout=30, what="the target window to start")
-        self.window = self.x11.search(pid=self.process.pid)[0]
+            return self.text() is not None and self.x11.search(pid=self.process.pid)
+        self.window = wait_until(window, timeout=30, what="the target window to start")[0]
         rect = self.x11.geometry(self.window)
         self.centre = (rect.x + rect.width // 2, rect.y + rect.height // 2)
         return self
@@ -35,25 +32,21 @@ class TargetWindow:
     def click(self):
         self.x11.click(*self.centre)
 
-    def _read(self, path):
-        try:
-            with open(path, "rb") as file:
-                return file.read()
-        except FileNotFoundError:
-            return None
-
-    def text(self):
-        # The edit box's whole text as last reported (line breaks CR LF).
-        return self._read(self.report)
+    def text(self):   # the edit box's whole text as last reported (line breaks CR LF)
+        return read(self.report) if os.path.exists(self.report) else None
 
     def wait_for_text(self, expected):
-        expected = expected.encode("cp1252") if isinstance(expected, str) else expected
-        return wait_until(self.text, lambda text: text == expected, timeout=15,
+        return wait_until(self.text, lambda text: text == expected.encode("cp1252"), timeout=15,
                           what=f"the target to hold {expected!r}")
-
-    def keys(self, *kinds):
-        lines = (self._read(self.key_log) or b"").decode("ascii", errors="replace").split("\n")[:-1]
-        return [int(line.split()[1], 16) for line in lines if line.split()[0] in kinds]
 
     def chars(self):
         return "".join(map(chr, self.keys("char")))
+
+    def keys(self, *kinds):   # the codes of the key messages of those kinds, in order
+        lines = read(self.key_log).decode("ascii", errors="replace").split("\n")[:-1]
+        return [int(line.split()[1], 16) for line in lines if line.split()[0] in kinds]
+
+
+def read(path):
+    with open(path, "rb") as file:
+        return file.read()

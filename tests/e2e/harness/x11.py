@@ -1,5 +1,5 @@
 """The private X display: Xvfb with a plain US keyboard, what a person does
-there and what a tester reads from it (windows, pixels, the clipboard)."""
+there and what a tester reads from it (windows and pixels)."""
 import os
 import re
 import select
@@ -63,7 +63,6 @@ class Pixels(namedtuple("Pixels", "left top width height data")):   # RGB, at() 
 
 class X11:
     def __init__(self, display):
-        self.display = display
         self.env = dict(os.environ, DISPLAY=display)
 
     def _run(self, *args, timeout=10, check=True):
@@ -89,8 +88,8 @@ class X11:
     def geometry(self, window):
         """Absolute position, size and map state, or None (xdotool misreports
         the position of windows inside the Wine desktop)."""
-        text = self._output("xwininfo", "-id", str(window))
-        if text is None:
+        text = window and self._output("xwininfo", "-id", str(window))
+        if not text:   # no such window (a program gone)
             return None
         numbers = [int(re.search(label + r":\s*(-?\d+)", text).group(1)) for label in
                    ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height")]
@@ -128,11 +127,3 @@ class X11:
         if len(data) != width * height * 3:
             raise RuntimeError(f"a screen grab of {width}x{height} gave {len(data)} bytes")
         return Pixels(left, top, width, height, data)
-
-    def clipboard(self):
-        """The CLIPBOARD selection, or b"" when nobody owns it or the owner does not answer."""
-        try:
-            result = self._run("xclip", "-o", "-selection", "clipboard", timeout=5, check=False)
-        except subprocess.TimeoutExpired:
-            return b""
-        return result.stdout if result.returncode == 0 else b""

@@ -1,5 +1,5 @@
 """Zorvakomat as a person meets it, run with Wine's trace of message boxes
-(and of the status bar, on request) on, so that a test reads what they said."""
+and of the status bar on, so that a test reads what they said."""
 import os
 import re
 from collections import Counter
@@ -46,11 +46,6 @@ def near_any(icon, icons):
     return any(abs(icon[0] - x) <= 6 and abs(icon[1] - y) <= 6 for x, y in icons)
 
 
-def _unescape(text):
-    return re.sub(r"\\(x[0-9a-fA-F]{4}|.)", lambda m: chr(int(m.group(1)[1:], 16)) if len(m.group(1)) == 5
-                  else {"n": "\n", "r": "\r", "t": "\t"}.get(m.group(1), m.group(1)), text)
-
-
 class Zorvakomat:
     def __init__(self, session, exe=None):
         self.session, self.x11 = session, session.x11
@@ -58,13 +53,12 @@ class Zorvakomat:
         self.log = os.path.join(session.logs, "zorvakomat.log")
         self.process = self.icon = None
 
-    def launch(self, document=None, cwd=None, trace_status_bar=False):
+    def launch(self, document=None, cwd=None):
         """Starts the program, in the folder cwd (else its own); waits for nothing."""
         self.log_start = os.path.getsize(self.log) if os.path.exists(self.log) else 0
         self.process = self.session.wine.start(
             self.exe, [windows_path(document)] if document else [], log_name="zorvakomat.log",
-            cwd=cwd or os.path.dirname(self.exe),
-            debug="-all,+msgbox" + (",+statusbar" if trace_status_bar else ""))
+            cwd=cwd or os.path.dirname(self.exe), debug="-all,+msgbox,+statusbar")
         return self
 
     def start(self, document=None, **options):   # and waits for its icon and main window
@@ -92,25 +86,27 @@ class Zorvakomat:
             except AssertionError as error:
                 print(f"warning: {error}")
 
-    def running(self):
-        return self.process.poll() is None
-
     def wait_ended(self):
-        # The pointer kept off the icon, so that only the program takes it away.
+        """The exit status, once the program's icon has gone too (the pointer
+        kept off it, so that only the program takes it away)."""
         self.x11.move(640, 300)
-        return wait_until(self.process.poll, lambda code: code is not None, timeout=15,
+        code = wait_until(self.process.poll, lambda code: code is not None, timeout=15,
                           what="zorvakomat.exe to end")
+        if self.icon:
+            wait_until(lambda: not self.icon_present(), what="the tray icon to go")
+        return code
 
     def _traced(self, pattern):
         with open(self.log, "rb") as log:
             log.seek(self.log_start)
             text = log.read().decode("utf-8", errors="replace")
-        return [_unescape(text) for text in re.findall(pattern, text)]
+        # Wine escapes a quote or backslash in them with a backslash.
+        return [re.sub(r"\\(.)", r"\1", text) for text in re.findall(pattern, text)]
 
     def messages(self):
         return self._traced(r'trace:msgbox:MSGBOX_OnInit L"((?:[^"\\]|\\.)*)"')
 
-    def status_texts(self):   # with trace_status_bar
+    def status_texts(self):
         return self._traced(r'trace:statusbar:STATUSBAR_SetTextT part 0, text L?"((?:[^"\\]|\\.)*)"')
 
     def icons(self):
@@ -140,10 +136,13 @@ class Zorvakomat:
         if into:
             into.click()
 
-    def end_session(self):
-        # A log-off: its exit status is 0 when the session ended, 1 when refused.
+    def end_session(self, answer):
+        """A log-off, the program's question answered with the key answer: 0
+        when the session ended, 1 when it was refused."""
         exe = os.path.join(os.path.dirname(self.session.target_exe), "zvk_e2e_end_session.exe")
-        return self.session.wine.start(exe, ["ZorvakomatFrame"], log_name="end_session.log")
+        log_off = self.session.wine.start(exe, ["ZorvakomatFrame"], log_name="end_session.log")
+        self.answer(answer)
+        return wait_until(log_off.poll, lambda code: code is not None, what="the log-off's answer")
 
     def windows(self, visible=True):
         return self.x11.search(pid=self.process.pid, visible=visible)
@@ -165,10 +164,14 @@ class Zorvakomat:
         return window
 
     def wait_closed(self, window):
-        wait_until(lambda: not self.running() or window not in self.windows(), what=f"window {window:#x} to close")
+        wait_until(lambda: self.process.poll() is not None or window not in self.windows(),
+                   what=f"window {window:#x} to close")
 
-    def answer(self, key, caption=APP):
-        box = self.window(caption)
+    def answer(self, key, caption=APP, typed="", timeout=15):
+        """Types typed into the window titled caption and closes it with key."""
+        box = self.window(caption, timeout)
+        if typed:
+            self.x11.type(typed)
         self.x11.key(key)
         self.wait_closed(box)
 
@@ -181,16 +184,18 @@ class Zorvakomat:
         frame, bar = self.main_window(), self.session.taskbar
         self.x11.click(*self.icon, repeat=2)
         wait_until(lambda: self.x11.geometry(frame),
-                   lambda r: r.mapped and r.x <= 0 and r.y <= 0 and r.x + r.width >= bar.width
+                   lambda r: r and r.mapped and r.x <= 0 and r.y <= 0 and r.x + r.width >= bar.width
                    and r.y + r.height >= bar.y, what="the main window maximized")
 
-    def file_menu(self, key):
+    def main_menu(self, *keys):   # "alt+f", "o": File > Open
         self.x11.focus(self.main_window())
-        self.x11.key("alt+f", key)
+        self.x11.key(*keys)
+
+    def wait_hidden(self):
+        wait_until(lambda: self.x11.geometry(self.main_window()), lambda r: r and not r.mapped,
+                   what="the main window to be hidden")
 
     def choose_file(self, title, path):
-        dialog = self.window(title)
+        self.window(title)
         self.x11.key("Home", "shift+End")
-        self.x11.type(windows_path(path))
-        self.x11.key("Return")
-        self.wait_closed(dialog)
+        self.answer("Return", title, windows_path(path))

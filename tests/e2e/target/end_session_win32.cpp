@@ -29,14 +29,11 @@ int main(int argc, char** argv) {
   GetWindowThreadProcessId(known, &g_process);
   EnumWindows(&Collect, 0);
   bool ending = true;
-  for (HWND window : g_windows) {
-    // The program may ask the user first: the test answers within minutes.
+  // The program may ask the user first: the test answers within minutes.
+  for (std::size_t i = 0; ending && i < g_windows.size(); ++i) {
     DWORD_PTR answer = 0;
-    if (!SendMessageTimeoutA(window, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_NORMAL, 300000, &answer) ||
-        answer == 0) {
-      ending = false;
-      break;
-    }
+    ending = SendMessageTimeoutA(g_windows[i], WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF,
+                                 SMTO_NORMAL, 300000, &answer) && answer != 0;
   }
   for (HWND window : g_windows) {
     SendMessageTimeoutA(window, WM_ENDSESSION, ending ? TRUE : FALSE, ENDSESSION_LOGOFF, SMTO_NORMAL, 60000,

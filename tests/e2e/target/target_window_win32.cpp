@@ -4,7 +4,7 @@
 //
 // writes the box's whole text to <report> (atomically) once the window shows
 // and after every change, and a line per key message it sees to <keylog>
-// ("keydown 09", "char 61", "syskeyup 12" ...), keys that change no text too.
+// ("keydown 09", "char 61", "keyup 10"), keys that change no text too.
 #include <windows.h>
 
 #include <cstdio>
@@ -30,12 +30,10 @@ void WriteReport() {
 }
 
 LRESULT CALLBACK EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  const char* name = message == WM_KEYDOWN      ? "keydown"
-                     : message == WM_KEYUP      ? "keyup"
-                     : message == WM_CHAR       ? "char"
-                     : message == WM_SYSKEYDOWN ? "syskeydown"
-                     : message == WM_SYSKEYUP   ? "syskeyup"
-                                                : nullptr;
+  const char* name = message == WM_KEYDOWN ? "keydown"
+                     : message == WM_KEYUP ? "keyup"
+                     : message == WM_CHAR  ? "char"
+                                           : nullptr;
   if (name) {
     char line[48];
     std::snprintf(line, sizeof line, "%s %02x\n", name, static_cast<unsigned>(wParam & 0xFFFF));
@@ -82,17 +80,14 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   WNDCLASSA windowClass{};
   windowClass.lpfnWndProc = &TargetWndProc;
   windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
   windowClass.lpszClassName = kClassName;
+  if (!RegisterClassA(&windowClass)) return 1;
   // A fixed place in the upper left, clear of the taskbar and of the tray
   // menu, which opens at the lower right.
-  HWND window = RegisterClassA(&windowClass) ? CreateWindowExA(0, kClassName, "Zorvakomat Target",
-                                                                WS_OVERLAPPEDWINDOW, 40, 40, 640, 420, nullptr,
-                                                                nullptr, instance, nullptr)
-                                             : nullptr;
+  HWND window = CreateWindowExA(0, kClassName, "Zorvakomat Target", WS_OVERLAPPEDWINDOW, 40, 40,
+                                640, 420, nullptr, nullptr, instance, nullptr);
   if (!window) return 1;
   ShowWindow(window, SW_SHOWNORMAL);
-  UpdateWindow(window);
   WriteReport();
 
   MSG message;
