@@ -16,6 +16,10 @@ const Bytes kTwoBytes = kTwoContent.FileBytes();
 const Bytes kVersion2 = DocumentBuilder().SubMenu("A").FileBytes(2);
 constexpr unsigned kQuestion = MB::YesNoCancel | MB::IconExclamation;
 
+struct DocumentCommandsTest : DocumentCommandsOver<FakeFileSystem> {
+  DocumentCommandsTest() { fs.files[kTwo] = kTwoBytes; }
+};
+
 TEST_F(DocumentCommandsTest, TheQuestionNamesTheFileTitleThenTheTitleThenUntitled) {
   EditDocument();
   messages.answers = {MB::IdNo, MB::IdCancel, MB::IdNo};
@@ -31,7 +35,6 @@ TEST_F(DocumentCommandsTest, TheQuestionNamesTheFileTitleThenTheTitleThenUntitle
 // Cancel, a save that fails (reported), and Yes on an untitled document
 // whose Save As is cancelled all stop New; Yes saves first, No does not.
 TEST_F(DocumentCommandsTest, NewAsksFirstAndOnlyAGoAheadEmptiesTheDocument) {
-  fs.files[kTwo] = kTwoBytes;
   ASSERT_TRUE(commands.OpenDocumentFile(kTwo));
   EditDocument("Kept");
   viewUpdates = 0;
@@ -52,7 +55,6 @@ TEST_F(DocumentCommandsTest, NewAsksFirstAndOnlyAGoAheadEmptiesTheDocument) {
 }
 
 TEST_F(DocumentCommandsTest, OpenThroughTheDialogLoadsAndNamesTheDocument) {
-  fs.files[kTwo] = kTwoBytes;
   dialogs.answers = {std::nullopt, std::string("two.zvk")};
   EXPECT_FALSE(commands.OnFileOpen());
   EXPECT_TRUE(commands.OnFileOpen());
@@ -145,7 +147,6 @@ TEST_F(DocumentCommandsTest, TheRecentFilesKeepTheLastFourAndLoseWhatDoesNotOpen
 
 // The first name that is no switch is opened; a switch alone makes a new document.
 TEST_F(DocumentCommandsTest, StartUpOpensTheNamedFileOrFails) {
-  fs.files[kTwo] = kTwoBytes;
   EXPECT_TRUE(commands.ProcessShellCommand(ParseCommandLine({kTwo})));
   EXPECT_EQ(State(), "two C:\\Work\\two.zvk 2TopLevel[enter]");
   fs.files["C:\\Work\\v2.zvk"] = kVersion2;
@@ -160,7 +161,6 @@ TEST_F(DocumentCommandsTest, StartUpOpensTheNamedFileOrFails) {
 TEST_F(DocumentCommandsTest, TrayOpenAsksThenTheFileReplacesTheDocumentAndSaveWritesTheFileTheCaptionNames) {
   const std::string three = "C:\\Work\\three.zvk";
   fs.files[three] = DocumentBuilder().SubMenu("S0", {{"a0", "t"}, {"b0", "t"}}).SubMenu("S1").SubMenu("S2").FileBytes();
-  fs.files[kTwo] = kTwoBytes;
   ASSERT_TRUE(commands.OpenDocumentFile("three.zvk"));
   doc.SetModifiedFlag(true);
   titleChanges = 0;

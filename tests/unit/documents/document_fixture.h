@@ -50,4 +50,3 @@ class DocumentCommandsOver : public ::testing::Test {
   int titleChanges = 0;
   int viewUpdates = 0;
 };
-using DocumentCommandsTest = DocumentCommandsOver<FakeFileSystem>;

@@ -84,7 +84,6 @@ struct EditorTest : ::testing::Test {
   // The action shows its message and leaves the content and both lists as
   // they were.
   void ExpectRefused(const std::function<void()>& action, const char* message, unsigned type) {
-    messages.Take();
     const MacroData before = *data;
     const auto lists = controls.lists;
     action();
@@ -104,7 +103,7 @@ struct EditorTest : ::testing::Test {
   }
 };
 
-TEST_F(EditorTest, OpeningShowsTheFirstSubMenuAndItemAndChoosingShowsTheirs) {
+TEST_F(EditorTest, OpeningShowsTheFirstEntriesChoosingShowsTheirsAndTypingChangesThem) {
   controls.checked = true;
   Open();
   EXPECT_EQ(controls.Shown(), " /  / || / off");
@@ -121,24 +120,21 @@ TEST_F(EditorTest, OpeningShowsTheFirstSubMenuAndItemAndChoosingShowsTheirs) {
   // A submenu without items empties the text box only.
   ClickSubMenu(2);
   EXPECT_EQ(controls.Shown(), "Keys,Text,Empty* /  / Empty|Bye| / on");
-}
 
-// Names rename their list entry at every keystroke; a text over several
-// lines is stored as typed; the check box stores the selected item's flag.
-TEST_F(EditorTest, TypingAndTheCheckBoxChangeOnlyTheSelectedEntry) {
-  AddSubMenu("Keys", {{"Enter", "[enter]"}, {"Tab", "[tab]"}});
-  AddSubMenu("Text");
-  Open();
+  // Names rename their list entry at every keystroke; a text over several
+  // lines is stored as typed; the check box stores the selected item's flag.
+  ClickSubMenu(0);
   ClickItem(1);
   Retype(EditorBox::SubMenuName, "K");
   Type(EditorBox::SubMenuName, "b");
   Retype(EditorBox::ItemName, "Tabulator");
   Retype(EditorBox::ItemText, "Line one\nLine two\n%d");
   ClickChain();
-  EXPECT_EQ(controls.Shown(), "Kb*,Text / Enter,Tabulator* / Kb|Tabulator|Line one\r\nLine two\r\n%d / on");
-  EXPECT_EQ(Stored(0, 2), "Kb(2) Enter:[enter] Tabulator:Line one\r\nLine two\r\n%d>");
+  EXPECT_EQ(controls.Shown(),
+            "Kb*,Text,Empty / Enter,Tabulator* / Kb|Tabulator|Line one\r\nLine two\r\n%d / on");
+  EXPECT_EQ(Stored(0, 2), "Kb(2) Enter:[enter]> Tabulator:Line one\r\nLine two\r\n%d>");
   ClickChain();
-  EXPECT_EQ(Stored(0, 2), "Kb(2) Enter:[enter] Tabulator:Line one\r\nLine two\r\n%d");
+  EXPECT_EQ(Stored(0, 2), "Kb(2) Enter:[enter]> Tabulator:Line one\r\nLine two\r\n%d");
 
   editor.OnHelpButton();
   EXPECT_THAT(help.opened, ElementsAre("EditSubMenuHelp.html"));

@@ -30,13 +30,11 @@ class RecordingFile : public CMemFile {
   std::uint64_t claimed_length = 0;
 };
 
-Bytes Stored(const std::string& text) {
-  CMemFile file;
-  CArchive ar(file, CArchive::store);
-  ar.WriteString(text);
-  ar.Close();
-  return file.Bytes();
-}
+struct Text {
+  std::string text;
+  void Serialize(CArchive& ar) const { ar.WriteString(text); }
+};
+Bytes Stored(const std::string& text) { return StoredBytes(Text{text}); }
 
 std::string Loaded(const Bytes& bytes, std::size_t buffer = CArchive::kDefaultBufferSize) {
   CMemFile file(bytes);

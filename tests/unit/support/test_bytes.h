@@ -29,7 +29,7 @@ inline Bytes Counted(const std::string& s) {
 
 // What an object with a Serialize method stores, read back from memory.
 template <typename Serializable>
-Bytes StoredBytes(Serializable& object) {
+Bytes StoredBytes(Serializable&& object) {
   CMemFile file;
   CArchive ar(file, CArchive::store);
   object.Serialize(ar);
