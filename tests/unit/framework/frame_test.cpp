@@ -18,7 +18,7 @@ namespace {
 constexpr std::array<int, 3> kIndicators = {40, 40, 44};
 constexpr LayoutRect kClient{0, 0, 800, 600};
 
-TEST(FrameLayoutTest, TheToolBarTakesItsSideAboveTheStatusBarAndTheViewTheRest) {
+TEST(FrameLayoutTest, TheToolBarTakesItsSideAboveTheStatusBarAndTheViewTheRestIfAny) {
   const std::tuple<DockedBar, LayoutRect, LayoutRect> cases[] = {
       {{DockSide::top, 28}, {0, 0, 800, 28}, {0, 28, 800, 578}},
       {{DockSide::bottom, 28}, {0, 550, 800, 578}, {0, 0, 800, 550}},
@@ -34,9 +34,8 @@ TEST(FrameLayoutTest, TheToolBarTakesItsSideAboveTheStatusBarAndTheViewTheRest) 
   EXPECT_EQ(LayOutFrame(kClient, {DockSide::top, 28}, 22, kIndicators, 17).statusEdges,
             (std::array<int, 4>{800 - 17 - 124, 800 - 17 - 84, 800 - 17 - 44, -1}));
   EXPECT_EQ(LayOutFrame(kClient, {}, 0, kIndicators, 17).view, kClient);
-}
 
-TEST(FrameLayoutTest, ATinyWindowGivesAnEmptyViewAndOrderedPanes) {
+  // A tiny window gives an empty view and ordered panes.
   for (const DockSide side : {DockSide::top, DockSide::bottom, DockSide::left, DockSide::right}) {
     const FrameLayout layout = LayOutFrame({0, 0, 60, 30}, {side, 100}, 22, kIndicators, 17);
     EXPECT_LE(layout.view.left, layout.view.right);

@@ -120,7 +120,6 @@ TEST(DataEntryModelTest, TheBoxOffersTheDefaultAndOkGivesTheTextThatChangedLast)
   EXPECT_FALSE(DataEntryModel({1, true, "Name?", "NODEFAULT"}).DefaultText()) << "the sentinel alone means none";
   for (const char* other : {"nodefault", ""}) EXPECT_EQ(DataEntryModel({1, true, "Name?", other}).DefaultText(), other);
   DataEntryModel model({1, true, "Name?", ""});
-  // OK (1) gives the text, Cancel (0) nothing.
   const auto result = [&](bool ok) { return std::to_string(model.Result(ok).ok) + model.Result(ok).strValue; };
   model.OnChangeSingleLine("typed");
   model.OnChangeMultiLine("first\r\nsecond");

@@ -24,7 +24,8 @@ class ViewTest : public PlaybackTest {
   ZorvakView view{rec.Ports(), *doc};
 
   void SetUp() override {
-    DocumentBuilder().NumberedSubMenus(3).SubMenu("S3", NumberedItems(8)).SubMenu("S4").AddTo(*doc);
+    DocumentBuilder().NumberedSubMenus(3).SubMenu("S3", NumberedItems(8))
+        .SubMenu("TopLevel", {{"Hello", "Hello World"}}).AddTo(*doc);
   }
 
   void ExpectNoPick() {
@@ -102,16 +103,13 @@ TEST_F(ViewTest, ATrayClickDuringARunWaitsForItsEnd) {
 // The road of a pick: the menu shows the item, its id comes back to the
 // hook, and the focus loss types it.
 TEST_F(ViewTest, APickFromTheMenuRunsOnFocusLossOnlyOnceAndReopeningDropsIt) {
-  doc->nNumSubMenus = 0;
-  DocumentBuilder().SubMenu("TopLevel", {{"Hello", "Hello World"}}).AddTo(*doc);
-
-  const auto menu = BuildPickMenu(*doc);
-  ASSERT_EQ(view.OnCommandHook(menu[8].id), HookAction::itemPicked);
+  const int id = BuildPickMenu(*doc)[12].id;  // TopLevel's item, inline
+  ASSERT_EQ(view.OnCommandHook(id), HookAction::itemPicked);
   // Opening the menu again without a choice drops the pick.
   ASSERT_EQ(view.OnTrayNotify(kTrayId, kRightUp), TrayAction::showPickMenu);
   ExpectNoPick();
 
-  ASSERT_EQ(view.OnCommandHook(menu[8].id), HookAction::itemPicked);
+  ASSERT_EQ(view.OnCommandHook(id), HookAction::itemPicked);
   view.playback.OnKillFocus();
   EXPECT_EQ(log.Take(), "sleep 500, clipboard \"Hello World\", down 11, down 56, up 56, up 11, sleep 250");
   ExpectNoPick();
