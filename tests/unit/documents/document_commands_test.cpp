@@ -230,7 +230,6 @@ TEST_F(SaveTest, AFailedSaveLeavesThePreviousFileAsItWas) {
       {Step::create, CFileException::accessDenied, "Access to C:\\Work\\old.zvk was denied."},
       {Step::write, CFileException::diskFull, "Disk full while accessing C:\\Work\\old.zvk."},
       {Step::flush, CFileException::hardIO, "A hardware I/O error was reported while accessing C:\\Work\\old.zvk."},
-      {Step::close, CFileException::diskFull, "Disk full while accessing C:\\Work\\old.zvk."},
       {Step::replace, CFileException::sharingViolation,
        "A sharing violation occurred while accessing C:\\Work\\old.zvk."},
   };

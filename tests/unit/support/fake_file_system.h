@@ -48,7 +48,7 @@ class FakeFileSystem : public FileSystemPort {
   }
 
   std::map<std::string, Bytes> files;
-  int openFiles = 0;
+  int openFiles = 0;  // file objects not yet destroyed
   int tempFilesMade = 0;
 
  private:
