@@ -4,9 +4,6 @@
 
 #include <gmock/gmock.h>
 
-#include <string>
-#include <vector>
-
 #include "document/zorvak_doc.h"
 #include "documents/document_commands.h"
 #include "framework/modal_window.h"

@@ -5,7 +5,6 @@
 
 #include <array>
 #include <optional>
-#include <string>
 #include <vector>
 
 #include "editor/editor_controls.h"

@@ -4,9 +4,6 @@
 #include <gmock/gmock.h>
 
 #include <functional>
-#include <memory>
-#include <string>
-#include <vector>
 
 #include "document/zorvak_doc.h"
 #include "editor/edit_submenus_command.h"

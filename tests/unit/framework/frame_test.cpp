@@ -3,9 +3,7 @@
 // resources, and where help pages are found.
 #include <gtest/gtest.h>
 
-#include <optional>
 #include <set>
-#include <string>
 #include <tuple>
 
 #include "framework/bar_docking.h"

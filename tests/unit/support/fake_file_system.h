@@ -5,7 +5,6 @@
 // be made to fail.
 
 #include <map>
-#include <string>
 
 #include "storage/exceptions.h"
 #include "storage/file_path.h"

@@ -2,10 +2,6 @@
 // Helpers for tests that build byte streams, and that look at
 // the failure a read or write ends in.
 
-#include <cstdint>
-#include <string>
-#include <vector>
-
 #include "storage/archive.h"
 #include "storage/mem_file.h"
 
