@@ -55,8 +55,7 @@ TEST_F(DocTest, TheExampleIsWrittenByteForByteAndReadsBackWhole) {
 }
 
 // A file cut short in the header fails at its end before the version is
-// looked at. (That a failed load changes nothing is shown by the document
-// commands' tests.)
+// looked at.
 TEST_F(DocTest, NewerVersionFailsWithItsNoticeAfterTheHeader) {
   const Bytes newer = Int32(2) + Int32(0) + Int32(0);
   for (std::size_t n : {0u, 1u, 4u, 11u}) {

@@ -55,7 +55,6 @@ class PlaybackTest : public ::testing::Test {
     for (std::size_t j = 0; j < texts.size(); ++j) SetItem(s, static_cast<int>(j), texts[j], j + 1 < texts.size());
   }
 
-  // A pick from the menu and the focus loss that runs it.
   std::string RunPick(int s, int j) {
     playback.ArmPick({s, j});
     playback.OnKillFocus();

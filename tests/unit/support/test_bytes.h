@@ -23,7 +23,6 @@ inline Bytes Counted(const std::string& s) {
   return Bytes{static_cast<std::uint8_t>(s.size())} + Bytes(s.begin(), s.end());
 }
 
-// What an object with a Serialize method stores, read back from memory.
 template <typename Serializable>
 Bytes StoredBytes(Serializable&& object) {
   CMemFile file;

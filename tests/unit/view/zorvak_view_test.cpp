@@ -104,7 +104,6 @@ TEST_F(ViewTest, ATrayClickDuringARunWaitsForItsEnd) {
 TEST_F(ViewTest, APickFromTheMenuRunsOnFocusLossOnlyOnceAndReopeningDropsIt) {
   const int id = BuildPickMenu(*doc)[12].id;  // TopLevel's item, inline
   ASSERT_EQ(view.OnCommandHook(id), HookAction::itemPicked);
-  // Opening the menu again without a choice drops the pick.
   ASSERT_EQ(view.OnTrayNotify(kTrayId, kRightUp), TrayAction::showPickMenu);
   ExpectNoPick();
 
@@ -140,7 +139,7 @@ TEST(PickMenuTest, TopLevelItemsStandInlineAtTheirPlaceInAnyLetterCase) {
 }
 
 // A nameless item with a text is an ordinary, choosable entry.
-TEST(PickMenuTest, ItemsCarryTheirCommandIdsAndEmptyTextsAreGrayed) {
+TEST(PickMenuTest, ItemsCarryTheirIdsEmptyTextsAreGrayedAndWhatLiesBeyondTheRoomIsLeftOut) {
   std::vector<TestItem> items = NumberedItems(8);
   items[2].text = "";
   items[6].name = "";
@@ -150,16 +149,14 @@ TEST(PickMenuTest, ItemsCarryTheirCommandIdsAndEmptyTextsAreGrayed) {
   EXPECT_EQ(Outline(fourth, 0), (std::vector<std::string>{"I0", "I1", "(I2)", "I3", "I4", "I5", "", "I7"}));
   EXPECT_EQ(fourth[7].id, 1232);
   EXPECT_EQ(menu[7].kind, Kind::separator) << "after the fixed commands";
-}
 
-// A fiftieth item (possible only from a file) is left out; counts outside
-// the document's room are read safely.
-TEST(PickMenuTest, AFiftiethItemAndCountsOutsideTheDocumentsRoomAreLeftOut) {
-  const auto doc = DocumentBuilder().SubMenu("Full", NumberedItems(kMaxItems)).Build();
-  doc->nNumSubMenus = doc->nNumSubMenuItems[0] = 1000;
-  const auto menu = BuildPickMenu(*doc);
-  EXPECT_EQ(menu.size(), 8u + kMaxSubMenus);
-  EXPECT_EQ(menu[8].children.size(), 49u);
+  // A fiftieth item (possible only from a file) is left out; counts outside
+  // the document's room are read safely.
+  const auto full = DocumentBuilder().SubMenu("Full", NumberedItems(kMaxItems)).Build();
+  full->nNumSubMenus = full->nNumSubMenuItems[0] = 1000;
+  const auto fullMenu = BuildPickMenu(*full);
+  EXPECT_EQ(fullMenu.size(), 8u + kMaxSubMenus);
+  EXPECT_EQ(fullMenu[8].children.size(), 49u);
 }
 
 // The page drawn in a place is the page a click there opens, each banner

@@ -108,7 +108,6 @@ TEST(MacroJson, RefusesWhatCannotBeWrittenAndNamesThePath) {
   };
   for (const auto& [json, fault] : rows) EXPECT_EQ(FaultOf(ParseJson(json)), fault) << json;
 
-  // 50 submenus of 50 items at the most.
   JsonValue full = MacroToJson(*DocumentBuilder().NumberedSubMenus(49).SubMenu("S", NumberedItems(50)).Build(), 1);
   EXPECT_EQ(FaultOf(full), "accepted");
   JsonValue& submenus = full.members[1].value;
@@ -184,7 +183,6 @@ TEST_F(CheckTest, WarnsAboutEmptyTextsChainsPastTheEndAndSeveralTopLevels) {
 }
 
 TEST(TraceOptionsTest, ReadsAnswersThenATextOrAPickAndRefusesAnythingElse) {
-  // The answers and the pick are read as zvk trace's runs show.
   EXPECT_EQ(ParseTraceOptions({"--cancel", "--", "--ok"}).text, "--ok");
   EXPECT_EQ(ParseTraceOptions({"-x"}).text, "-x");
 
