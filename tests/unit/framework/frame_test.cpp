@@ -35,10 +35,8 @@ TEST(FrameLayoutTest, TheToolBarTakesItsSideAboveTheStatusBarAndTheViewTheRestIf
 
   // A tiny window gives an empty view and ordered panes.
   for (const DockSide side : {DockSide::top, DockSide::bottom, DockSide::left, DockSide::right}) {
-    const FrameLayout layout = LayOutFrame({0, 0, 60, 30}, {side, 100}, 22, kIndicators, 17);
-    EXPECT_LE(layout.view.left, layout.view.right);
-    EXPECT_LE(layout.view.top, layout.view.bottom);
-    EXPECT_EQ((layout.view.right - layout.view.left) * (layout.view.bottom - layout.view.top), 0);
+    const LayoutRect v = LayOutFrame({0, 0, 60, 30}, {side, 100}, 22, kIndicators, 17).view;
+    EXPECT_TRUE(v.left <= v.right && v.top <= v.bottom && (v.left == v.right || v.top == v.bottom));
   }
   // The panes that no longer fit shrink to nothing at the left edge.
   EXPECT_EQ(LayOutFrame({0, 0, 100, 30}, {DockSide::top, 28}, 22, kIndicators, 17).statusEdges,
