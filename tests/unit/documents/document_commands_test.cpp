@@ -28,8 +28,9 @@ TEST_F(DocumentCommandsTest, TheQuestionNamesTheFileTitleThenTheTitleThenUntitle
   EXPECT_FALSE(commands.SaveModified());
   doc.SetPathNameOnly("C:\\Work\\my macros.zvk");
   EXPECT_TRUE(commands.SaveModified());
-  EXPECT_THAT(messages.Texts(),
-              ElementsAre("Save changes to Untitled?", "Save changes to Untitled?", "Save changes to my macros?"));
+  const ShownMessage untitled{"Save changes to Untitled?", kQuestion};
+  EXPECT_THAT(messages.Take(),
+              ElementsAre(untitled, untitled, ShownMessage{"Save changes to my macros?", kQuestion}));
 }
 
 // Cancel, a save that fails (reported), and Yes on an untitled document

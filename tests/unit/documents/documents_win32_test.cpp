@@ -61,7 +61,8 @@ TEST_F(Win32FilesTest, SaveReplacesTheFileAndARefusedReplacementKeepsIt) {
   ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
   EditDocument("Third");
   EXPECT_FALSE(commands.OnFileSave());
-  EXPECT_THAT(messages.Texts(), ElementsAre("Access to " + path + " was denied."));
+  EXPECT_THAT(messages.Take(),
+              ElementsAre(ShownMessage{"Access to " + path + " was denied.", MB::IconExclamation}));
   EXPECT_EQ(Read(path), second);
   EXPECT_THAT(Contents(), ElementsAre("macros.zvk"));
 }

@@ -26,11 +26,6 @@ class ScriptedMessageBoxes : public MessageBoxPort {
     answers.pop_front();
     return answer;
   }
-  std::vector<std::string> Texts() const {
-    std::vector<std::string> texts;
-    for (const auto& m : shown) texts.push_back(m.text);
-    return texts;
-  }
   // The boxes shown since the last call.
   std::vector<ShownMessage> Take() { return std::exchange(shown, {}); }
 
