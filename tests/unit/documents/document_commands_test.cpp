@@ -182,8 +182,7 @@ TEST_F(DocumentCommandsTest, TrayOpenAsksThenTheFileReplacesTheDocumentAndSaveWr
 
 const std::string kOld = "C:\\Work\\old.zvk";
 
-class SaveTest : public DocumentCommandsTest {
- protected:
+struct SaveTest : DocumentCommandsTest {
   void SetUp() override {
     DocumentCommandsTest::SetUp();
     fs.files[kOld] = DocumentBuilder().SubMenu("Old", NumberedItems(2)).FileBytes();

@@ -14,8 +14,7 @@
 using ::testing::ElementsAre;
 
 template <typename FileSystem>
-class DocumentCommandsOver : public ::testing::Test {
- protected:
+struct DocumentCommandsOver : ::testing::Test {
   void SetUp() override {
     commands.SetTitleChangedHandler([this] { ++titleChanges; });
     commands.SetUpdateViewsHandler([this] { ++viewUpdates; });

@@ -22,8 +22,7 @@ namespace {
 
 namespace disk = std::filesystem;
 
-class Win32FilesTest : public DocumentCommandsOver<Win32FileSystem> {
- protected:
+struct Win32FilesTest : DocumentCommandsOver<Win32FileSystem> {
   void SetUp() override {
     DocumentCommandsOver::SetUp();
     disk::create_directory(folder);
@@ -80,8 +79,7 @@ TEST_F(Win32FilesTest, FailuresCarryTheirCauseAndThePath) {
 
 const std::string kTestKey = "Software\\Zorvak\\ZorvakomatUnitTest";
 
-class RegistryTest : public ::testing::Test {
- protected:
+struct RegistryTest : ::testing::Test {
   void SetUp() override { RegDeleteTreeA(HKEY_CURRENT_USER, kTestKey.c_str()); }
   void TearDown() override { RegDeleteTreeA(HKEY_CURRENT_USER, kTestKey.c_str()); }
 };

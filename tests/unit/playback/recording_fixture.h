@@ -36,8 +36,7 @@ class EffectLog : public EffectLineWriter {
 constexpr WindowId kViewWindow = 7;
 constexpr const char* kNotAToken = "NOT A TOKEN";
 
-class PlaybackTest : public ::testing::Test {
- protected:
+struct PlaybackTest : ::testing::Test {
   PlaybackTest() { playback.SetListener(&log); }
 
   // The effects of a text run as one token, or kNotAToken.

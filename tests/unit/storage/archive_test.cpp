@@ -12,8 +12,7 @@ namespace {
 // A file that notes the size of every read and write asked of it. Its
 // length can claim more bytes than it holds, as a file cut short after it
 // was opened does.
-class RecordingFile : public CMemFile {
- public:
+struct RecordingFile : CMemFile {
   using CMemFile::CMemFile;
   std::size_t Read(void* buffer, std::size_t count) override {
     reads.push_back(count);

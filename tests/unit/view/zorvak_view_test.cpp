@@ -19,8 +19,7 @@ constexpr unsigned kLeftDoubleClick = 0x0203;
 constexpr unsigned kRightUp = 0x0205;
 
 // The view's own playback, beside the fixture's, reports to no listener.
-class ViewTest : public PlaybackTest {
- protected:
+struct ViewTest : PlaybackTest {
   ZorvakView view{rec.Ports(), *doc};
 
   void SetUp() override {
