@@ -55,8 +55,7 @@ TEST_F(DocTest, TheExampleIsWrittenByteForByteAndReadsBackWhole) {
 }
 
 // A file cut short in the header fails at its end before the version is
-// looked at. (That a failed load changes nothing is shown by the document
-// commands' tests.)
+// looked at.
 TEST_F(DocTest, NewerVersionFailsWithItsNoticeAfterTheHeader) {
   const Bytes newer = Int32(2) + Int32(0) + Int32(0);
   for (std::size_t n : {0u, 1u, 4u, 11u}) {
@@ -64,9 +63,6 @@ TEST_F(DocTest, NewerVersionFailsWithItsNoticeAfterTheHeader) {
   }
   const auto loadNewer = [&] { Load(newer + Int32(0)); };
   EXPECT_EQ(CauseOf<CNewerVersionException>(loadNewer), CFileException::genericException);
-  EXPECT_THAT(VersionTooNewMessage(),
-              ::testing::StartsWith("Zorvakomat Error:  Unable to load this file with this version of "
-                                    "Zorvakomat.  Please check for an upgrade at "));
 }
 
 TEST_F(DocTest, CountsAndChainFlagsAreKeptAsStoredWithinTheCapacity) {

@@ -4,9 +4,6 @@
 
 #include <gmock/gmock.h>
 
-#include <string>
-#include <vector>
-
 #include "document/zorvak_doc.h"
 #include "documents/document_commands.h"
 #include "framework/modal_window.h"
@@ -17,8 +14,7 @@
 using ::testing::ElementsAre;
 
 template <typename FileSystem>
-class DocumentCommandsOver : public ::testing::Test {
- protected:
+struct DocumentCommandsOver : ::testing::Test {
   void SetUp() override {
     commands.SetTitleChangedHandler([this] { ++titleChanges; });
     commands.SetUpdateViewsHandler([this] { ++viewUpdates; });
@@ -50,4 +46,3 @@ class DocumentCommandsOver : public ::testing::Test {
   int titleChanges = 0;
   int viewUpdates = 0;
 };
-using DocumentCommandsTest = DocumentCommandsOver<FakeFileSystem>;

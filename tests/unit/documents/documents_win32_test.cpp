@@ -22,8 +22,7 @@ namespace {
 
 namespace disk = std::filesystem;
 
-class Win32FilesTest : public DocumentCommandsOver<Win32FileSystem> {
- protected:
+struct Win32FilesTest : DocumentCommandsOver<Win32FileSystem> {
   void SetUp() override {
     DocumentCommandsOver::SetUp();
     disk::create_directory(folder);
@@ -61,7 +60,8 @@ TEST_F(Win32FilesTest, SaveReplacesTheFileAndARefusedReplacementKeepsIt) {
   ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
   EditDocument("Third");
   EXPECT_FALSE(commands.OnFileSave());
-  EXPECT_THAT(messages.Texts(), ElementsAre("Access to " + path + " was denied."));
+  EXPECT_THAT(messages.Take(),
+              ElementsAre(ShownMessage{"Access to " + path + " was denied.", MB::IconExclamation}));
   EXPECT_EQ(Read(path), second);
   EXPECT_THAT(Contents(), ElementsAre("macros.zvk"));
 }
@@ -79,8 +79,7 @@ TEST_F(Win32FilesTest, FailuresCarryTheirCauseAndThePath) {
 
 const std::string kTestKey = "Software\\Zorvak\\ZorvakomatUnitTest";
 
-class RegistryTest : public ::testing::Test {
- protected:
+struct RegistryTest : ::testing::Test {
   void SetUp() override { RegDeleteTreeA(HKEY_CURRENT_USER, kTestKey.c_str()); }
   void TearDown() override { RegDeleteTreeA(HKEY_CURRENT_USER, kTestKey.c_str()); }
 };

@@ -5,7 +5,6 @@
 
 #include <array>
 #include <optional>
-#include <string>
 #include <vector>
 
 #include "editor/editor_controls.h"
@@ -16,8 +15,7 @@ struct FakeList {
   bool operator==(const FakeList&) const = default;
 };
 
-class FakeEditorControls : public EditorControls {
- public:
+struct FakeEditorControls : EditorControls {
   void ResetContent(EditorList list) override { Get(list) = FakeList{}; }
   void AddString(EditorList list, const std::string& text) override { Get(list).entries.push_back(text); }
   int GetCount(EditorList list) const override {

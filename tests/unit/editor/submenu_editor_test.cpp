@@ -4,9 +4,6 @@
 #include <gmock/gmock.h>
 
 #include <functional>
-#include <memory>
-#include <string>
-#include <vector>
 
 #include "document/zorvak_doc.h"
 #include "editor/edit_submenus_command.h"
@@ -83,11 +80,10 @@ struct EditorTest : ::testing::Test {
 
   // The action shows its message and leaves the content and both lists as
   // they were.
-  void ExpectRefused(const std::function<void()>& action, const char* message, unsigned type) {
-    messages.Take();
+  void ExpectRefused(const std::function<void()>& act, const char* message, unsigned type = kInfo) {
     const MacroData before = *data;
     const auto lists = controls.lists;
-    action();
+    act();
     EXPECT_THAT(messages.Take(), ElementsAre(ShownMessage{message, type}));
     EXPECT_TRUE(*data == before);
     EXPECT_EQ(controls.lists, lists);
@@ -104,7 +100,7 @@ struct EditorTest : ::testing::Test {
   }
 };
 
-TEST_F(EditorTest, OpeningShowsTheFirstSubMenuAndItemAndChoosingShowsTheirs) {
+TEST_F(EditorTest, OpeningShowsTheFirstEntriesChoosingShowsTheirsAndTypingChangesThem) {
   controls.checked = true;
   Open();
   EXPECT_EQ(controls.Shown(), " /  / || / off");
@@ -121,24 +117,21 @@ TEST_F(EditorTest, OpeningShowsTheFirstSubMenuAndItemAndChoosingShowsTheirs) {
   // A submenu without items empties the text box only.
   ClickSubMenu(2);
   EXPECT_EQ(controls.Shown(), "Keys,Text,Empty* /  / Empty|Bye| / on");
-}
 
-// Names rename their list entry at every keystroke; a text over several
-// lines is stored as typed; the check box stores the selected item's flag.
-TEST_F(EditorTest, TypingAndTheCheckBoxChangeOnlyTheSelectedEntry) {
-  AddSubMenu("Keys", {{"Enter", "[enter]"}, {"Tab", "[tab]"}});
-  AddSubMenu("Text");
-  Open();
+  // Names rename their list entry at every keystroke; a text over several
+  // lines is stored as typed; the check box stores the selected item's flag.
+  ClickSubMenu(0);
   ClickItem(1);
   Retype(EditorBox::SubMenuName, "K");
   Type(EditorBox::SubMenuName, "b");
   Retype(EditorBox::ItemName, "Tabulator");
   Retype(EditorBox::ItemText, "Line one\nLine two\n%d");
   ClickChain();
-  EXPECT_EQ(controls.Shown(), "Kb*,Text / Enter,Tabulator* / Kb|Tabulator|Line one\r\nLine two\r\n%d / on");
-  EXPECT_EQ(Stored(0, 2), "Kb(2) Enter:[enter] Tabulator:Line one\r\nLine two\r\n%d>");
+  EXPECT_EQ(controls.Shown(),
+            "Kb*,Text,Empty / Enter,Tabulator* / Kb|Tabulator|Line one\r\nLine two\r\n%d / on");
+  EXPECT_EQ(Stored(0, 2), "Kb(2) Enter:[enter]> Tabulator:Line one\r\nLine two\r\n%d>");
   ClickChain();
-  EXPECT_EQ(Stored(0, 2), "Kb(2) Enter:[enter] Tabulator:Line one\r\nLine two\r\n%d");
+  EXPECT_EQ(Stored(0, 2), "Kb(2) Enter:[enter]> Tabulator:Line one\r\nLine two\r\n%d");
 
   editor.OnHelpButton();
   EXPECT_THAT(help.opened, ElementsAre("EditSubMenuHelp.html"));
@@ -185,29 +178,28 @@ TEST_F(EditorTest, The49thSubMenuAndThe48thItemAreTheLast) {
 
   editor.OnNewSub();
   EXPECT_EQ(data->nNumSubMenus, 49);
-  ExpectRefused([&] { editor.OnNewSub(); }, kTooManySubMenus, kInfo);
+  ExpectRefused([&] { editor.OnNewSub(); }, kTooManySubMenus);
 }
 
 TEST_F(EditorTest, EditsWithNothingSelectedAreRefused) {
   Open();
   ExpectRefused([&] { Type(EditorBox::SubMenuName, "x"); },
-                "You must first create a new SubMenu entry by pressing the New Sub button.", kInfo);
+                "You must first create a new SubMenu entry by pressing the New Sub button.");
   ExpectRefused([&] { Type(EditorBox::ItemName, "x"); },
                 "Error:  You must select a SubMenu in the SubMenu List Box", MB::Ok | MB::IconExclamation);
   ExpectRefused([&] { editor.OnDeleteSub(); },
-                "Error:  You must first select the SubMenu you wish to delete in the SubMenu list box.", kInfo);
+                "Error:  You must first select the SubMenu you wish to delete in the SubMenu list box.");
 
   AddSubMenu("Keys", {{"A", "a"}});
   AddSubMenu("Empty");
   Open();
   ClickSubMenu(1);
-  ExpectRefused([&] { Type(EditorBox::ItemText, "x"); }, "You must select a SubMenu and a SubMenu Item.", kInfo);
+  ExpectRefused([&] { Type(EditorBox::ItemText, "x"); }, "You must select a SubMenu and a SubMenu Item.");
   ExpectRefused([&] { ClickChain(); },
-                "Please select items in both the SubMenu and SubMenu Item list boxes above before clicking this control.",
-                kInfo);
+                "Please select items in both the SubMenu and SubMenu Item list boxes above before clicking this control.");
   EXPECT_TRUE(controls.checked) << "the box stays as the click left it";
   ExpectRefused([&] { editor.OnDeleteItem(); },
-                "Error:  You must first select the Item you wish to delete in the SubMenu Item list box.", kInfo);
+                "Error:  You must first select the Item you wish to delete in the SubMenu Item list box.");
 }
 
 // Deleting moves the later entries into the gap with everything they hold,
@@ -253,11 +245,11 @@ TEST_F(EditorTest, DataBeyondTheEditorsLimitsGetsNothingAddedAndStaysWithinTheCa
   data->bChainToNext[ItemSlot(0, 49)] = 1;  // right before submenu 1
   data->strSubMenuItemName[ItemSlot(49, 49)] = "last";
   Open();
-  ExpectRefused([&] { editor.OnNewSub(); }, kTooManySubMenus, kInfo);
-  ExpectRefused([&] { editor.OnNewItem(); }, kTooManyItems, kInfo);
+  ExpectRefused([&] { editor.OnNewSub(); }, kTooManySubMenus);
+  ExpectRefused([&] { editor.OnNewItem(); }, kTooManyItems);
   ClickSubMenu(1);
   controls.failItemCount = true;
-  ExpectRefused([&] { editor.OnNewItem(); }, kTooManyItems, kInfo);
+  ExpectRefused([&] { editor.OnNewItem(); }, kTooManyItems);
 
   ClickSubMenu(49);
   ClickItem(0);

@@ -36,8 +36,7 @@ class EffectLog : public EffectLineWriter {
 constexpr WindowId kViewWindow = 7;
 constexpr const char* kNotAToken = "NOT A TOKEN";
 
-class PlaybackTest : public ::testing::Test {
- protected:
+struct PlaybackTest : ::testing::Test {
   PlaybackTest() { playback.SetListener(&log); }
 
   // The effects of a text run as one token, or kNotAToken.
@@ -55,7 +54,6 @@ class PlaybackTest : public ::testing::Test {
     for (std::size_t j = 0; j < texts.size(); ++j) SetItem(s, static_cast<int>(j), texts[j], j + 1 < texts.size());
   }
 
-  // A pick from the menu and the focus loss that runs it.
   std::string RunPick(int s, int j) {
     playback.ArmPick({s, j});
     playback.OnKillFocus();

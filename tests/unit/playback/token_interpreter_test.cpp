@@ -2,6 +2,7 @@
 // below them; running a pick and its chain, and stopping it with Escape.
 #include <algorithm>
 #include <optional>
+#include <tuple>
 
 #include "playback/clipboard_block.h"
 #include "playback/data_entry_model.h"
@@ -12,10 +13,7 @@
 namespace {
 
 TEST_F(PlaybackTest, EachFormDoesWhatItSaysAndAnythingElseIsNoToken) {
-  const struct {
-    const char* text;
-    std::string effects;
-  } rows[] = {
+  const std::pair<const char*, std::string> rows[] = {
       // The whole text must be one token, in any letter case.
       {"[TAB]", "down 09, up 09"}, {"[page_down]", "down 22, up 22"}, {"[f24]", "down 87, up 87"},
       {"[ctrl]", "down 11"}, {"[Shift_Up]", "up 10"}, {"[paste]", "down 11, down 56, up 56, up 11"},
@@ -40,17 +38,13 @@ TEST_F(PlaybackTest, EachFormDoesWhatItSaysAndAnythingElseIsNoToken) {
       // The Shift release of a shifted character also ends a held Shift.
       {"[\"[shift]Ab\"]", "down 10, down 10, down 41, up 41, up 10, down 42, up 42"},
   };
-  for (const auto& row : rows) EXPECT_EQ(Run(row.text), row.effects) << row.text;
+  for (const auto& [text, effects] : rows) EXPECT_EQ(Run(text), effects) << text;
 }
 
 // Each failure is shown, the token still counts, and the clipboard keeps or
 // loses its earlier text.
 TEST_F(PlaybackTest, EveryClipboardFailureIsShown) {
-  const struct {
-    ClipboardStep step;
-    std::string effects;
-    std::optional<std::string> clipboard;
-  } rows[] = {
+  const std::tuple<ClipboardStep, std::string, std::optional<std::string>> rows[] = {
       {ClipboardStep::alloc, "message \"Error allocating memory with GlobalAlloc()\" 0", "before"},
       {ClipboardStep::lock, "message \"Error using GlobalLock() --NULL SubMenu Item definition.\" 0", "before"},
       {ClipboardStep::unlock, "message \"Error using GlobalUnlock()\" 0, message \"Last Error = 158\" 0", "before"},
@@ -59,11 +53,11 @@ TEST_F(PlaybackTest, EveryClipboardFailureIsShown) {
       {ClipboardStep::set, "message \"Error setting clipboard data\" 0", std::nullopt},
       {ClipboardStep::close, "clipboard \"new\", message \"Error closing clipboard\" 0", "new"},
   };
-  for (const auto& row : rows) {
+  for (const auto& [step, effects, clipboard] : rows) {
     rec.ClipboardPort().SetContents("before");
-    rec.ClipboardPort().FailNext(row.step);
-    EXPECT_EQ(Run("[^new]"), row.effects);
-    EXPECT_EQ(rec.ClipboardPort().Text(), row.clipboard);
+    rec.ClipboardPort().FailNext(step);
+    EXPECT_EQ(Run("[^new]"), effects);
+    EXPECT_EQ(rec.ClipboardPort().Text(), clipboard);
   }
 }
 
@@ -120,7 +114,6 @@ TEST(DataEntryModelTest, TheBoxOffersTheDefaultAndOkGivesTheTextThatChangedLast)
   EXPECT_FALSE(DataEntryModel({1, true, "Name?", "NODEFAULT"}).DefaultText()) << "the sentinel alone means none";
   for (const char* other : {"nodefault", ""}) EXPECT_EQ(DataEntryModel({1, true, "Name?", other}).DefaultText(), other);
   DataEntryModel model({1, true, "Name?", ""});
-  // OK (1) gives the text, Cancel (0) nothing.
   const auto result = [&](bool ok) { return std::to_string(model.Result(ok).ok) + model.Result(ok).strValue; };
   model.OnChangeSingleLine("typed");
   model.OnChangeMultiLine("first\r\nsecond");

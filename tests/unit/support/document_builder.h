@@ -3,11 +3,8 @@
 // document's content or written as the bytes of a file (by hand, so that
 // the file form is checked against an independent writer).
 
-#include <cstdint>
 #include <memory>
-#include <string>
 #include <utility>
-#include <vector>
 
 #include "document/macro_data.h"
 #include "support/test_bytes.h"

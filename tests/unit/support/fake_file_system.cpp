@@ -10,9 +10,7 @@ class FakeFile : public CMemFile {
       : CMemFile(fs.files.at(path)), fs_(fs), path_(std::move(path)) {
     ++fs_.openFiles;
   }
-  ~FakeFile() override {
-    if (open_) --fs_.openFiles;
-  }
+  ~FakeFile() override { --fs_.openFiles; }
 
   void Write(const void* buffer, std::size_t count) override {
     fs_.Check(FakeFileSystem::Step::write, path_);
@@ -20,17 +18,11 @@ class FakeFile : public CMemFile {
     fs_.files.at(path_) = Bytes();
   }
   void Flush() override { fs_.Check(FakeFileSystem::Step::flush, path_); }
-  void Close() override {
-    if (!open_) return;
-    open_ = false;
-    --fs_.openFiles;
-    fs_.Check(FakeFileSystem::Step::close, path_);
-  }
+  void Close() override { fs_.Check(FakeFileSystem::Step::close, path_); }
 
  private:
   FakeFileSystem& fs_;
   std::string path_;
-  bool open_ = true;
 };
 
 }  // namespace

@@ -5,7 +5,6 @@
 // be made to fail.
 
 #include <map>
-#include <string>
 
 #include "storage/exceptions.h"
 #include "storage/file_path.h"
@@ -48,7 +47,7 @@ class FakeFileSystem : public FileSystemPort {
   }
 
   std::map<std::string, Bytes> files;
-  int openFiles = 0;
+  int openFiles = 0;  // file objects not yet destroyed
   int tempFilesMade = 0;
 
  private:

@@ -17,19 +17,13 @@ struct ShownMessage {
   bool operator==(const ShownMessage&) const = default;
 };
 
-class ScriptedMessageBoxes : public MessageBoxPort {
- public:
+struct ScriptedMessageBoxes : MessageBoxPort {
   int AfxMessageBox(const std::string& text, unsigned type) override {
     shown.push_back({text, type});
     if (answers.empty()) return MB::IdOk;
     const int answer = answers.front();
     answers.pop_front();
     return answer;
-  }
-  std::vector<std::string> Texts() const {
-    std::vector<std::string> texts;
-    for (const auto& m : shown) texts.push_back(m.text);
-    return texts;
   }
   // The boxes shown since the last call.
   std::vector<ShownMessage> Take() { return std::exchange(shown, {}); }
@@ -38,8 +32,7 @@ class ScriptedMessageBoxes : public MessageBoxPort {
   std::vector<ShownMessage> shown;
 };
 
-class ScriptedFileDialogs : public FileDialogPort {
- public:
+struct ScriptedFileDialogs : FileDialogPort {
   std::optional<std::string> Show(const FileDialogRequest& request) override {
     requests.push_back(request);
     if (answers.empty()) return std::nullopt;
@@ -52,15 +45,13 @@ class ScriptedFileDialogs : public FileDialogPort {
   std::vector<FileDialogRequest> requests;
 };
 
-class RecordingShell : public ShellOpenPort {
- public:
+struct RecordingShell : ShellOpenPort {
   void OpenHelpPage(const std::string& fileName) override { opened.push_back(fileName); }
   void OpenAddress(const std::string& address) override { opened.push_back(address); }
   std::vector<std::string> opened;
 };
 
-class MemoryProfile : public ProfilePort {
- public:
+struct MemoryProfile : ProfilePort {
   std::string ReadString(const std::string& section, const std::string& entry,
                          const std::string& defaultValue) override {
     const auto found = values.find({section, entry});

@@ -2,10 +2,6 @@
 // Helpers for tests that build byte streams, and that look at
 // the failure a read or write ends in.
 
-#include <cstdint>
-#include <string>
-#include <vector>
-
 #include "storage/archive.h"
 #include "storage/mem_file.h"
 
@@ -27,9 +23,8 @@ inline Bytes Counted(const std::string& s) {
   return Bytes{static_cast<std::uint8_t>(s.size())} + Bytes(s.begin(), s.end());
 }
 
-// What an object with a Serialize method stores, read back from memory.
 template <typename Serializable>
-Bytes StoredBytes(Serializable& object) {
+Bytes StoredBytes(Serializable&& object) {
   CMemFile file;
   CArchive ar(file, CArchive::store);
   object.Serialize(ar);

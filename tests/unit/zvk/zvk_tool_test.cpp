@@ -32,11 +32,8 @@ TEST(Json, ReadsNumbersAsWrittenAndEscapesAsTheyMeanAndWritesItBackTheSame) {
 }
 
 TEST(Json, RefusesWhatJsonDoesNotAllowAndSaysWhere) {
-  const struct {
-    std::string text;
-    std::size_t column;  // the line number: zvk build's refusals show it
-    const char* says;
-  } rows[] = {
+  // The text, the column (zvk build's refusals show it with the line) and what it says.
+  const std::tuple<std::string, std::size_t, const char*> rows[] = {
       {"", 1, "no JSON value"}, {"[1, 2,]", 7, "expected a value"},
       {"{\"a\": 1,}", 9, "member name"}, {"{\"a\": 1, \"a\": 2}", 10, "appears twice"},
       {"[01]", 3, "',' or ']'"}, {"[1.]", 4, "decimal point"},
@@ -53,11 +50,11 @@ TEST(Json, RefusesWhatJsonDoesNotAllowAndSaysWhere) {
       {"[\"\xC3\xA9\", x]", 7, "expected a value"},
       {std::string(kMaxJsonDepth + 1, '[') + std::string(kMaxJsonDepth + 1, ']'), kMaxJsonDepth + 1, "nested"},
   };
-  for (const auto& row : rows) {
-    EXPECT_THAT([&] { ParseJson(row.text); },
-                Throws<JsonSyntaxError>(AllOf(Property(&JsonSyntaxError::Column, row.column),
-                                              Property(&JsonSyntaxError::what, HasSubstr(row.says)))))
-        << row.text;
+  for (const auto& [text, column, says] : rows) {
+    EXPECT_THAT([&] { ParseJson(text); },
+                Throws<JsonSyntaxError>(AllOf(Property(&JsonSyntaxError::Column, column),
+                                              Property(&JsonSyntaxError::what, HasSubstr(says)))))
+        << text;
   }
 }
 
@@ -108,7 +105,6 @@ TEST(MacroJson, RefusesWhatCannotBeWrittenAndNamesThePath) {
   };
   for (const auto& [json, fault] : rows) EXPECT_EQ(FaultOf(ParseJson(json)), fault) << json;
 
-  // 50 submenus of 50 items at the most.
   JsonValue full = MacroToJson(*DocumentBuilder().NumberedSubMenus(49).SubMenu("S", NumberedItems(50)).Build(), 1);
   EXPECT_EQ(FaultOf(full), "accepted");
   JsonValue& submenus = full.members[1].value;
@@ -184,7 +180,6 @@ TEST_F(CheckTest, WarnsAboutEmptyTextsChainsPastTheEndAndSeveralTopLevels) {
 }
 
 TEST(TraceOptionsTest, ReadsAnswersThenATextOrAPickAndRefusesAnythingElse) {
-  // The answers and the pick are read as zvk trace's runs show.
   EXPECT_EQ(ParseTraceOptions({"--cancel", "--", "--ok"}).text, "--ok");
   EXPECT_EQ(ParseTraceOptions({"-x"}).text, "-x");
 
