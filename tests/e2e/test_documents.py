@@ -4,7 +4,7 @@ import os
 import shutil
 import tempfile
 
-from harness.e2e_case import E2ETestCase, TargetWindow, Item, SubMenu, document_bytes, read
+from harness.e2e_case import E2ETestCase, Item, SubMenu, document_bytes, read
 from harness.polling import wait_until
 from harness.wine import windows_path
 from harness.zorvakomat import entry, titles
@@ -79,7 +79,7 @@ class Documents(E2ETestCase):
         program.wait_closed(dialog.window)
 
     def test_build_a_document_in_edit_submenus(self):
-        target = TargetWindow(self)
+        target = self.start_target()
         program = self.zorvakomat().start()
         program.menu("e")
         dialog = EditSubMenusDialog(program)

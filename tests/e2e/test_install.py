@@ -7,7 +7,7 @@ import subprocess
 import zipfile
 from urllib.parse import unquote, urlparse
 
-from harness.e2e_case import E2ETestCase, TargetWindow, read
+from harness.e2e_case import E2ETestCase, read
 from harness.polling import wait_until
 from harness.zorvakomat import APP, entry, titles
 
@@ -88,7 +88,7 @@ class Install(E2ETestCase):
 
         # The installed program, started from its folder while the current
         # folder is another, types a pick and finds its help page.
-        target = TargetWindow(self)
+        target = self.start_target()
         program = self.zorvakomat(os.path.join(folder, "zorvakomat.exe"))
         program.start(os.path.join(folder, "examples", "starter.zvk"), cwd=self.scratch)
         program.menu(*entry(2), into=target)

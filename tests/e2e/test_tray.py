@@ -3,7 +3,7 @@ pick hotkey, a key taken by another program and the user's Escape."""
 import os
 import re
 
-from harness.e2e_case import E2ETestCase, TargetWindow, Item, SubMenu, document_bytes, read
+from harness.e2e_case import E2ETestCase, Item, SubMenu, document_bytes, read
 from harness.polling import wait_until
 from harness.zorvakomat import entry, titles
 
@@ -34,7 +34,7 @@ NEXT = 5
 
 class Tray(E2ETestCase):
     def test_picks_type_into_the_window_clicked_next(self):
-        target = TargetWindow(self)
+        target = self.start_target()
         path = self.document(PICK_DOCUMENT)
         program = self.zorvakomat().start(path)
         program.wait_hidden()   # by its first paint
@@ -83,7 +83,7 @@ class Tray(E2ETestCase):
         self.assertEqual(read(path), document_bytes(PICK_DOCUMENT))
 
     def test_the_hotkey_and_the_users_escape(self):
-        target = TargetWindow(self)
+        target = self.start_target()
         program = self.zorvakomat().start(self.document(STOP_DOCUMENT))
 
         # The hotkey, pressed in the target, opens the pick menu at the pointer.

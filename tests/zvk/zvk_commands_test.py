@@ -12,7 +12,6 @@ import subprocess
 import sys
 import tempfile
 import time
-from collections import namedtuple
 from pathlib import Path
 
 ARGS = None
@@ -37,7 +36,12 @@ def i32(value):
 HEAD = i32(1) + i32(0) + i32(0)
 
 
-class Run(namedtuple("Run", "rc out err seconds")):
+class Run:
+    def __init__(self, rc, out, err, seconds):
+        # The Windows C runtime writes text-mode line ends.
+        self.rc, self.seconds = rc, seconds
+        self.out, self.err = (data.decode("utf-8", "replace").replace("\r\n", "\n") for data in (out, err))
+
     def __str__(self):
         return f"exit {self.rc}, stdout {self.out!r}, stderr {self.err!r}"
 
@@ -59,11 +63,9 @@ def zvk(*args):
                             stdin=subprocess.DEVNULL, stdout=out, stderr=err, preexec_fn=limit,
                             timeout=600 if ARGS.emulated else 120).returncode
         seconds = time.monotonic() - start
-
-        def text(file):   # the Windows C runtime writes text-mode line ends
-            file.seek(0)
-            return file.read().decode("utf-8", "replace").replace("\r\n", "\n")
-        return Run(rc, text(out), text(err), seconds)
+        out.seek(0)
+        err.seek(0)
+        return Run(rc, out.read(), err.read(), seconds)
 
 
 def check(condition, what, run=None):

@@ -36,6 +36,11 @@ class E2ETestCase(unittest.TestCase):
         shutil.rmtree(self.scratch, ignore_errors=True)
         os.makedirs(self.scratch)
 
+    def start_target(self):
+        target = TargetWindow(self.session.wine, self.x11, self.session.target_exe, self.scratch)
+        self.addCleanup(target.stop)
+        return target.start()
+
     def zorvakomat(self, exe=None):
         """A Zorvakomat not started yet, ended after the test."""
         program = Zorvakomat(self.session, exe)

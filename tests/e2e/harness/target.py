@@ -6,13 +6,15 @@ from .wine import windows_path
 
 
 class TargetWindow:
-    def __init__(self, case):   # started for the test case, and ended after it
-        self.x11 = case.x11
-        self.report, self.key_log = (os.path.join(case.scratch, name)
+    def __init__(self, wine, x11, exe, folder):
+        self.wine, self.x11, self.exe = wine, x11, exe
+        self.report, self.key_log = (os.path.join(folder, name)
                                      for name in ("target-report.txt", "target-keys.log"))
-        args = [windows_path(path) for path in (self.report, self.key_log)]
-        self.process = case.session.wine.start(case.session.target_exe, args, "target.log")
-        case.addCleanup(case.session.wine.end, self.process)
+        self.process = None
+
+    def start(self):
+        self.process = self.wine.start(self.exe, [windows_path(self.report), windows_path(self.key_log)],
+                                       "target.log")
 
         def window():
             if self.process.poll() is not None:
@@ -21,6 +23,11 @@ class TargetWindow:
         self.window = wait_until(window, timeout=30, what="the target window to start")[0]
         rect = self.x11.geometry(self.window)
         self.centre = (rect.x + rect.width // 2, rect.y + rect.height // 2)
+        return self
+
+    def stop(self):
+        if self.process:
+            self.wine.end(self.process)
 
     def click(self):
         self.x11.click(*self.centre)
