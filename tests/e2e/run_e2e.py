@@ -1,18 +1,17 @@
 #!/usr/bin/env python3
 """Runs end-to-end test modules against the real Zorvakomat under Wine, on a
 private display it always tears down again; a skipped test is a failure."""
+import argparse
 import os
 import shutil
 import signal
 import sys
 import unittest
 
-# scripts/wine_loader.py decides how Windows programs run, here as in the scripts.
-HERE = os.path.dirname(os.path.abspath(__file__))
-sys.path[:0] = [HERE, os.path.join(HERE, "..", "..", "scripts")]
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-import wine_loader  # noqa: E402
-from harness import session  # noqa: E402
+from harness import wine_loader  # noqa: E402
+from harness.session import E2ESession, current  # noqa: E402
 
 
 class ScreenshotResult(unittest.TextTestResult):
@@ -20,9 +19,7 @@ class ScreenshotResult(unittest.TextTestResult):
 
     def addFailure(self, test, err, add=unittest.TextTestResult.addFailure):
         try:
-            path = session.current.folder("screenshots", test.id()) + ".png"
-            os.makedirs(os.path.dirname(path), exist_ok=True)
-            self.stream.writeln(f"\nscreenshot of the failing test: {session.current.x11.screenshot(path)}")
+            self.stream.writeln(f"\nscreenshot of the failing test: {current().screenshot(test.id())}")
         except Exception as error:   # the report must not hide the failure itself
             self.stream.writeln(f"\n(no screenshot for {test.id()}: {error})")
         add(self, test, err)
@@ -31,22 +28,28 @@ class ScreenshotResult(unittest.TextTestResult):
         self.addFailure(test, err, unittest.TextTestResult.addError)
 
 
+def _stop(signum, _frame):
+    raise KeyboardInterrupt(f"stopped by signal {signum}")
+
+
 def main():
-    if len(sys.argv) < 6:
-        sys.exit("usage: run_e2e.py APP TARGET WORK_DIR PREFIX TEST...")
-    app, target, work_dir, prefix, *tests = sys.argv[1:]
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    for option in ("--app", "--target", "--work-dir", "--prefix"):
+        parser.add_argument(option, required=True)
+    parser.add_argument("tests", nargs="+")
+    args = parser.parse_args()
     missing = [tool for tool in ("Xvfb", "xkbcomp", "xdotool", "xwininfo", "import",
                                  wine_loader.WINESERVER, wine_loader.WINE64) if shutil.which(tool) is None]
-    missing += [path + " (not built)" for path in (app, target) if not os.path.isfile(path)]
+    missing += [path + " (not built)" for path in (args.app, args.target) if not os.path.isfile(path)]
     if missing:
         print(f"end-to-end tests need {', '.join(missing)}; scripts/install-deps.sh installs the tools",
               file=sys.stderr)
         return 1
 
     # CTest ends a test that runs too long with SIGTERM: tear down all the same.
-    signal.signal(signal.SIGTERM, signal.default_int_handler)
-    suite = unittest.defaultTestLoader.loadTestsFromNames(tests)
-    with session.E2ESession(app, target, work_dir, prefix):
+    signal.signal(signal.SIGTERM, _stop)
+    suite = unittest.defaultTestLoader.loadTestsFromNames(args.tests)
+    with E2ESession(args.app, args.target, args.work_dir, args.prefix):
         result = unittest.TextTestRunner(stream=sys.stdout, verbosity=2, resultclass=ScreenshotResult).run(suite)
     return 0 if result.wasSuccessful() and not result.skipped and result.testsRun else 1
 

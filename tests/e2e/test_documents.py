@@ -144,7 +144,7 @@ class Documents(E2ETestCase):
         missing = os.path.join(self.scratch, "missing.zvk")
         program = self.zorvakomat()
         before = program.icons()
-        program.start(missing, wait=False)
+        program.launch(missing)
         program.answer("Return")
         self.assertEqual(program.messages(), [windows_path(missing) + " was not found."])
         self.assertNotEqual(program.wait_ended(), 0)
@@ -156,6 +156,7 @@ class Documents(E2ETestCase):
         for path in paths:
             program.main_menu("alt+f", "o")
             program.choose_file("Open", path)
+            program.wait_caption(path)
         program.main_menu("alt+f", "x")
         self.assertEqual(program.wait_ended(), 0)
 
@@ -176,6 +177,7 @@ class Documents(E2ETestCase):
         copy = os.path.join(self.scratch, "copy.zvk")
         program.main_menu("alt+f", "a")
         program.choose_file("Save As", copy)
+        program.wait_caption(copy)
         self.assertEqual(read(copy), read(paths[3]))
 
         # A log-off asks to save a modified document: Cancel refuses the end
@@ -188,7 +190,7 @@ class Documents(E2ETestCase):
         self.assertIn(program.messages(), [[windows_path(paths[2]) + " was not found."]
                                            + [f"Save changes to {title}?"] * 2 for title in titles(copy)])
         self.assertEqual(read(copy), document_bytes(macros("Recent4") + [SubMenu("NewSub")]))
-        recent = self.session.wine.registry(RECENT_KEY)[RECENT_KEY.lower()]
+        recent = self.registry.read(RECENT_KEY)[RECENT_KEY.lower()]
         self.assertEqual([recent.get(f"file{n}") for n in range(1, 5)],
                          [windows_path(path) for path in (copy, paths[3], paths[4], paths[1])])
 
@@ -217,17 +219,19 @@ class Documents(E2ETestCase):
         # The tray's Open asks first; a file that ends too early then leaves
         # not a byte of itself in the document, as Save As shows.
         program.menu("o")
-        program.choose_file("Open", cut, opens=False)
+        program.choose_file("Open", cut)
         program.answer("n")
         program.answer("Return")
         program.menu("a")
         program.choose_file("Save As", copy)
+        program.wait_caption(copy)
         self.assertEqual(read(copy), original)
 
         # The smaller file's new submenu then starts empty instead of
         # bringing back the larger one's items.
         program.menu("o")
         program.choose_file("Open", smaller)
+        program.wait_caption(smaller)
         self.add_submenu(program)
         inode = os.stat(smaller).st_ino   # a save puts a new file in the old one's place
         program.menu("s")

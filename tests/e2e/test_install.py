@@ -65,7 +65,7 @@ class Install(E2ETestCase):
         with open(browser, "w") as file:
             file.write(f"#!/bin/sh\nprintf '%s\\n' \"$@\" >> '{browser_log}'\n")
         os.chmod(browser, 0o755)
-        self.session.wine.change_registry([
+        self.registry.change([
             f"[-{UNINSTALL}]", f"[{RUN}]", '"Zorvakomat"=-', r"[-HKEY_CURRENT_USER\Software\Zorvak]",
             f"[-{FILE_TYPE}]", f"[-{EXTENSION}]",
             f"[{SETTINGS}]", '"PreviewPages"=dword:00000007',
@@ -74,7 +74,7 @@ class Install(E2ETestCase):
 
         # The sign-in entry chosen for the older version stays chosen.
         for setup, args in ((OLDER_SETUP, ["/S", "/StartAtSignIn"]), (SETUP, ["/S"])):
-            process = self.session.wine.start(setup, args, "setup.log")
+            process = self.session.wine.start(setup, args, log_name="setup.log")
             self.assertEqual(wait_until(process.poll, lambda code: code is not None, timeout=120,
                                         what=f"{os.path.basename(setup)} to end"), 0, setup)
 
@@ -99,7 +99,7 @@ class Install(E2ETestCase):
         self.assertEqual(os.path.realpath(unquote(urlparse(opened[-1]).path)),
                          os.path.realpath(os.path.join(folder, "index.html")))
 
-        registry = self.session.wine.registry(r"HKEY_CURRENT_USER\Software")
+        registry = self.registry.read(r"HKEY_CURRENT_USER\Software")
         uninstall = registry[UNINSTALL.lower()]
         folder_name = uninstall["installlocation"]
         self.assertRegex(folder_name, r"(?i)^C:\\users\\[^\\]+\\AppData\\Local\\Programs\\Zorvakomat$")
@@ -116,7 +116,7 @@ class Install(E2ETestCase):
         self.assertEqual(registry[EXTENSION.lower()], {"": "Zorvakomat.Document"})
         command = registry[(FILE_TYPE + r"\shell\open\command").lower()][""]
         self.assertTrue(command.endswith(' "%1"'), command)
-        exe = self.session.wine.run("winepath", "-u", command[:-5].strip('"'))
+        exe = self.session.wine.run("winepath", "-u", command[:-5].strip('"')).stdout
         self.assertTrue(os.path.samefile(exe.decode().strip(), program.exe), command)
         [shortcut] = self.in_profile(SHORTCUT)
         self.assertIn(exe_name.lower().encode("utf-16-le"), read(shortcut).lower())
@@ -131,7 +131,7 @@ class Install(E2ETestCase):
         # The uninstaller asks the running program to close, as the tray's
         # Exit does: a changed document gets its save question first.
         program.ok_in_edit_submenus()
-        self.session.wine.start(os.path.join(folder, "uninstall.exe"), ["/S"], "uninstall.log")
+        self.session.wine.start(os.path.join(folder, "uninstall.exe"), ["/S"], log_name="uninstall.log")
         program.answer("n", timeout=120)
         self.assertEqual(program.wait_ended(), 0)
         self.assertIn(program.messages(), [[f"Save changes to {title}?"] for title in titles(starter)])
@@ -140,7 +140,7 @@ class Install(E2ETestCase):
         self.assertEqual(files_under(folder), ["examples/starter.zvk", "mine.zvk"])
         self.assertEqual(read(starter), changed_starter)
         self.assertEqual(self.in_profile(SHORTCUT), [])
-        registry = self.session.wine.registry(r"HKEY_CURRENT_USER\Software")
+        registry = self.registry.read(r"HKEY_CURRENT_USER\Software")
         self.assertEqual([key for key in (UNINSTALL, FILE_TYPE, EXTENSION)
                           if key.lower() in registry], [])
         self.assertNotIn("zorvakomat", registry[RUN.lower()])

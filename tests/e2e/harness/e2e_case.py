@@ -1,14 +1,14 @@
 """Base class of the end-to-end tests: a folder for every test, and the
 programs started for it ended after it; the macro documents they write."""
 import os
-import shutil
 import stat
 import struct
 import subprocess
 import unittest
 from collections import namedtuple
 
-from . import session
+from .registry import Registry
+from .session import current
 from .target import TargetWindow, read  # noqa: F401
 from .zorvakomat import Zorvakomat
 
@@ -20,6 +20,7 @@ def document_bytes(submenus):
     """The .zvk file of a list of submenus."""
     def counted(text):
         data = text.encode("cp1252")
+        assert len(data) < 0xFFFE, "longer strings are written differently"
         return (bytes([len(data)]) if len(data) < 0xFF else b"\xff" + struct.pack("<H", len(data))) + data
     out = [struct.pack("<iiii", 1, 0, 0, len(submenus))]
     for submenu in submenus:
@@ -30,11 +31,10 @@ def document_bytes(submenus):
 
 class E2ETestCase(unittest.TestCase):
     def setUp(self):
-        self.session = session.current
+        self.session = current()
         self.x11 = self.session.x11
-        self.scratch = self.session.folder("tests", self.id())
-        shutil.rmtree(self.scratch, ignore_errors=True)
-        os.makedirs(self.scratch)
+        self.scratch = self.session.scratch_dir(self.id())
+        self.registry = Registry(self.session.wine, self.scratch)
 
     def start_target(self):
         target = TargetWindow(self.session.wine, self.x11, self.session.target_exe, self.scratch)

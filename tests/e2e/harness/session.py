@@ -1,17 +1,26 @@
 """One end-to-end run: the private display and Wine with its desktop, made
-by run_e2e.py, which is current while the tests run."""
+by run_e2e.py; the tests reach it through current()."""
 import os
 import re
+import shutil
 
-import wine_loader
-
-from . import polling
+from . import polling, wine_loader
 from .polling import wait_until
 from .wine import DESKTOP, WineSession
 from .x11 import X11, start_xvfb, stop_xvfb
 
 WIDTH, HEIGHT = 1280, 1024
-current = None
+_current = None
+
+
+def current():
+    if _current is None:
+        raise RuntimeError("the end-to-end tests run through run_e2e.py, which sets up the display")
+    return _current
+
+
+def _file_name(text):
+    return re.sub(r"[^A-Za-z0-9_.-]+", "_", text)
 
 
 class E2ESession:
@@ -26,7 +35,7 @@ class E2ESession:
         polling.time_scale = 8.0 if emulated else 1.0
 
     def __enter__(self):
-        global current
+        global _current
         try:
             self.xvfb, display = start_xvfb(f"{WIDTH}x{HEIGHT}x24", os.path.join(self.logs, "xvfb.log"))
             self.x11 = X11(display)
@@ -37,12 +46,12 @@ class E2ESession:
         except BaseException:
             self.__exit__()
             raise
-        current = self
+        _current = self
         return self
 
     def __exit__(self, *exc):
-        global current
-        current = None
+        global _current
+        _current = None
         if self.wine:
             self.wine.shutdown()
         if self.xvfb:
@@ -53,5 +62,13 @@ class E2ESession:
         return next((rect for rect in rects if rect and rect.width == WIDTH and rect.y + rect.height == HEIGHT
                      and 10 <= rect.height <= 60), None)
 
-    def folder(self, kind, name):   # where the run keeps things of that kind for name
-        return os.path.join(self.work_dir, kind, re.sub(r"[^A-Za-z0-9_.-]+", "_", name))
+    def scratch_dir(self, test_id):
+        path = os.path.join(self.work_dir, "tests", _file_name(test_id))
+        shutil.rmtree(path, ignore_errors=True)
+        os.makedirs(path)
+        return path
+
+    def screenshot(self, name):
+        folder = os.path.join(self.work_dir, "screenshots")
+        os.makedirs(folder, exist_ok=True)
+        return self.x11.screenshot(os.path.join(folder, _file_name(name) + ".png"))

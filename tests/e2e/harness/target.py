@@ -14,7 +14,7 @@ class TargetWindow:
 
     def start(self):
         self.process = self.wine.start(self.exe, [windows_path(self.report), windows_path(self.key_log)],
-                                       "target.log")
+                                       log_name="target.log")
 
         def window():
             if self.process.poll() is not None:
@@ -42,9 +42,9 @@ class TargetWindow:
     def chars(self):
         return "".join(map(chr, self.keys("char")))
 
-    def keys(self, kind):   # the codes of the key messages of that kind, in order
+    def keys(self, *kinds):   # the codes of the key messages of those kinds, in order
         lines = read(self.key_log).decode("ascii", errors="replace").split("\n")[:-1]
-        return [int(line.split()[1], 16) for line in lines if line.split()[0] == kind]
+        return [int(line.split()[1], 16) for line in lines if line.split()[0] in kinds]
 
 
 def read(path):

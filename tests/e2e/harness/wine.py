@@ -1,14 +1,10 @@
 """Wine for one run: the prefix, held by one run at a time, its desktop
-with a taskbar on the private display, the programs started in it and its
-registry, a whole branch read at once (reg export) and changes made at once
-(reg import), one Wine process each."""
-import contextlib
+with a taskbar on the private display, and the programs started in it."""
 import fcntl
 import os
-import re
 import subprocess
 
-import wine_loader
+from . import wine_loader
 
 DESKTOP = "shell"
 
@@ -16,10 +12,6 @@ DESKTOP = "shell"
 def windows_path(path):
     """The Windows name of a local file: Wine maps drive Z: to the root."""
     return "Z:" + os.path.abspath(path).replace("/", "\\")
-
-
-def _unquote(text):
-    return re.sub(r"\\(.)", r"\1", text[1:-1])
 
 
 class WineSession:
@@ -37,9 +29,9 @@ class WineSession:
         # A wineserver left by an interrupted run would be bound to its display.
         self.server("-k")
         wine_loader.prepare_prefix(self.env)
-        key = "HKEY_CURRENT_USER\\Software\\Wine\\Explorer"
-        self.change_registry([f"[{key}]", f'"Desktop"="{DESKTOP}"',
-                              f"[{key}\\Desktops]", f'"{DESKTOP}"="{size}"'])
+        key = "HKCU\\Software\\Wine\\Explorer"
+        self.run("reg", "add", key, "/v", "Desktop", "/d", DESKTOP, "/f").check_returncode()
+        self.run("reg", "add", key + "\\Desktops", "/v", DESKTOP, "/d", size, "/f").check_returncode()
         self.server("-w")
         self._popen(wine_loader.tool_command("explorer", [f"/desktop={DESKTOP},{size}"]),
                     wine_loader.tool_env(self.env), "desktop.log", start_new_session=True)
@@ -50,20 +42,15 @@ class WineSession:
                                                  stdout=log, stderr=log, **options))
         return self.started[-1]
 
-    def server(self, *args):
+    def server(self, *args, timeout=120):
         subprocess.run(wine_loader.server_command(args), env=self.env, stdin=subprocess.DEVNULL,
-                       capture_output=True, timeout=120)
+                       capture_output=True, timeout=timeout)
 
-    def run(self, tool, *args):
-        """The output of one of Wine's tools, which must succeed."""
-        result = subprocess.run(wine_loader.tool_command(tool, args), env=wine_loader.tool_env(self.env),
-                                stdin=subprocess.DEVNULL, capture_output=True, timeout=120)
-        if result.returncode != 0:
-            raise RuntimeError(f"{tool} {' '.join(args)} failed ({result.returncode}): "
-                               f"{result.stderr.decode(errors='replace').strip()}")
-        return result.stdout
+    def run(self, tool, *args, timeout=120):
+        return subprocess.run(wine_loader.tool_command(tool, args), env=wine_loader.tool_env(self.env),
+                              stdin=subprocess.DEVNULL, capture_output=True, timeout=timeout)
 
-    def start(self, exe, args, log_name, cwd=None, debug=None):
+    def start(self, exe, args=(), cwd=None, log_name="program.log", debug=None):
         """A Windows program (the process is the program itself), tracing the channels debug."""
         env = dict(self.env, WINEDEBUG=debug) if debug else self.env
         return self._popen(wine_loader.program_command(exe, args), wine_loader.program_env(exe, env),
@@ -71,8 +58,10 @@ class WineSession:
 
     def end(self, process):
         process.kill()   # nothing if it has ended
-        with contextlib.suppress(subprocess.TimeoutExpired):
+        try:
             process.wait(timeout=10)
+        except subprocess.TimeoutExpired:
+            pass
 
     def shutdown(self):
         for process in self.started:
@@ -80,28 +69,5 @@ class WineSession:
         self.server("-k")
         # wineserver -k returns before the server is gone; the next run needs
         # a server on its own display.
-        self.server("-w")
+        self.server("-w", timeout=30)
         self.lock.close()
-
-    def registry(self, key):
-        """{key: {value name: value}} for key and those under it, names in lower case."""
-        path = os.path.join(self.log_dir, "export.reg")
-        self.run("reg", "export", key, windows_path(path), "/y")
-        with open(path, "rb") as file:
-            text = file.read().decode("utf-16")
-        keys, values = {}, {}
-        for line in text.splitlines():
-            if line.startswith("[") and line.endswith("]"):
-                values = keys.setdefault(line[1:-1].lower(), {})
-            elif match := re.match(r'^(@|"(?:[^"\\]|\\.)*")=(.*)$', line):
-                name, raw = match.groups()
-                values["" if name == "@" else _unquote(name).lower()] = (
-                    _unquote(raw) if raw.startswith('"') else int(raw[6:], 16) if raw.startswith("dword:") else raw)
-        return keys
-
-    def change_registry(self, lines):
-        """Imports the lines of a .reg file ("[-KEY]" deletes a key, '"NAME"=-' a value)."""
-        path = os.path.join(self.log_dir, "change.reg")
-        with open(path, "w", encoding="utf-16", newline="\r\n") as file:
-            file.write("\n".join(["Windows Registry Editor Version 5.00", "", *lines, ""]))
-        self.run("reg", "import", windows_path(path))

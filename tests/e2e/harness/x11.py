@@ -65,37 +65,39 @@ class X11:
     def __init__(self, display):
         self.env = dict(os.environ, DISPLAY=display)
 
-    def _run(self, *args, check=True):
-        """The output; None when it failed and check is off (a window gone)."""
-        result = subprocess.run(args, env=self.env, capture_output=True, timeout=20)
+    def _run(self, *args, timeout=10, check=True):
+        result = subprocess.run(args, env=self.env, capture_output=True, timeout=timeout)
         if check and result.returncode != 0:
             raise RuntimeError(f"{' '.join(args)} failed ({result.returncode}): "
                                f"{result.stderr.decode(errors='replace').strip()}")
-        return result.stdout if result.returncode == 0 else None
+        return result
+
+    def _output(self, *args):   # None when it failed (a window gone)
+        result = self._run(*args, check=False)
+        return result.stdout.decode(errors="replace") if result.returncode == 0 else None
 
     def search(self, name="", pid=None, visible=True):
         args = ["--onlyvisible"] if visible else []
         args += ["--pid", str(pid)] if pid is not None else ["--name", name]
-        return [int(word) for word in (self._run("xdotool", "search", *args, check=False) or b"").split()]
+        return [int(word) for word in (self._output("xdotool", "search", *args) or "").split()]
 
     def window_name(self, window):
-        name = self._run("xdotool", "getwindowname", str(window), check=False)
-        return name and name.decode(errors="replace").rstrip("\n")
+        name = self._output("xdotool", "getwindowname", str(window))
+        return name and name.rstrip("\n")
 
     def geometry(self, window):
         """Absolute position, size and map state, or None (xdotool misreports
         the position of windows inside the Wine desktop)."""
-        text = window and self._run("xwininfo", "-id", str(window), check=False)
+        text = window and self._output("xwininfo", "-id", str(window))
         if not text:   # no such window (a program gone)
             return None
-        text = text.decode(errors="replace")
         numbers = [int(re.search(label + r":\s*(-?\d+)", text).group(1)) for label in
                    ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height")]
         return Rect(*numbers, "IsViewable" in text)
 
     def stacking(self, parent):
         # The Wine desktop's windows, topmost first.
-        text = self._run("xwininfo", "-children", "-id", str(parent)).decode(errors="replace")
+        text = self._run("xwininfo", "-children", "-id", str(parent)).stdout.decode(errors="replace")
         return [int(line.split()[0], 16) for line in text.splitlines()
                 if line.strip().startswith("0x")]
 
@@ -116,12 +118,12 @@ class X11:
         self._run("xdotool", "type", "--delay", "40", "--", text)
 
     def screenshot(self, path):
-        self._run("import", "-window", "root", path)
+        self._run("import", "-window", "root", path, timeout=20)
         return path
 
     def grab(self, left, top, width, height):
         data = self._run("import", "-window", "root", "-crop", f"{width}x{height}+{left}+{top}",
-                         "+repage", "-depth", "8", "rgb:-")
+                         "+repage", "-depth", "8", "rgb:-", timeout=20).stdout
         if len(data) != width * height * 3:
             raise RuntimeError(f"a screen grab of {width}x{height} gave {len(data)} bytes")
         return Pixels(left, top, width, height, data)

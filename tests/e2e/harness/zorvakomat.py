@@ -53,16 +53,17 @@ class Zorvakomat:
         self.log = os.path.join(session.logs, "zorvakomat.log")
         self.process = self.icon = None
 
-    def start(self, document=None, cwd=None, wait=True):
-        """Starts the program in the folder cwd (else its own) and, if wait,
-        waits for its icon and main window."""
-        before = self.icons()
+    def launch(self, document=None, cwd=None):
+        """Starts the program, in the folder cwd (else its own); waits for nothing."""
         self.log_start = os.path.getsize(self.log) if os.path.exists(self.log) else 0
         self.process = self.session.wine.start(
-            self.exe, [windows_path(document)] if document else [], "zorvakomat.log",
+            self.exe, [windows_path(document)] if document else [], log_name="zorvakomat.log",
             cwd=cwd or os.path.dirname(self.exe), debug="-all,+msgbox,+statusbar")
-        if not wait:
-            return self
+        return self
+
+    def start(self, document=None, **options):   # and waits for its icon and main window
+        before = self.icons()
+        self.launch(document, **options)
 
         def new_icons():
             if self.process.poll() is not None:
@@ -139,7 +140,7 @@ class Zorvakomat:
         """A log-off, the program's question answered with the key answer: 0
         when the session ended, 1 when it was refused."""
         exe = os.path.join(os.path.dirname(self.session.target_exe), "zvk_e2e_end_session.exe")
-        log_off = self.session.wine.start(exe, ["ZorvakomatFrame"], "end_session.log")
+        log_off = self.session.wine.start(exe, ["ZorvakomatFrame"], log_name="end_session.log")
         self.answer(answer)
         return wait_until(log_off.poll, lambda code: code is not None, what="the log-off's answer")
 
@@ -194,9 +195,7 @@ class Zorvakomat:
         wait_until(lambda: self.x11.geometry(self.main_window()), lambda r: r and not r.mapped,
                    what="the main window to be hidden")
 
-    def choose_file(self, title, path, opens=True):   # and waits for the caption to name it
+    def choose_file(self, title, path):
         self.window(title)
         self.x11.key("Home", "shift+End")
         self.answer("Return", title, windows_path(path))
-        if opens:
-            self.wait_caption(path)

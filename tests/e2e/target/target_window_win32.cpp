@@ -7,8 +7,8 @@
 // ("keydown 09", "char 61", "keyup 10"), keys that change no text too.
 #include <windows.h>
 
+#include <cstdio>
 #include <fstream>
-#include <iomanip>
 #include <string>
 
 namespace {
@@ -34,7 +34,11 @@ LRESULT CALLBACK EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
                      : message == WM_KEYUP ? "keyup"
                      : message == WM_CHAR  ? "char"
                                            : nullptr;
-  if (name) g_keyLog << name << ' ' << std::setw(2) << (wParam & 0xFFFF) << std::endl;
+  if (name) {
+    char line[48];
+    std::snprintf(line, sizeof line, "%s %02x\n", name, static_cast<unsigned>(wParam & 0xFFFF));
+    g_keyLog << line << std::flush;
+  }
   return CallWindowProcA(g_editDefaultProc, hwnd, message, wParam, lParam);
 }
 
@@ -72,7 +76,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   if (__argc != 3) return 2;
   g_reportPath = __argv[1];
   g_keyLog.open(__argv[2], std::ios::binary | std::ios::trunc);
-  g_keyLog << std::hex << std::setfill('0');
 
   WNDCLASSA windowClass{};
   windowClass.lpfnWndProc = &TargetWndProc;
