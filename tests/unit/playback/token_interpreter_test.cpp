@@ -6,7 +6,6 @@
 
 #include "playback/clipboard_block.h"
 #include "playback/data_entry_model.h"
-#include "playback/key_strokes.h"
 #include "playback/sliced_wait.h"
 #include "recording_fixture.h"
 
@@ -87,15 +86,6 @@ TEST_F(PlaybackTest, PromptsAskForAVariableAndTypeItBack) {
   };
   for (const auto& [text, effects] : steps) EXPECT_EQ(Run(text), effects) << text;
   EXPECT_EQ(playback.PromptState().Variable(2), "NODEFAULT") << "the second time, with the default used up";
-}
-
-TEST(KeyStrokesTest, ShiftFollowsTheFixedSetNotTheLayout) {
-  const std::string shifted = "!\"#$%&()*+:<>?@^_{|}~ABCDEFGHIJKLMNOPQRSTUVWXYZ";
-  for (int c = 0x20; c < 0x100; ++c) {
-    // The layout asks for Shift on every one; only the set decides.
-    const bool expect = c < 0x7F && shifted.find(static_cast<char>(c)) != std::string::npos;
-    EXPECT_EQ(CharacterKeyStrokes(static_cast<char>(c), Guard::byKey, 0x141).size(), expect ? 4u : 2u) << c;
-  }
 }
 
 // Another program may read the whole block: nothing stale may follow the
