@@ -134,13 +134,11 @@ TEST(PickMenuTest, TopLevelItemsStandInlineAtTheirPlaceInAnyLetterCase) {
 }
 
 // A nameless item with a text is an ordinary, choosable entry.
-TEST(PickMenuTest, ItemsCarryTheirIdsEmptyTextsAreGrayedAndWhatLiesBeyondTheRoomIsLeftOut) {
-  std::vector<TestItem> items = NumberedItems(8);
-  items[2].text = "";
-  items[6].name = "";
-  const auto menu = BuildPickMenu(*DocumentBuilder().NumberedSubMenus(3).SubMenu("Fourth", items).Build());
-  ASSERT_EQ(Outline(menu).back(), "[Fourth:8]");
-  const auto& fourth = menu.back().children;
+TEST_F(ViewTest, PickMenuGraysAnEmptyTextAndLeavesOutWhatLiesBeyondTheRoom) {
+  doc->strSubMenuItemText[ItemSlot(3, 2)] = "";
+  doc->strSubMenuItemName[ItemSlot(3, 6)] = "";
+  const auto menu = BuildPickMenu(*doc);
+  const auto& fourth = menu[11].children;
   EXPECT_EQ(Outline(fourth, 0), (std::vector<std::string>{"I0", "I1", "(I2)", "I3", "I4", "I5", "", "I7"}));
 
   // A fiftieth item (possible only from a file) is left out; counts outside
