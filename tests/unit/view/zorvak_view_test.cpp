@@ -94,8 +94,6 @@ TEST_F(ViewTest, ATrayClickDuringARunWaitsForItsEnd) {
   EXPECT_EQ(view.TakeWaitingTrayNotify(), std::nullopt);
 }
 
-// The road of a pick: the menu shows the item, its id comes back to the
-// hook, and the focus loss types it.
 TEST_F(ViewTest, APickFromTheMenuRunsOnFocusLossOnlyOnceAndReopeningDropsIt) {
   const int id = BuildPickMenu(*doc)[12].id;  // TopLevel's item, inline
   ASSERT_EQ(view.OnCommandHook(id), HookAction::itemPicked);
