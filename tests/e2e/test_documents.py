@@ -125,7 +125,7 @@ class Documents(E2ETestCase):
         self.assertEqual(program.messages(), [])
         self.assertEqual(read(path), saved)
 
-    def test_a_failed_start_and_a_log_off(self):
+    def test_failures_lose_nothing_and_a_log_off_asks_to_save(self):
         # A start on a missing file says so and ends, leaving no icon.
         missing = os.path.join(self.scratch, "missing.zvk")
         program = self.zorvakomat()
@@ -136,22 +136,6 @@ class Documents(E2ETestCase):
         self.assertNotEqual(program.wait_ended(), 0)
         self.assertEqual(program.icons(), before)
 
-        # A log-off asks to save a modified document: Cancel refuses the end
-        # of the session; Yes saves and allows it, and the program ends.
-        path = self.document(macros("Mine"), "mine.zvk")
-        program = self.zorvakomat().start(path)
-        program.menu("e")
-        dialog = EditSubMenusDialog(program)
-        dialog.click("new_sub")
-        dialog.close_with("ok")
-        self.assertEqual(program.end_session("Escape"), 1)
-        self.assertEqual(program.end_session("y"), 0)
-        self.assertEqual(program.wait_ended(), 0)
-        self.assertIn(program.messages(), [[f"Save changes to {title}?"] * 2
-                                           for title in titles(path)])
-        self.assertEqual(read(path), document_bytes(macros("Mine") + [SubMenu("NewSub")]))
-
-    def test_a_failed_save_a_failed_open_and_the_trays_open_lose_nothing(self):
         # Short, so that Wine's trace of the message box holds all of it.
         folder = tempfile.mkdtemp(prefix="zvk")
         self.addCleanup(shutil.rmtree, folder)
@@ -184,12 +168,23 @@ class Documents(E2ETestCase):
         program.wait_caption(copy)
         self.assertEqual(read(copy), original)
 
-        # A whole file then opens and names the document.
+        # A whole file then opens and names the document. A log-off asks to
+        # save it, modified: Cancel refuses the end of the session; Yes saves
+        # and allows it, and the program ends.
         program.menu("o")
         program.choose_file("Open", smaller)
         program.wait_caption(smaller)
+        program.menu("e")
+        dialog = EditSubMenusDialog(program)
+        dialog.click("new_sub")
+        dialog.close_with("ok")
+        self.assertEqual(program.end_session("Escape"), 1)
+        self.assertEqual(program.end_session("y"), 0)
+        self.assertEqual(program.wait_ended(), 0)
+        self.assertEqual(read(smaller), document_bytes(macros("Small") + [SubMenu("NewSub")]))
         self.assertIn(program.messages(), [[
             f"{windows_path(path)} could not be saved because no temporary file can be created in the "
-            f"folder {windows_path(folder)}.", f"Save changes to {title}?",
-            "An attempt was made to access an unnamed file past its end."]
-            for title in titles(path)])
+            f"folder {windows_path(folder)}.", f"Save changes to {large}?",
+            "An attempt was made to access an unnamed file past its end.",
+            f"Save changes to {small}?", f"Save changes to {small}?"]
+            for large, small in zip(titles(path), titles(smaller))])
