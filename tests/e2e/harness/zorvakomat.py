@@ -187,10 +187,6 @@ class Zorvakomat:
                    lambda r: r and r.mapped and r.x <= 0 and r.y <= 0 and r.x + r.width >= bar.width
                    and r.y + r.height >= bar.y, what="the main window maximized")
 
-    def main_menu(self, *keys):   # "alt+f", "o": File > Open
-        self.x11.focus(self.main_window())
-        self.x11.key(*keys)
-
     def wait_hidden(self):
         wait_until(lambda: self.x11.geometry(self.main_window()), lambda r: r and not r.mapped,
                    what="the main window to be hidden")
