@@ -1,5 +1,5 @@
 // The zvk tool's parts: JSON and macro documents as JSON, Windows-1252
-// text, and what zvk check warns about.
+// text, what zvk check warns about and the command line of zvk trace.
 #include <gmock/gmock.h>
 
 #include "support/document_builder.h"
@@ -8,6 +8,8 @@
 #include "tools/zvk/json_reader.h"
 #include "tools/zvk/json_writer.h"
 #include "tools/zvk/macro_json.h"
+#include "tools/zvk/tool_error.h"
+#include "tools/zvk/trace_options.h"
 
 namespace {
 
@@ -171,6 +173,22 @@ TEST_F(CheckTest, WarnsAboutEmptyTextsChainsPastTheEndAndSeveralTopLevels) {
                                 HasSubstr("Item 0.1 \"item\" is the last of its submenu but is chained to the next item: a run"),
                                 HasSubstr("Item 1.49 \"item\" is the last of its submenu but is chained to the next "
                                           "item; the chain ends there.")));
+}
+
+TEST(TraceOptionsTest, ReadsAnswersThenATextOrAPickAndRefusesAnythingElse) {
+  EXPECT_EQ(ParseTraceOptions({"--cancel", "--", "--ok"}).text, "--ok");
+  EXPECT_EQ(ParseTraceOptions({"-x"}).text, "-x");
+
+  const std::vector<std::vector<std::string>> bad = {
+      {}, {"--ok"}, {"--answer"}, {"--bogus"}, {"one", "two"}, {"--pick", "0", "0"}, {"--pick", "0", "0", "f", "extra"},
+      {"--pick", "50", "0", "f"}, {"--pick", "0", "50", "f"}, {"--pick", "0", "-1", "f"}, {"--pick", "0", "007", "f"},
+  };
+  for (const auto& args : bad) {
+    EXPECT_THAT([&] { ParseTraceOptions(args); },
+                Throws<ToolError>(AllOf(Property(&ToolError::Code, kExitUsage),
+                                        Property(&ToolError::what, HasSubstr("Usage:")))))
+        << PrintToString(args);
+  }
 }
 
 }  // namespace
