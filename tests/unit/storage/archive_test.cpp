@@ -141,12 +141,4 @@ TEST(CountedString, ShortInputFailsWithEndOfFile) {
   }
 }
 
-TEST(Archive, WriteFailureOfTheFileSurfacesOnClose) {
-  CMemFile file;
-  file.SetWriteLimit(10);
-  CArchive ar(file, CArchive::store);
-  ar.WriteString("a text longer than ten bytes");  // still buffered
-  EXPECT_EQ(CauseOf<CFileException>([&] { ar.Close(); }), CFileException::diskFull);
-}
-
 }  // namespace
