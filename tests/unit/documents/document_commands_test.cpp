@@ -10,9 +10,7 @@
 namespace {
 
 const std::string kTwo = "C:\\Work\\two.zvk";
-const DocumentBuilder kTwoContent =
-    DocumentBuilder().SubMenu("TopLevel", {{"Enter", "[enter]", 1}, {"Tab", "[tab]"}}).SubMenu("Help");
-const Bytes kTwoBytes = kTwoContent.FileBytes();
+const Bytes kTwoBytes = kExampleDocument.FileBytes();
 const Bytes kVersion2 = DocumentBuilder().SubMenu("A").FileBytes(2);
 constexpr unsigned kQuestion = MB::YesNoCancel | MB::IconExclamation;
 
