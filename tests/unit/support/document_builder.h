@@ -71,4 +71,5 @@ class DocumentBuilder {
 
 // The two-submenu example: "TopLevel" with Enter (chained) and Tab, then an empty "Help".
 inline const DocumentBuilder kExampleDocument =
-    DocumentBuilder().SubMenu("TopLevel", {{"Enter", "[enter]", 1}, {"Tab", "[tab]"}}).SubMenu("Help");
+    DocumentBuilder().SubMenu("TopLevel", {{"Enter", "[enter]", 1}, {"Tab", "[tab]"}})
+        .SubMenu("Help");
