@@ -122,8 +122,7 @@ TEST_F(EditorTest, OpeningShowsTheFirstEntriesChoosingShowsTheirsAndTypingChange
   // lines is stored as typed; the check box stores the selected item's flag.
   ClickSubMenu(0);
   ClickItem(1);
-  Retype(EditorBox::SubMenuName, "K");
-  Type(EditorBox::SubMenuName, "b");
+  Retype(EditorBox::SubMenuName, "Kb");
   Retype(EditorBox::ItemName, "Tabulator");
   Retype(EditorBox::ItemText, "Line one\nLine two\n%d");
   ClickChain();
