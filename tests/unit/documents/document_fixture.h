@@ -22,10 +22,10 @@ struct DocumentCommandsOver : ::testing::Test {
     viewUpdates = titleChanges = 0;
   }
 
-  // What the Edit SubMenus dialog would leave: one submenu, modified.
+  // What the Edit SubMenus dialog would leave: one submenu, chained, modified.
   void EditDocument(const std::string& subMenuName = "Edited") {
     doc.nNumSubMenus = 0;
-    DocumentBuilder().SubMenu(subMenuName, {{"Hello", "hello there"}}).AddTo(doc);
+    DocumentBuilder().SubMenu(subMenuName, {{"Hello", "hello there", 1}}).AddTo(doc);
     doc.SetModifiedFlag(true);
   }
 

@@ -4,7 +4,6 @@
 // clears the selection.
 
 #include <array>
-#include <optional>
 #include <vector>
 
 #include "editor/editor_controls.h"
@@ -31,7 +30,7 @@ struct FakeEditorControls : EditorControls {
   std::string GetText(EditorBox box) const override { return boxes[static_cast<int>(box)]; }
   bool GetCheck() const override { return checked; }
   void SetCheck(bool value) override { checked = value; }
-  void SetFocus(EditorList list) override { focus = list; }
+  void SetFocus(EditorList) override {}
 
   FakeList& Get(EditorList list) { return lists[static_cast<int>(list)]; }
   const FakeList& Get(EditorList list) const { return lists[static_cast<int>(list)]; }
@@ -53,6 +52,5 @@ struct FakeEditorControls : EditorControls {
   std::array<FakeList, 2> lists;
   std::array<std::string, 3> boxes;  // submenu name, item name, item text
   bool checked = false;
-  std::optional<EditorList> focus;
   bool failItemCount = false;  // LB_GETCOUNT of the item list fails
 };

@@ -68,3 +68,8 @@ class DocumentBuilder {
  private:
   std::vector<std::pair<std::string, std::vector<TestItem>>> sub_menus_;  // name, items
 };
+
+// The two-submenu example: "TopLevel" with Enter (chained) and Tab, then an empty "Help".
+inline const DocumentBuilder kExampleDocument =
+    DocumentBuilder().SubMenu("TopLevel", {{"Enter", "[enter]", 1}, {"Tab", "[tab]"}})
+        .SubMenu("Help");
