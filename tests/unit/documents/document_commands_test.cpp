@@ -188,6 +188,8 @@ TEST_F(SaveTest, SaveReplacesTheFileAndSaveAsTakesTheNewName) {
   EXPECT_TRUE(doc.IsModified()) << "cancelled";
   EXPECT_TRUE(commands.OnFileSaveAs());
   EXPECT_EQ(dialogs.requests.back().initialFileName, kOld);
+  // Choosing an existing file asks before it is overwritten.
+  EXPECT_TRUE(dialogs.requests.back().flags & OFN::OverwritePrompt);
   EXPECT_EQ(fs.files["C:\\Work\\new.zvk"], StoredBytes(doc));
   EXPECT_EQ(State(), "new C:\\Work\\new.zvk 1Againhello there");
   EXPECT_THAT(recent.MenuTexts(fs),
