@@ -15,7 +15,7 @@ class FakeFile : public CMemFile {
   void Write(const void* buffer, std::size_t count) override {
     fs_.Check(FakeFileSystem::Step::write, path_);
     CMemFile::Write(buffer, count);
-    fs_.files.at(path_) = Bytes();
+    fs_.files.at(path_) = CMemFile::Bytes();  // the stored file changes as it is written
   }
   void Flush() override { fs_.Check(FakeFileSystem::Step::flush, path_); }
   void Close() override { fs_.Check(FakeFileSystem::Step::close, path_); }
