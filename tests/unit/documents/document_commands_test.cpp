@@ -21,14 +21,15 @@ struct DocumentCommandsTest : DocumentCommandsOver<FakeFileSystem> {
 TEST_F(DocumentCommandsTest, TheQuestionNamesTheFileTitleThenTheTitleThenUntitled) {
   EditDocument();
   messages.answers = {MB::IdNo, MB::IdCancel, MB::IdNo};
+  doc.SetTitle("Draft");
   EXPECT_TRUE(commands.SaveModified());
   doc.SetTitle("");
   EXPECT_FALSE(commands.SaveModified());
   doc.SetPathNameOnly("C:\\Work\\my macros.zvk");
   EXPECT_TRUE(commands.SaveModified());
-  const ShownMessage untitled{"Save changes to Untitled?", kQuestion};
-  EXPECT_THAT(messages.Take(),
-              ElementsAre(untitled, untitled, ShownMessage{"Save changes to my macros?", kQuestion}));
+  EXPECT_THAT(messages.Take(), ElementsAre(ShownMessage{"Save changes to Draft?", kQuestion},
+                                           ShownMessage{"Save changes to Untitled?", kQuestion},
+                                           ShownMessage{"Save changes to my macros?", kQuestion}));
 }
 
 // Cancel and a save that fails (reported) stop New; Yes saves first.
