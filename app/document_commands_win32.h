@@ -15,9 +15,9 @@
 #include "documents/document.h"
 #include "documents/document_commands.h"
 #include "documents/file_dialogs_win32.h"
-#include "storage/file_system_win32.h"
-#include "framework/message_box.h"
 #include "documents/recent_file_list.h"
+#include "framework/message_box.h"
+#include "storage/file_system_win32.h"
 #include "view/document_command_port.h"
 
 class DocumentCommandsWin32 : public DocumentCommandPort {

@@ -6,9 +6,8 @@
 // The toolbar, left to right; 0 is a separator. Each button has the next
 // image of the toolbar bitmap.
 inline constexpr int kToolBarSeparator = 0;
-inline constexpr int kToolBarButtons[] = {ID_FILE_NEW,         ID_FILE_OPEN, ID_FILE_SAVE,
-                                          kToolBarSeparator,   ID_HIDE_MAIN_WINDOW,
-                                          ID_APP_ABOUT};
+inline constexpr int kToolBarButtons[] = {ID_FILE_NEW,       ID_FILE_OPEN,        ID_FILE_SAVE,
+                                          kToolBarSeparator, ID_HIDE_MAIN_WINDOW, ID_APP_ABOUT};
 inline constexpr int kToolBarImageCount = 5;
 inline constexpr int kToolBarImageWidth = 16;
 inline constexpr int kToolBarImageHeight = 15;

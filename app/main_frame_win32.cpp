@@ -5,12 +5,12 @@
 #include <array>
 
 #include "app/frame_bars.h"
+#include "documents/recent_file_menu_win32.h"
+#include "framework/app_name.h"
 #include "framework/command_prompt.h"
 #include "framework/frame_layout.h"
 #include "framework/modal_window.h"
 #include "framework/modal_window_win32.h"
-#include "documents/recent_file_menu_win32.h"
-#include "framework/app_name.h"
 #include "framework/resource_strings_win32.h"
 #include "resources/resource.h"
 #include "view/tray_icon_win32.h"
@@ -20,7 +20,9 @@ namespace {
 constexpr char kFrameClass[] = "ZorvakomatFrame";
 constexpr int kViewChildId = 0xE900;  // the first pane of a frame
 
-std::string PromptOf(int id) { return CommandPrompt(LoadResourceString(static_cast<unsigned>(id))); }
+std::string PromptOf(int id) {
+  return CommandPrompt(LoadResourceString(static_cast<unsigned>(id)));
+}
 
 int TextWidth(HWND window, const std::string& text) {
   HDC dc = GetDC(window);
@@ -143,10 +145,10 @@ bool CMainFrame::CreateToolBar() {
 }
 
 bool CMainFrame::CreateStatusBar() {
-  status_bar_ = CreateWindowExA(
-      0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0, m_hWnd,
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(ID_VIEW_STATUS_BAR)), AfxGetResourceHandle(),
-      nullptr);
+  status_bar_ =
+      CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0,
+                      m_hWnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(ID_VIEW_STATUS_BAR)),
+                      AfxGetResourceHandle(), nullptr);
   if (status_bar_ == nullptr) return false;
   SetMessageText(LoadResourceString(IDS_IDLEMESSAGE));
   return true;

@@ -65,7 +65,8 @@ class ToolBarWindow : public CWnd {
     }
     if (floating_) {
       return CreateEx(WS_EX_TOOLWINDOW, kWindowClass, LoadResourceString(IDS_TOOLBAR_TITLE).c_str(),
-                      WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, 0, 0, 0, 0, frame, nullptr);
+                      WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, 0, 0, 0, 0, frame,
+                      nullptr);
     }
     return CreateEx(0, kWindowClass, "", WS_CHILD | WS_CLIPCHILDREN, 0, 0, 0, 0, frame,
                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)));
@@ -149,12 +150,14 @@ class ToolBarWindow : public CWnd {
       ridge.left += 2;
       ridge.right = ridge.left + 3;
       InflateRect(&ridge, 0, -2);
-      for (int i = 0; i < 2; ++i, OffsetRect(&ridge, 3, 0)) DrawEdge(dc, &ridge, BDR_RAISEDINNER, BF_RECT);
+      for (int i = 0; i < 2; ++i, OffsetRect(&ridge, 3, 0))
+        DrawEdge(dc, &ridge, BDR_RAISEDINNER, BF_RECT);
     } else {
       ridge.top += 2;
       ridge.bottom = ridge.top + 3;
       InflateRect(&ridge, -2, 0);
-      for (int i = 0; i < 2; ++i, OffsetRect(&ridge, 0, 3)) DrawEdge(dc, &ridge, BDR_RAISEDINNER, BF_RECT);
+      for (int i = 0; i < 2; ++i, OffsetRect(&ridge, 0, 3))
+        DrawEdge(dc, &ridge, BDR_RAISEDINNER, BF_RECT);
     }
   }
 
@@ -175,16 +178,18 @@ bool CDockingToolBar::Create(HWND frame, int id, std::function<void()> relayout)
 
   // Placed and sized here, wherever it lives; it reports to the frame.
   tool_bar_ = CreateWindowExA(0, TOOLBARCLASSNAMEA, nullptr,
-                              WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NODIVIDER |
-                                  CCS_NORESIZE | CCS_NOPARENTALIGN,
-                              0, 0, 0, 0, docked_->m_hWnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                              WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS |
+                                  CCS_NODIVIDER | CCS_NORESIZE | CCS_NOPARENTALIGN,
+                              0, 0, 0, 0, docked_->m_hWnd,
+                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                               AfxGetResourceHandle(), nullptr);
   if (tool_bar_ == nullptr) return false;
   SendMessageA(tool_bar_, TB_SETPARENT, reinterpret_cast<WPARAM>(frame), 0);
   SendMessageA(tool_bar_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
   SendMessageA(tool_bar_, TB_SETBITMAPSIZE, 0, MAKELPARAM(kToolBarImageWidth, kToolBarImageHeight));
   TBADDBITMAP bitmap{AfxGetResourceHandle(), IDR_MAINFRAME};
-  if (SendMessageA(tool_bar_, TB_ADDBITMAP, kToolBarImageCount, reinterpret_cast<LPARAM>(&bitmap)) == -1) {
+  if (SendMessageA(tool_bar_, TB_ADDBITMAP, kToolBarImageCount,
+                   reinterpret_cast<LPARAM>(&bitmap)) == -1) {
     return false;
   }
   TBBUTTON buttons[std::size(kToolBarButtons)]{};
@@ -200,7 +205,8 @@ bool CDockingToolBar::Create(HWND frame, int id, std::function<void()> relayout)
       buttons[i].fsStyle = BTNS_BUTTON;
     }
   }
-  if (!SendMessageA(tool_bar_, TB_ADDBUTTONSA, std::size(buttons), reinterpret_cast<LPARAM>(buttons))) {
+  if (!SendMessageA(tool_bar_, TB_ADDBUTTONSA, std::size(buttons),
+                    reinterpret_cast<LPARAM>(buttons))) {
     return false;
   }
   SetOrientation(false);
@@ -216,22 +222,27 @@ void CDockingToolBar::SetOrientation(bool horizontal) {
   const int count = static_cast<int>(SendMessageA(tool_bar_, TB_BUTTONCOUNT, 0, 0));
   for (int i = 0; i < count; ++i) {
     TBBUTTON button{};
-    SendMessageA(tool_bar_, TB_GETBUTTON, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&button));
+    SendMessageA(tool_bar_, TB_GETBUTTON, static_cast<WPARAM>(i),
+                 reinterpret_cast<LPARAM>(&button));
     TBBUTTONINFOA info{};
     info.cbSize = sizeof info;
     info.dwMask = TBIF_BYINDEX | TBIF_STATE;
-    info.fsState = static_cast<BYTE>(horizontal ? button.fsState & ~TBSTATE_WRAP : button.fsState | TBSTATE_WRAP);
-    SendMessageA(tool_bar_, TB_SETBUTTONINFOA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&info));
+    info.fsState = static_cast<BYTE>(horizontal ? button.fsState & ~TBSTATE_WRAP
+                                                : button.fsState | TBSTATE_WRAP);
+    SendMessageA(tool_bar_, TB_SETBUTTONINFOA, static_cast<WPARAM>(i),
+                 reinterpret_cast<LPARAM>(&info));
   }
   RECT all{};
   for (int i = 0; i < count; ++i) {
     RECT item{};
-    SendMessageA(tool_bar_, TB_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+    SendMessageA(tool_bar_, TB_GETITEMRECT, static_cast<WPARAM>(i),
+                 reinterpret_cast<LPARAM>(&item));
     UnionRect(&all, &all, &item);
   }
   const SIZE size{all.right, all.bottom};
   (horizontal ? row_ : column_) = size;
-  SetWindowPos(tool_bar_, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(tool_bar_, nullptr, 0, 0, size.cx, size.cy,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 bool CDockingToolBar::Horizontal() const { return floating_ || IsHorizontal(last_side_); }
@@ -239,8 +250,9 @@ bool CDockingToolBar::Horizontal() const { return floating_ || IsHorizontal(last
 SIZE CDockingToolBar::WindowSizeFor(bool floating, bool horizontal) const {
   if (floating) {
     RECT r{0, 0, row_.cx + 2 * kPad, row_.cy + 2 * kPad};
-    AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongPtrA(floating_window_->m_hWnd, GWL_STYLE)), FALSE,
-                       static_cast<DWORD>(GetWindowLongPtrA(floating_window_->m_hWnd, GWL_EXSTYLE)));
+    AdjustWindowRectEx(
+        &r, static_cast<DWORD>(GetWindowLongPtrA(floating_window_->m_hWnd, GWL_STYLE)), FALSE,
+        static_cast<DWORD>(GetWindowLongPtrA(floating_window_->m_hWnd, GWL_EXSTYLE)));
     return {r.right - r.left, r.bottom - r.top};
   }
   if (horizontal) return {kGripper + row_.cx + 2 * kPad, row_.cy + 2 * kPad};
@@ -256,15 +268,17 @@ DockedBar CDockingToolBar::Docked() const {
 RECT CDockingToolBar::GripperRect() const {
   RECT client{};
   GetClientRect(docked_->m_hWnd, &client);
-  if (Horizontal()) client.right = std::min<LONG>(client.right, kGripper + kPad);
-  else client.bottom = std::min<LONG>(client.bottom, kGripper + kPad);
+  if (Horizontal())
+    client.right = std::min<LONG>(client.right, kGripper + kPad);
+  else
+    client.bottom = std::min<LONG>(client.bottom, kGripper + kPad);
   return client;
 }
 
 void CDockingToolBar::Place(const LayoutRect& rect) {
   if (floating_ || rect.right <= rect.left || rect.bottom <= rect.top) return;
-  SetWindowPos(docked_->m_hWnd, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
-               SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(docked_->m_hWnd, nullptr, rect.left, rect.top, rect.right - rect.left,
+               rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CDockingToolBar::Show(bool show) {
@@ -315,7 +329,8 @@ std::optional<DockSide> CDockingToolBar::DropSide(POINT at) const {
   GetClientRect(frame_, &c);
   MapWindowPoints(frame_, nullptr, reinterpret_cast<POINT*>(&c), 2);
   // Near a side: about as far as a docked bar reaches into the frame.
-  return DockSideForDrop({c.left, c.top, c.right, c.bottom}, at.x, at.y, row_.cy + 2 * kPad + kGripper);
+  return DockSideForDrop({c.left, c.top, c.right, c.bottom}, at.x, at.y,
+                         row_.cy + 2 * kPad + kGripper);
 }
 
 RECT CDockingToolBar::DropRect(POINT at) const {

@@ -8,8 +8,8 @@
 
 #include "app/about_dlg_win32.h"
 #include "documents/command_line.h"
-#include "framework/resource_strings_win32.h"
 #include "documents/shell_registration_win32.h"
+#include "framework/resource_strings_win32.h"
 #include "resources/resource.h"
 
 namespace {
@@ -72,10 +72,10 @@ bool CZorvakApp::CreateMainFrame() {
     return false;
   }
   messages_.SetOwner(reinterpret_cast<std::uintptr_t>(frame_->m_hWnd));
-  SetMainWindow(frame_->m_hWnd, LoadAcceleratorsA(AfxGetResourceHandle(),
-                                                  MAKEINTRESOURCEA(IDR_MAINFRAME)));
+  SetMainWindow(frame_->m_hWnd,
+                LoadAcceleratorsA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME)));
   document_commands_.SetFrame(frame_->m_hWnd, frame_->View().m_hWnd,
-                             [this] { OnDocumentChanged(); });
+                              [this] { OnDocumentChanged(); });
   frame_->SetEndSessionHandler([this] { WriteSettings(); });
   return true;
 }

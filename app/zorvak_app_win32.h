@@ -11,10 +11,10 @@
 #include "app/main_frame_win32.h"
 #include "document/zorvak_doc.h"
 #include "framework/message_box_win32.h"
-#include "settings/registry_profile_win32.h"
 #include "framework/shell_open_win32.h"
 #include "framework/win_app_win32.h"
 #include "hotkey/pick_hotkey_win32.h"
+#include "settings/registry_profile_win32.h"
 
 class CZorvakApp : public CWinApp, public CCmdTarget {
  public:

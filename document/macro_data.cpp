@@ -4,7 +4,9 @@
 
 #include "storage/ascii_case.h"
 
-bool IsTopLevelName(const std::string& subMenuName) { return EqualsIgnoringCase(subMenuName, "TopLevel"); }
+bool IsTopLevelName(const std::string& subMenuName) {
+  return EqualsIgnoringCase(subMenuName, "TopLevel");
+}
 
 void MacroData::ClearAll() {
   nNumSubMenus = 0;

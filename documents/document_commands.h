@@ -19,9 +19,9 @@
 #include "documents/document.h"
 #include "documents/document_file.h"
 #include "documents/file_dialog.h"
-#include "storage/file_system.h"
-#include "framework/message_box.h"
 #include "documents/recent_file_list.h"
+#include "framework/message_box.h"
+#include "storage/file_system.h"
 
 class DocumentCommands {
  public:
@@ -31,7 +31,9 @@ class DocumentCommands {
   DocumentCommands& operator=(const DocumentCommands&) = delete;
 
   // Called whenever the title changed (the caption follows it).
-  void SetTitleChangedHandler(std::function<void()> handler) { title_changed_ = std::move(handler); }
+  void SetTitleChangedHandler(std::function<void()> handler) {
+    title_changed_ = std::move(handler);
+  }
   // Called when new content should be shown (the views repaint).
   void SetUpdateViewsHandler(std::function<void()> handler) { update_views_ = std::move(handler); }
 

@@ -4,8 +4,8 @@
 #include <exception>
 
 #include "documents/document_commands.h"
-#include "documents/document_file.h"
 #include "documents/document_failure_messages.h"
+#include "documents/document_file.h"
 #include "documents/document_type.h"
 #include "storage/file_path.h"
 

@@ -3,8 +3,8 @@
 #include <exception>
 
 #include "documents/document_commands.h"
-#include "documents/document_file.h"
 #include "documents/document_failure_messages.h"
+#include "documents/document_file.h"
 #include "documents/document_type.h"
 
 std::string ProposedSaveName(const std::string& pathName, const std::string& title) {

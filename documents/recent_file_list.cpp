@@ -28,8 +28,9 @@ void CRecentFileList::Add(const std::string& path) {
 }
 
 bool CRecentFileList::Remove(const std::string& path) {
-  const auto found = std::find_if(entries_.begin(), entries_.end(),
-                                  [&](const std::string& entry) { return EqualsIgnoringCase(entry, path); });
+  const auto found = std::find_if(entries_.begin(), entries_.end(), [&](const std::string& entry) {
+    return EqualsIgnoringCase(entry, path);
+  });
   if (found == entries_.end()) return false;
   entries_.erase(found);
   return true;

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "storage/file_system.h"
 #include "settings/profile.h"
+#include "storage/file_system.h"
 
 class CRecentFileList {
  public:

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "documents/document_type.h"
-#include "settings/registry_value_win32.h"
 #include "documents/shell_registration.h"
+#include "settings/registry_value_win32.h"
 
 std::string ProgramShortPath() {
   std::vector<char> path(MAX_PATH);
@@ -30,11 +30,15 @@ bool RegisterShellFileTypes(const std::string& classesKey) {
   if (exe.empty()) return false;
   const std::string typeKey = classesKey + "\\" + kFileTypeId;
   bool ok = WriteRegString(HKEY_CURRENT_USER, typeKey, "", kFileTypeName);
-  ok = WriteRegString(HKEY_CURRENT_USER, typeKey + "\\shell\\open\\command", "", ShellOpenCommand(exe)) && ok;
+  ok = WriteRegString(HKEY_CURRENT_USER, typeKey + "\\shell\\open\\command", "",
+                      ShellOpenCommand(exe)) &&
+       ok;
   // What the user's shell sees for ".zvk", machine-wide or per user: a
   // registration of another program's is left alone.
   if (ShouldClaimExtension(ReadRegString(HKEY_CLASSES_ROOT, kDocumentExtension, ""))) {
-    ok = WriteRegString(HKEY_CURRENT_USER, classesKey + "\\" + kDocumentExtension, "", kFileTypeId) && ok;
+    ok = WriteRegString(HKEY_CURRENT_USER, classesKey + "\\" + kDocumentExtension, "",
+                        kFileTypeId) &&
+         ok;
   }
   return ok;
 }

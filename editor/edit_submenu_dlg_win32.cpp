@@ -44,13 +44,26 @@ bool CEditSubMenuDlg::OnCommand(int id, int notifyCode) {
   }
   if (notifyCode != BN_CLICKED) return false;
   switch (id) {
-    case IDC_NEW_SUB: editor_.OnNewSub(); return true;
-    case IDC_NEW_ITEM: editor_.OnNewItem(); return true;
-    case IDC_DELETE_SUB: editor_.OnDeleteSub(); return true;
-    case IDC_DELETE_ITEM: editor_.OnDeleteItem(); return true;
-    case IDC_CHECK_CHAIN: editor_.OnChainCheck(); return true;
-    case IDC_HELP_BUTTON: editor_.OnHelpButton(); return true;
-    default: return false;
+    case IDC_NEW_SUB:
+      editor_.OnNewSub();
+      return true;
+    case IDC_NEW_ITEM:
+      editor_.OnNewItem();
+      return true;
+    case IDC_DELETE_SUB:
+      editor_.OnDeleteSub();
+      return true;
+    case IDC_DELETE_ITEM:
+      editor_.OnDeleteItem();
+      return true;
+    case IDC_CHECK_CHAIN:
+      editor_.OnChainCheck();
+      return true;
+    case IDC_HELP_BUTTON:
+      editor_.OnHelpButton();
+      return true;
+    default:
+      return false;
   }
 }
 

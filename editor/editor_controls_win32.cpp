@@ -18,9 +18,12 @@ HWND Win32EditorControls::List(EditorList list) const {
 
 HWND Win32EditorControls::Box(EditorBox box) const {
   switch (box) {
-    case EditorBox::SubMenuName: return editSubMenuName;
-    case EditorBox::ItemName: return editItemName;
-    case EditorBox::ItemText: return editItemText;
+    case EditorBox::SubMenuName:
+      return editSubMenuName;
+    case EditorBox::ItemName:
+      return editItemName;
+    case EditorBox::ItemText:
+      return editItemText;
   }
   return nullptr;
 }
@@ -31,9 +34,7 @@ LRESULT Win32EditorControls::SendToList(EditorList list, UINT message, WPARAM wP
   return SendMessageA(List(list), message, wParam, lParam);
 }
 
-void Win32EditorControls::ResetContent(EditorList list) {
-  SendToList(list, LB_RESETCONTENT, 0, 0);
-}
+void Win32EditorControls::ResetContent(EditorList list) { SendToList(list, LB_RESETCONTENT, 0, 0); }
 
 void Win32EditorControls::AddString(EditorList list, const std::string& text) {
   SendToList(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
@@ -57,9 +58,7 @@ void Win32EditorControls::SetText(EditorBox box, const std::string& text) {
   SetWindowTextA(Box(box), text.c_str());
 }
 
-std::string Win32EditorControls::GetText(EditorBox box) const {
-  return GetWindowString(Box(box));
-}
+std::string Win32EditorControls::GetText(EditorBox box) const { return GetWindowString(Box(box)); }
 
 bool Win32EditorControls::GetCheck() const {
   return SendMessageA(checkChain, BM_GETCHECK, 0, 0) == BST_CHECKED;

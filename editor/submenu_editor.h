@@ -21,8 +21,8 @@
 
 #include "document/macro_data.h"
 #include "editor/editor_controls.h"
-#include "framework/shell_open.h"
 #include "framework/message_box.h"
+#include "framework/shell_open.h"
 
 // The help page of this dialog, a file beside the program.
 inline constexpr const char* kEditSubMenuHelpPage = "EditSubMenuHelp.html";

@@ -14,4 +14,6 @@ std::optional<DockSide> DockSideForDrop(const LayoutRect& client, int x, int y, 
 
 // Whether a bar docked on that side lies along it (top, bottom) rather
 // than standing up (left, right).
-constexpr bool IsHorizontal(DockSide side) { return side == DockSide::top || side == DockSide::bottom; }
+constexpr bool IsHorizontal(DockSide side) {
+  return side == DockSide::top || side == DockSide::bottom;
+}

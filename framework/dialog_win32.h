@@ -35,8 +35,7 @@ class CDialog {
   HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
 
  private:
-  static INT_PTR CALLBACK StaticDialogProc(HWND dialog, UINT message, WPARAM wParam,
-                                           LPARAM lParam);
+  static INT_PTR CALLBACK StaticDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
   int template_id_;
   HWND parent_;

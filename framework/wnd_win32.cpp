@@ -31,8 +31,8 @@ bool CWnd::CreateEx(DWORD exStyle, const char* className, const char* title, DWO
                     int y, int width, int height, HWND parent, HMENU menuOrId) {
   // The object is bound at WM_NCCREATE, so messages sent while the window
   // is being created (WM_CREATE, WM_SHOWWINDOW) already reach it.
-  const HWND window = CreateWindowExA(exStyle, className, title, style, x, y, width, height,
-                                      parent, menuOrId, AfxGetResourceHandle(), this);
+  const HWND window = CreateWindowExA(exStyle, className, title, style, x, y, width, height, parent,
+                                      menuOrId, AfxGetResourceHandle(), this);
   return window != nullptr;
 }
 
@@ -44,8 +44,7 @@ LRESULT CWnd::Default(UINT message, WPARAM wParam, LPARAM lParam) {
   return DefWindowProcA(m_hWnd, message, wParam, lParam);
 }
 
-LRESULT CALLBACK CWnd::StaticWindowProc(HWND window, UINT message, WPARAM wParam,
-                                        LPARAM lParam) {
+LRESULT CALLBACK CWnd::StaticWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
     auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
     auto* self = static_cast<CWnd*>(create->lpCreateParams);

@@ -19,8 +19,8 @@ class CWnd {
                                   HBRUSH background);
 
   // Creates the window of a class registered above; false on failure.
-  bool CreateEx(DWORD exStyle, const char* className, const char* title, DWORD style, int x,
-                int y, int width, int height, HWND parent, HMENU menuOrId);
+  bool CreateEx(DWORD exStyle, const char* className, const char* title, DWORD style, int x, int y,
+                int width, int height, HWND parent, HMENU menuOrId);
 
  protected:
   // Every message of the window; the default is DefWindowProc.
@@ -28,8 +28,7 @@ class CWnd {
   LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam);
 
  private:
-  static LRESULT CALLBACK StaticWindowProc(HWND window, UINT message, WPARAM wParam,
-                                           LPARAM lParam);
+  static LRESULT CALLBACK StaticWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 };
 
 // The module that holds the program's resources.

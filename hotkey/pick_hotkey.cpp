@@ -13,21 +13,34 @@ struct Name {
 };
 
 constexpr std::array<Name, 4> kModifiers = {{
-    {"Ctrl", kModControl}, {"Alt", kModAlt}, {"Shift", kModShift}, {"Win", kModWin},
+    {"Ctrl", kModControl},
+    {"Alt", kModAlt},
+    {"Shift", kModShift},
+    {"Win", kModWin},
 }};
 
 // The keys with names; letters, digits and F1 to F24 are read apart.
 // Escape is not among them: it stops a running macro.
 constexpr std::array<Name, 14> kNamedKeys = {{
-    {"Space", 0x20}, {"Tab", 0x09}, {"Enter", 0x0D}, {"Insert", 0x2D}, {"Delete", 0x2E},
-    {"Home", 0x24}, {"End", 0x23}, {"PageUp", 0x21}, {"PageDown", 0x22}, {"Up", 0x26},
-    {"Down", 0x28}, {"Left", 0x25}, {"Right", 0x27}, {"Pause", 0x13},
+    {"Space", 0x20},
+    {"Tab", 0x09},
+    {"Enter", 0x0D},
+    {"Insert", 0x2D},
+    {"Delete", 0x2E},
+    {"Home", 0x24},
+    {"End", 0x23},
+    {"PageUp", 0x21},
+    {"PageDown", 0x22},
+    {"Up", 0x26},
+    {"Down", 0x28},
+    {"Left", 0x25},
+    {"Right", 0x27},
+    {"Pause", 0x13},
 }};
 
 constexpr std::uint8_t kVkF1 = 0x70;
 
 char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
 
 std::string_view Trimmed(std::string_view text) {
   const std::size_t first = text.find_first_not_of(" \t");

@@ -2,7 +2,8 @@
 
 PickHotkeyRegistration::PickHotkeyRegistration(ProfilePort& settings, HWND window)
     : window_(window) {
-  const std::string text = settings.ReadString(kPickHotkeySection, kPickHotkeyEntry, kDefaultPickHotkey);
+  const std::string text =
+      settings.ReadString(kPickHotkeySection, kPickHotkeyEntry, kDefaultPickHotkey);
   const HotkeySetting setting = ParseHotkey(text);
   if (!setting.key) {
     if (!setting.refusal.empty()) problem_ = HotkeyRefusedMessage(text, setting.refusal);

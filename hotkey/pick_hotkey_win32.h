@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "settings/profile.h"
 #include "hotkey/pick_hotkey.h"
+#include "settings/profile.h"
 
 class PickHotkeyRegistration {
  public:

@@ -34,7 +34,8 @@ class OpenedClipboard {
 // this ends.
 class LockedMemory {
  public:
-  explicit LockedMemory(HGLOBAL memory) : memory_(memory), bytes_(static_cast<char*>(GlobalLock(memory))) {}
+  explicit LockedMemory(HGLOBAL memory)
+      : memory_(memory), bytes_(static_cast<char*>(GlobalLock(memory))) {}
   LockedMemory(const LockedMemory&) = delete;
   LockedMemory& operator=(const LockedMemory&) = delete;
   ~LockedMemory() {
@@ -68,9 +69,11 @@ std::optional<ClipboardFailure> Win32Clipboard::SetText(std::string_view text, W
     LockedMemory locked(block.get());
     if (locked.Bytes() == nullptr) return Failed(ClipboardStep::lock);
     // All of the block that the system gave, which may be more than asked.
-    const std::size_t size = std::max<std::size_t>(GlobalSize(block.get()), ClipboardBlockSize(text));
+    const std::size_t size =
+        std::max<std::size_t>(GlobalSize(block.get()), ClipboardBlockSize(text));
     FillClipboardBlock(locked.Bytes(), size, text);
-    if (const DWORD error = locked.Unlock(); error != 0) return Failed(ClipboardStep::unlock, error);
+    if (const DWORD error = locked.Unlock(); error != 0)
+      return Failed(ClipboardStep::unlock, error);
   }
   OpenedClipboard clipboard(reinterpret_cast<HWND>(owner));
   if (!clipboard) return Failed(ClipboardStep::open);

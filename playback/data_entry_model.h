@@ -27,7 +27,6 @@ class DataEntryModel {
   // How the box ended: OK gives the value, anything else nothing.
   DataEntryResult Result(bool ok) const;
 
-
  private:
   DataEntryRequest request_;
   std::string value_;

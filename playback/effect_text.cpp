@@ -30,18 +30,24 @@ std::string QuoteText(std::string_view text) {
 
 std::string EffectText(const Effect& effect) {
   switch (effect.kind) {
-    case Effect::Kind::keyDown: return "down " + Hex2(effect.key);
-    case Effect::Kind::keyUp: return "up " + Hex2(effect.key);
-    case Effect::Kind::sleep: return "sleep " + std::to_string(effect.number);
-    case Effect::Kind::clipboard: return "clipboard " + QuoteText(effect.text);
-    case Effect::Kind::message: return "message " + QuoteText(effect.text);
+    case Effect::Kind::keyDown:
+      return "down " + Hex2(effect.key);
+    case Effect::Kind::keyUp:
+      return "up " + Hex2(effect.key);
+    case Effect::Kind::sleep:
+      return "sleep " + std::to_string(effect.number);
+    case Effect::Kind::clipboard:
+      return "clipboard " + QuoteText(effect.text);
+    case Effect::Kind::message:
+      return "message " + QuoteText(effect.text);
     case Effect::Kind::prompt: {
       const DataEntryRequest& r = effect.request;
       std::string line = "prompt " + std::to_string(r.nVariable) + " " + QuoteText(r.strPrompt);
       if (r.strDefault != kNoDefault) line += " default " + QuoteText(r.strDefault);
       return line + (r.bMultiLine ? " multi" : " single");
     }
-    case Effect::Kind::setForeground: return {};
+    case Effect::Kind::setForeground:
+      return {};
   }
   return {};
 }
@@ -55,4 +61,6 @@ void EffectLineWriter::SlotStarting(Pick slot) {
   WriteLine("run " + std::to_string(slot.submenu) + " " + std::to_string(slot.item));
 }
 
-void EffectLineWriter::SlotFinished(bool recognised) { WriteLine(recognised ? "recognised" : "pasted"); }
+void EffectLineWriter::SlotFinished(bool recognised) {
+  WriteLine(recognised ? "recognised" : "pasted");
+}

@@ -4,7 +4,9 @@
 
 namespace {
 
-std::uint8_t LowByte(std::int16_t layout_key) { return static_cast<std::uint8_t>(layout_key & 0xFF); }
+std::uint8_t LowByte(std::int16_t layout_key) {
+  return static_cast<std::uint8_t>(layout_key & 0xFF);
+}
 
 }  // namespace
 
@@ -12,9 +14,27 @@ bool IsInShiftSet(char c) {
   if (static_cast<signed char>(c) < 0) return false;
   if (c >= 'A' && c <= 'Z') return true;
   switch (c) {
-    case '!': case '"': case '#': case '$': case '%': case '&': case '(': case ')':
-    case '*': case '+': case ':': case '<': case '>': case '?': case '@': case '^':
-    case '_': case '{': case '|': case '}': case '~':
+    case '!':
+    case '"':
+    case '#':
+    case '$':
+    case '%':
+    case '&':
+    case '(':
+    case ')':
+    case '*':
+    case '+':
+    case ':':
+    case '<':
+    case '>':
+    case '?':
+    case '@':
+    case '^':
+    case '_':
+    case '{':
+    case '|':
+    case '}':
+    case '~':
       return true;
     default:
       return false;

@@ -16,7 +16,8 @@ constexpr const char* kClipboardFailureMessages[] = {
     "Error setting clipboard data",
     "Error closing clipboard",
 };
-static_assert(std::size(kClipboardFailureMessages) == static_cast<std::size_t>(ClipboardStep::close) + 1);
+static_assert(std::size(kClipboardFailureMessages) ==
+              static_cast<std::size_t>(ClipboardStep::close) + 1);
 
 }  // namespace
 

@@ -32,7 +32,8 @@ LRESULT CALLBACK OnLowLevelKey(int code, WPARAM message, LPARAM info) {
 void WatchKeys(std::promise<DWORD> started) {
   MSG msg;
   PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE);  // the thread's message queue
-  const UniqueHook hook(SetWindowsHookExA(WH_KEYBOARD_LL, OnLowLevelKey, GetModuleHandleA(nullptr), 0));
+  const UniqueHook hook(
+      SetWindowsHookExA(WH_KEYBOARD_LL, OnLowLevelKey, GetModuleHandleA(nullptr), 0));
   started.set_value(hook ? GetCurrentThreadId() : 0);
   if (!hook) return;
   while (GetMessageA(&msg, nullptr, 0, 0) > 0) {

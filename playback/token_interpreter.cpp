@@ -126,9 +126,15 @@ bool TokenInterpreter::RunNamedToken(std::string_view text) {
   for (const NamedKey& key : kNamedKeys) {
     if (!EqualsIgnoringCase(text, key.name)) continue;
     switch (key.action) {
-      case KeyAction::tap: output_.TapKey(key.vk); break;
-      case KeyAction::pressOnly: output_.PressKey(key.vk); break;
-      case KeyAction::releaseOnly: output_.ReleaseKey(key.vk); break;
+      case KeyAction::tap:
+        output_.TapKey(key.vk);
+        break;
+      case KeyAction::pressOnly:
+        output_.PressKey(key.vk);
+        break;
+      case KeyAction::releaseOnly:
+        output_.ReleaseKey(key.vk);
+        break;
     }
     return true;
   }

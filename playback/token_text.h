@@ -7,7 +7,6 @@
 
 #include "storage/ascii_case.h"
 
-
 // The argument of a prefixed token: the whole token with every "[", every
 // marker character and every "]" deleted, wherever they stand.
 std::string StripArgument(std::string_view token, char marker);

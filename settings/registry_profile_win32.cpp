@@ -3,12 +3,12 @@
 #include "settings/registry_value_win32.h"
 
 std::string RegistryProfile::ReadString(const std::string& section, const std::string& entry,
-                                              const std::string& defaultValue) {
+                                        const std::string& defaultValue) {
   return ReadRegString(HKEY_CURRENT_USER, SectionPath(section), entry).value_or(defaultValue);
 }
 
 bool RegistryProfile::WriteString(const std::string& section, const std::string& entry,
-                                         const std::string& value) {
+                                  const std::string& value) {
   return WriteRegString(HKEY_CURRENT_USER, SectionPath(section), entry, value);
 }
 

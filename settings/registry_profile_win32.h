@@ -12,9 +12,9 @@ class RegistryProfile : public ProfilePort {
   explicit RegistryProfile(std::string keyPath) : key_path_(std::move(keyPath)) {}
 
   std::string ReadString(const std::string& section, const std::string& entry,
-                               const std::string& defaultValue = {}) override;
+                         const std::string& defaultValue = {}) override;
   bool WriteString(const std::string& section, const std::string& entry,
-                          const std::string& value) override;
+                   const std::string& value) override;
   bool DeleteValue(const std::string& section, const std::string& entry) override;
 
  private:

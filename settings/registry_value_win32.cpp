@@ -24,7 +24,8 @@ UniqueRegKey CreateRegKey(HKEY root, const std::string& path) {
   return UniqueRegKey(key);
 }
 
-std::optional<std::string> ReadRegString(HKEY root, const std::string& path, const std::string& name) {
+std::optional<std::string> ReadRegString(HKEY root, const std::string& path,
+                                         const std::string& name) {
   const UniqueRegKey key = OpenRegKey(root, path);
   if (!key) return std::nullopt;
   DWORD type = 0;
@@ -34,8 +35,8 @@ std::optional<std::string> ReadRegString(HKEY root, const std::string& path, con
     return std::nullopt;
   }
   std::vector<char> data(size + 1, '\0');
-  if (RegQueryValueExA(key.get(), name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(data.data()),
-                       &size) != ERROR_SUCCESS) {
+  if (RegQueryValueExA(key.get(), name.c_str(), nullptr, &type,
+                       reinterpret_cast<BYTE*>(data.data()), &size) != ERROR_SUCCESS) {
     return std::nullopt;
   }
   // The stored terminator, if any, is not part of the text.

@@ -16,6 +16,7 @@ UniqueRegKey CreateRegKey(HKEY root, const std::string& path);
 
 // A string value (name "" is the key's default value); nothing when the
 // key or value is missing, is not a string, or is implausibly large.
-std::optional<std::string> ReadRegString(HKEY root, const std::string& path, const std::string& name);
+std::optional<std::string> ReadRegString(HKEY root, const std::string& path,
+                                         const std::string& name);
 bool WriteRegString(HKEY root, const std::string& path, const std::string& name,
                     const std::string& value);

@@ -65,7 +65,8 @@ void CArchive::ReadPieces(std::uint64_t count, Take take) {
   RequireRemaining(count);
   while (count > 0) {
     if (buffer_pos_ == buffer_end_) Refill();
-    const auto n = static_cast<std::size_t>(std::min<std::uint64_t>(count, buffer_end_ - buffer_pos_));
+    const auto n =
+        static_cast<std::size_t>(std::min<std::uint64_t>(count, buffer_end_ - buffer_pos_));
     take(buffer_.data() + buffer_pos_, n);
     buffer_pos_ += n;
     count -= n;
@@ -110,7 +111,8 @@ std::int32_t CArchive::ReadInt32() { return static_cast<std::int32_t>(ReadUInt32
 void CArchive::WriteInt32(std::int32_t value) {
   const auto u = static_cast<std::uint32_t>(value);
   const std::uint8_t b[4] = {static_cast<std::uint8_t>(u), static_cast<std::uint8_t>(u >> 8),
-                             static_cast<std::uint8_t>(u >> 16), static_cast<std::uint8_t>(u >> 24)};
+                             static_cast<std::uint8_t>(u >> 16),
+                             static_cast<std::uint8_t>(u >> 24)};
   WriteBytes(b, 4);
 }
 

@@ -27,20 +27,28 @@ int Seek(std::FILE* f, std::int64_t offset, int origin) {
 
 int FileCauseFromErrno(int error) {
   switch (error) {
-    case ENOENT: return CFileException::fileNotFound;
+    case ENOENT:
+      return CFileException::fileNotFound;
     case EACCES:
     case EPERM:
     case EROFS:
-    case EISDIR: return CFileException::accessDenied;
+    case EISDIR:
+      return CFileException::accessDenied;
     case ENAMETOOLONG:
     case ENOTDIR:
-    case EINVAL: return CFileException::badPath;
+    case EINVAL:
+      return CFileException::badPath;
     case EMFILE:
-    case ENFILE: return CFileException::tooManyOpenFiles;
-    case ENOSPC: return CFileException::diskFull;
-    case EIO: return CFileException::hardIO;
-    case EBADF: return CFileException::invalidFile;
-    default: return CFileException::genericException;
+    case ENFILE:
+      return CFileException::tooManyOpenFiles;
+    case ENOSPC:
+      return CFileException::diskFull;
+    case EIO:
+      return CFileException::hardIO;
+    case EBADF:
+      return CFileException::invalidFile;
+    default:
+      return CFileException::genericException;
   }
 }
 

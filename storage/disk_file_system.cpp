@@ -25,7 +25,8 @@ bool DiskFileSystem::Exists(const std::string& path) {
 }
 
 std::string DiskFileSystem::CreateTempFileIn(const std::string& folder) {
-  auto seed = static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+  auto seed =
+      static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
   try {
     seed ^= std::random_device{}();
   } catch (...) {
@@ -33,7 +34,8 @@ std::string DiskFileSystem::CreateTempFileIn(const std::string& folder) {
   }
   std::mt19937_64 random(seed);
   // "C:" is the drive's current folder: a separator would mean its root.
-  const bool joined = folder.empty() || folder.back() == '/' || folder.back() == '\\' || folder.back() == ':';
+  const bool joined =
+      folder.empty() || folder.back() == '/' || folder.back() == '\\' || folder.back() == ':';
   const std::string prefix = joined ? folder : folder + "/";
   for (int attempt = 0; attempt < 100; ++attempt) {
     char name[32];

@@ -66,7 +66,8 @@ std::string ArchiveErrorMessage(int cause, const std::string& fileName) {
 }
 
 std::string TempFileErrorMessage(const std::string& path, const std::string& folder) {
-  const std::string where = folder == "." ? std::string("the current folder") : "the folder " + folder;
+  const std::string where =
+      folder == "." ? std::string("the current folder") : "the folder " + folder;
   return path + " could not be saved because no temporary file can be created in " + where + ".";
 }
 

@@ -6,7 +6,8 @@
 
 std::string FullPathOf(const std::string& path) {
   std::vector<char> full(MAX_PATH);
-  DWORD length = GetFullPathNameA(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+  DWORD length =
+      GetFullPathNameA(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
   if (length >= full.size() && length <= 32768) {
     full.resize(length);
     length = GetFullPathNameA(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);

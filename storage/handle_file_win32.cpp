@@ -40,7 +40,8 @@ void HandleFile::Write(const void* buffer, std::size_t count) {
   while (total < count) {
     const DWORD want = static_cast<DWORD>(std::min<std::size_t>(count - total, 1u << 30));
     DWORD written = 0;
-    if (!WriteFile(handle_, in + total, want, &written, nullptr)) ThrowFileError(GetLastError(), path_);
+    if (!WriteFile(handle_, in + total, want, &written, nullptr))
+      ThrowFileError(GetLastError(), path_);
     // Writing less than asked without an error: the disk is full.
     if (written == 0) ThrowFileError(ERROR_DISK_FULL, path_);
     total += written;
@@ -70,6 +71,7 @@ std::uint64_t HandleFile::GetPosition() const {
   RequireOpen();
   LARGE_INTEGER zero{};
   LARGE_INTEGER position{};
-  if (!SetFilePointerEx(handle_, zero, &position, FILE_CURRENT)) ThrowFileError(GetLastError(), path_);
+  if (!SetFilePointerEx(handle_, zero, &position, FILE_CURRENT))
+    ThrowFileError(GetLastError(), path_);
   return static_cast<std::uint64_t>(position.QuadPart);
 }

@@ -51,6 +51,7 @@ int RenameOver(const std::string& fromPath, const std::string& toPath) {
   }
   const DWORD error = GetLastError();
   if (!RenameInstead(error)) return FileCauseFromOsError(error);
-  if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return 0;
+  if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    return 0;
   return FileCauseFromOsError(GetLastError());
 }

@@ -13,7 +13,9 @@ struct ItemAddress {
   friend bool operator==(const ItemAddress&, const ItemAddress&) = default;
 };
 
-constexpr int PickCommandId(int subMenu, int item) { return 1024 + 50 * (subMenu + 1) + (item + 1); }
+constexpr int PickCommandId(int subMenu, int item) {
+  return 1024 + 50 * (subMenu + 1) + (item + 1);
+}
 
 // The raw decoding of any id, as the command hook computes it.
 constexpr ItemAddress DecodePickCommand(int id) {

@@ -15,14 +15,17 @@ std::vector<PickMenuEntry> BuildPickMenu(const MacroData& doc) {
     std::vector<PickMenuEntry> items;
     for (int j = 0; j < doc.ItemCount(s) && IsPickableItemIndex(j); ++j) {
       const int slot = ItemSlot(s, j);
-      items.push_back({PickMenuEntry::Kind::command, doc.strSubMenuItemName[slot],
-                       PickCommandId(s, j), doc.strSubMenuItemText[slot].empty(), {}});
+      items.push_back({PickMenuEntry::Kind::command,
+                       doc.strSubMenuItemName[slot],
+                       PickCommandId(s, j),
+                       doc.strSubMenuItemText[slot].empty(),
+                       {}});
     }
     if (topLevel) {
       menu.insert(menu.end(), items.begin(), items.end());
     } else {
-      menu.push_back({PickMenuEntry::Kind::popup, doc.strSubMenuName[s], 0, false,
-                      std::move(items)});
+      menu.push_back(
+          {PickMenuEntry::Kind::popup, doc.strSubMenuName[s], 0, false, std::move(items)});
     }
   }
   return menu;

@@ -13,8 +13,8 @@ struct PickMenuEntry {
   enum class Kind { command, separator, popup };
   Kind kind = Kind::command;
   std::string text;
-  int id = 0;           // command: its id
-  bool grayed = false;  // command: shown but not choosable
+  int id = 0;                           // command: its id
+  bool grayed = false;                  // command: shown but not choosable
   std::vector<PickMenuEntry> children;  // popup: its entries
 };
 

@@ -8,10 +8,10 @@
 
 // What the command hook does with a command from the pick menu.
 enum class HookAction {
-  passOn,      // handled further along, as the same command from the main menu
-  trayOpen,    // the tray's own Open, and nothing more
-  trayExit,    // the save-changes question, then the icon goes and the loop ends
-  itemPicked,  // a pick is now pending
+  passOn,                   // handled further along, as the same command from the main menu
+  trayOpen,                 // the tray's own Open, and nothing more
+  trayExit,                 // the save-changes question, then the icon goes and the loop ends
+  itemPicked,               // a pick is now pending
   bringModalWindowForward,  // a modal window is open: it comes to the front
 };
 

@@ -30,8 +30,7 @@ const std::array<Banner, 5>& BannersInDrawOrder() {
 }
 
 std::optional<std::string> BannerPageAt(int x, int y) {
-  static const std::array<Banner, 5> hitOrder = {kBanner5, kBanner4, kBanner1, kBanner2,
-                                                 kBanner3};
+  static const std::array<Banner, 5> hitOrder = {kBanner5, kBanner4, kBanner1, kBanner2, kBanner3};
   for (const Banner& banner : hitOrder) {
     if (banner.rect.Contains(x, y)) return std::string(banner.address);
   }

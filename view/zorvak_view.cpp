@@ -14,9 +14,9 @@ constexpr unsigned kRightButtonUp = 0x0205;    // WM_RBUTTONUP
 // Whether the id is the one the pick menu gives an item it shows.
 bool IsShownItemCommand(const MacroData& doc, int id) {
   const ItemAddress address = DecodePickCommand(id);
-  return id >= kFirstPickCommand && address.subMenu < doc.SubMenuCount() &&
-         address.item >= 0 && address.item < doc.ItemCount(address.subMenu) &&
-         IsPickableItemIndex(address.item) && PickCommandId(address.subMenu, address.item) == id;
+  return id >= kFirstPickCommand && address.subMenu < doc.SubMenuCount() && address.item >= 0 &&
+         address.item < doc.ItemCount(address.subMenu) && IsPickableItemIndex(address.item) &&
+         PickCommandId(address.subMenu, address.item) == id;
 }
 
 }  // namespace

@@ -2,10 +2,10 @@
 
 #include <windowsx.h>
 
+#include "editor/edit_submenu_dlg_win32.h"
 #include "framework/modal_window_win32.h"
 #include "hotkey/pick_hotkey.h"
 #include "resources/resource.h"
-#include "editor/edit_submenu_dlg_win32.h"
 #include "view/pick_menu_win32.h"
 #include "view/tray_icon_win32.h"
 #include "view/welcome_page.h"

@@ -57,9 +57,11 @@ std::vector<std::string> CheckSummary(const MacroData& doc, std::int32_t version
   for (int s = 0; s < doc.SubMenuCount(); ++s) items += doc.ItemCount(s);
   std::vector<std::string> lines;
   lines.push_back("version " + std::to_string(version) + ", " +
-                  Plural(doc.SubMenuCount(), "submenu", "submenus") + ", " + Plural(items, "item", "items"));
+                  Plural(doc.SubMenuCount(), "submenu", "submenus") + ", " +
+                  Plural(items, "item", "items"));
   for (int s = 0; s < doc.SubMenuCount(); ++s) {
-    lines.push_back("  submenu " + SubMenuLabel(doc, s) + ": " + Plural(doc.ItemCount(s), "item", "items"));
+    lines.push_back("  submenu " + SubMenuLabel(doc, s) + ": " +
+                    Plural(doc.ItemCount(s), "item", "items"));
   }
   return lines;
 }
@@ -76,8 +78,9 @@ std::vector<std::string> CheckWarnings(const MacroData& doc, std::int32_t versio
                   ", which is read as no submenus.");
   }
   if (doc.SubMenuCount() > kEditorMaxSubMenus) {
-    out.push_back("The file has " + std::to_string(doc.SubMenuCount()) + " submenus; the editor makes at most " +
-                  std::to_string(kEditorMaxSubMenus) + " and refuses a new one.");
+    out.push_back("The file has " + std::to_string(doc.SubMenuCount()) +
+                  " submenus; the editor makes at most " + std::to_string(kEditorMaxSubMenus) +
+                  " and refuses a new one.");
   }
   std::string topLevels;
   int topLevelCount = 0;

@@ -24,13 +24,14 @@ void CheckPick(const MacroData& doc, const TraceOptions& options) {
   }
   if (j >= doc.ItemCount(s)) {
     throw ToolError(kExitUsage, "Submenu " + std::to_string(s) + " of " + file + " has no item " +
-                                    std::to_string(j) + " (it holds " + std::to_string(doc.ItemCount(s)) +
-                                    ").");
+                                    std::to_string(j) + " (it holds " +
+                                    std::to_string(doc.ItemCount(s)) + ").");
   }
   if (!IsPickableItemIndex(j)) {
-    throw ToolError(kExitUsage, "Item " + std::to_string(j) +
-                                    " cannot be picked from the menu; a chain from the item before it "
-                                    "reaches it.");
+    throw ToolError(kExitUsage,
+                    "Item " + std::to_string(j) +
+                        " cannot be picked from the menu; a chain from the item before it "
+                        "reaches it.");
   }
 }
 

@@ -67,12 +67,18 @@ class Parser {
 
   JsonValue ParseValue(int depth) {
     switch (Peek()) {
-      case '{': return ParseObject(depth + 1);
-      case '[': return ParseArray(depth + 1);
-      case '"': return JsonValue::String(ParseString());
-      case 't': return ParseLiteral("true", JsonValue::Boolean(true));
-      case 'f': return ParseLiteral("false", JsonValue::Boolean(false));
-      case 'n': return ParseLiteral("null", JsonValue());
+      case '{':
+        return ParseObject(depth + 1);
+      case '[':
+        return ParseArray(depth + 1);
+      case '"':
+        return JsonValue::String(ParseString());
+      case 't':
+        return ParseLiteral("true", JsonValue::Boolean(true));
+      case 'f':
+        return ParseLiteral("false", JsonValue::Boolean(false));
+      case 'n':
+        return ParseLiteral("null", JsonValue());
       default:
         if (Peek() == '-' || (Peek() >= '0' && Peek() <= '9')) return ParseNumber();
         Fail("expected a value, found " + Found());
@@ -200,33 +206,46 @@ class Parser {
     const char c = Peek();
     ++pos_;
     switch (c) {
-      case '"': return '"';
-      case '\\': return '\\';
-      case '/': return '/';
-      case 'b': return '\b';
-      case 'f': return '\f';
-      case 'n': return '\n';
-      case 'r': return '\r';
-      case 't': return '\t';
-      case 'u': break;
+      case '"':
+        return '"';
+      case '\\':
+        return '\\';
+      case '/':
+        return '/';
+      case 'b':
+        return '\b';
+      case 'f':
+        return '\f';
+      case 'n':
+        return '\n';
+      case 'r':
+        return '\r';
+      case 't':
+        return '\t';
+      case 'u':
+        break;
       default:
-        FailAt(escapeStart, static_cast<unsigned char>(c) > 0x20 && static_cast<unsigned char>(c) < 0x7F
-                                ? std::string("unknown escape \\") + c
-                                : std::string("unknown escape after a backslash"));
+        FailAt(escapeStart,
+               static_cast<unsigned char>(c) > 0x20 && static_cast<unsigned char>(c) < 0x7F
+                   ? std::string("unknown escape \\") + c
+                   : std::string("unknown escape after a backslash"));
     }
     const unsigned first = ParseHex4();
     if (first >= 0xDC00 && first <= 0xDFFF) {
-      FailAt(escapeStart, "a low surrogate \\u" + Hex4(first) + " without a high surrogate before it");
+      FailAt(escapeStart,
+             "a low surrogate \\u" + Hex4(first) + " without a high surrogate before it");
     }
     if (first < 0xD800 || first > 0xDBFF) return first;
     // A high surrogate must be followed by the escape of a low one.
     if (text_.substr(pos_, 2) != "\\u") {
-      FailAt(escapeStart, "a high surrogate \\u" + Hex4(first) + " without a low surrogate after it");
+      FailAt(escapeStart,
+             "a high surrogate \\u" + Hex4(first) + " without a low surrogate after it");
     }
     pos_ += 2;
     const unsigned second = ParseHex4();
     if (second < 0xDC00 || second > 0xDFFF) {
-      FailAt(escapeStart, "a high surrogate \\u" + Hex4(first) + " without a low surrogate after it");
+      FailAt(escapeStart,
+             "a high surrogate \\u" + Hex4(first) + " without a low surrogate after it");
     }
     return 0x10000 + ((first - 0xD800) << 10) + (second - 0xDC00);
   }
@@ -250,7 +269,8 @@ class Parser {
         AppendUtf8(out, ParseEscape(escapeStart));
         continue;
       }
-      if (b < 0x20) Fail("a control character (" + CodePointName(b) + ") inside a string must be escaped");
+      if (b < 0x20)
+        Fail("a control character (" + CodePointName(b) + ") inside a string must be escaped");
       const std::size_t start = pos_;
       if (!DecodeUtf8(text_, pos_)) Fail("a byte that is not UTF-8");
       out.append(text_.substr(start, pos_ - start));

@@ -60,12 +60,18 @@ std::optional<std::int64_t> JsonValue::AsInteger() const {
 
 const char* JsonTypeName(JsonValue::Type type) {
   switch (type) {
-    case JsonValue::Type::null: return "null";
-    case JsonValue::Type::boolean: return "true or false";
-    case JsonValue::Type::number: return "a number";
-    case JsonValue::Type::string: return "a string";
-    case JsonValue::Type::array: return "a list";
-    case JsonValue::Type::object: return "an object";
+    case JsonValue::Type::null:
+      return "null";
+    case JsonValue::Type::boolean:
+      return "true or false";
+    case JsonValue::Type::number:
+      return "a number";
+    case JsonValue::Type::string:
+      return "a string";
+    case JsonValue::Type::array:
+      return "a list";
+    case JsonValue::Type::object:
+      return "an object";
   }
   return "a value";
 }

@@ -63,10 +63,18 @@ void WriteIndented(std::string& out, const JsonValue& v, int indent) {
 
 void Write(std::string& out, const JsonValue& v, int indent) {
   switch (v.type) {
-    case JsonValue::Type::null: out += "null"; return;
-    case JsonValue::Type::boolean: out += v.boolean ? "true" : "false"; return;
-    case JsonValue::Type::number: out += v.text; return;
-    case JsonValue::Type::string: out += JsonQuote(v.text); return;
+    case JsonValue::Type::null:
+      out += "null";
+      return;
+    case JsonValue::Type::boolean:
+      out += v.boolean ? "true" : "false";
+      return;
+    case JsonValue::Type::number:
+      out += v.text;
+      return;
+    case JsonValue::Type::string:
+      out += JsonQuote(v.text);
+      return;
     case JsonValue::Type::array:
     case JsonValue::Type::object:
       if (HoldsOnlyPlainValues(v)) {
@@ -85,18 +93,34 @@ std::string JsonQuote(const std::string& utf8) {
   for (std::size_t i = 0; i < utf8.size(); ++i) {
     const auto b = static_cast<unsigned char>(utf8[i]);
     switch (b) {
-      case '"': out += "\\\""; continue;
-      case '\\': out += "\\\\"; continue;
-      case '\b': out += "\\b"; continue;
-      case '\f': out += "\\f"; continue;
-      case '\n': out += "\\n"; continue;
-      case '\r': out += "\\r"; continue;
-      case '\t': out += "\\t"; continue;
-      default: break;
+      case '"':
+        out += "\\\"";
+        continue;
+      case '\\':
+        out += "\\\\";
+        continue;
+      case '\b':
+        out += "\\b";
+        continue;
+      case '\f':
+        out += "\\f";
+        continue;
+      case '\n':
+        out += "\\n";
+        continue;
+      case '\r':
+        out += "\\r";
+        continue;
+      case '\t':
+        out += "\\t";
+        continue;
+      default:
+        break;
     }
     if (b < 0x20 || b == 0x7F) {
       AppendEscape(out, b);
-    } else if (b == 0xC2 && i + 1 < utf8.size() && static_cast<unsigned char>(utf8[i + 1]) >= 0x80 &&
+    } else if (b == 0xC2 && i + 1 < utf8.size() &&
+               static_cast<unsigned char>(utf8[i + 1]) >= 0x80 &&
                static_cast<unsigned char>(utf8[i + 1]) <= 0x9F) {
       // U+0080 .. U+009F, the C1 controls, in their two-byte UTF-8 form.
       AppendEscape(out, static_cast<unsigned char>(utf8[i + 1]));

@@ -18,9 +18,10 @@ ToolError ArchiveError(const CArchiveException& e, const std::string& path) {
     return ToolError(kExitEndOfFile, ArchiveErrorMessage(e.Cause(), path));
   }
   if (e.Cause() == CArchiveException::badIndex) {
-    return ToolError(kExitBadFormat, ArchiveErrorMessage(e.Cause(), path) +
-                                         "  It holds more than 50 submenus or more than 50 items in a "
-                                         "submenu.");
+    return ToolError(kExitBadFormat,
+                     ArchiveErrorMessage(e.Cause(), path) +
+                         "  It holds more than 50 submenus or more than 50 items in a "
+                         "submenu.");
   }
   return ToolError(kExitBadFormat, ArchiveErrorMessage(e.Cause(), path));
 }

@@ -38,8 +38,8 @@ std::string Element(const std::string& path, std::size_t index) {
 
 void ExpectType(const JsonValue& v, JsonValue::Type type, const std::string& path) {
   if (v.type != type) {
-    throw MacroJsonError(path, std::string("expected ") + JsonTypeName(type) + ", found " +
-                                   JsonTypeName(v.type));
+    throw MacroJsonError(
+        path, std::string("expected ") + JsonTypeName(type) + ", found " + JsonTypeName(v.type));
   }
 }
 
@@ -62,15 +62,18 @@ void ExpectOnlyMembers(const JsonValue& object, std::initializer_list<const char
 const JsonValue& Required(const JsonValue& object, const char* key, JsonValue::Type type,
                           const std::string& path) {
   const JsonValue* v = object.Find(key);
-  if (v == nullptr) throw MacroJsonError(path, std::string("the member \"") + key + "\" is missing");
+  if (v == nullptr)
+    throw MacroJsonError(path, std::string("the member \"") + key + "\" is missing");
   ExpectType(*v, type, Member(path, key));
   return *v;
 }
 
 std::int32_t Int32(const JsonValue& v, const std::string& path) {
   const std::optional<std::int64_t> n = v.AsInteger();
-  if (!n || *n < std::numeric_limits<std::int32_t>::min() || *n > std::numeric_limits<std::int32_t>::max()) {
-    throw MacroJsonError(path, "expected a whole number from -2147483648 to 2147483647, found " + v.text);
+  if (!n || *n < std::numeric_limits<std::int32_t>::min() ||
+      *n > std::numeric_limits<std::int32_t>::max()) {
+    throw MacroJsonError(path,
+                         "expected a whole number from -2147483648 to 2147483647, found " + v.text);
   }
   return static_cast<std::int32_t>(*n);
 }
@@ -88,8 +91,9 @@ std::int32_t ChainFlag(const JsonValue& item, const std::string& path) {
   if (v == nullptr) return 0;
   if (v->type == JsonValue::Type::boolean) return v->boolean ? 1 : 0;
   if (v->type != JsonValue::Type::number) {
-    throw MacroJsonError(Member(path, "chain"),
-                         std::string("expected a number or true or false, found ") + JsonTypeName(v->type));
+    throw MacroJsonError(
+        Member(path, "chain"),
+        std::string("expected a number or true or false, found ") + JsonTypeName(v->type));
   }
   return Int32(*v, Member(path, "chain"));
 }
@@ -97,8 +101,8 @@ std::int32_t ChainFlag(const JsonValue& item, const std::string& path) {
 void CheckCount(std::size_t count, int capacity, const std::string& path, const char* what,
                 const char* holder) {
   if (count > static_cast<std::size_t>(capacity)) {
-    throw MacroJsonError(path, std::to_string(count) + " " + what + "; " + holder + " holds at most " +
-                                   std::to_string(capacity));
+    throw MacroJsonError(path, std::to_string(count) + " " + what + "; " + holder +
+                                   " holds at most " + std::to_string(capacity));
   }
 }
 

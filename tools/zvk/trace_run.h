@@ -19,7 +19,9 @@ class Trace {
   Trace& operator=(const Trace&) = delete;
 
   // Answers for the data entry boxes to come, in order.
-  void QueueAnswer(DataEntryAnswer answer) { platform_.PromptBoxPort().QueueAnswer(std::move(answer)); }
+  void QueueAnswer(DataEntryAnswer answer) {
+    platform_.PromptBoxPort().QueueAnswer(std::move(answer));
+  }
 
   // Runs text the way the item runner runs one item slot.
   void RunText(std::string_view text);

@@ -33,11 +33,12 @@ int main(int argc, char** argv) {
   for (std::size_t i = 0; ending && i < g_windows.size(); ++i) {
     DWORD_PTR answer = 0;
     ending = SendMessageTimeoutA(g_windows[i], WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF,
-                                 SMTO_NORMAL, 300000, &answer) && answer != 0;
+                                 SMTO_NORMAL, 300000, &answer) &&
+             answer != 0;
   }
   for (HWND window : g_windows) {
-    SendMessageTimeoutA(window, WM_ENDSESSION, ending ? TRUE : FALSE, ENDSESSION_LOGOFF, SMTO_NORMAL, 60000,
-                        nullptr);
+    SendMessageTimeoutA(window, WM_ENDSESSION, ending ? TRUE : FALSE, ENDSESSION_LOGOFF,
+                        SMTO_NORMAL, 60000, nullptr);
   }
   return ending ? 0 : 1;
 }

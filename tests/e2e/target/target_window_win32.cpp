@@ -22,7 +22,8 @@ WNDPROC g_editDefaultProc = nullptr;
 
 void WriteReport() {
   std::string text(static_cast<size_t>(GetWindowTextLengthA(g_edit)) + 1, '\0');
-  text.resize(static_cast<size_t>(GetWindowTextA(g_edit, text.data(), static_cast<int>(text.size()))));
+  text.resize(
+      static_cast<size_t>(GetWindowTextA(g_edit, text.data(), static_cast<int>(text.size()))));
   const std::string temporary = g_reportPath + ".tmp";
   if (std::ofstream(temporary, std::ios::binary | std::ios::trunc) << text) {
     MoveFileExA(temporary.c_str(), g_reportPath.c_str(), MOVEFILE_REPLACE_EXISTING);
@@ -45,10 +46,10 @@ LRESULT CALLBACK EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 LRESULT CALLBACK TargetWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE:
-      g_edit = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "",
-                               WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN,
-                               0, 0, 0, 0, hwnd, nullptr,
-                               reinterpret_cast<CREATESTRUCTA*>(lParam)->hInstance, nullptr);
+      g_edit = CreateWindowExA(
+          WS_EX_CLIENTEDGE, "EDIT", "",
+          WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN, 0, 0,
+          0, 0, hwnd, nullptr, reinterpret_cast<CREATESTRUCTA*>(lParam)->hInstance, nullptr);
       if (!g_edit) return -1;
       g_editDefaultProc = reinterpret_cast<WNDPROC>(
           SetWindowLongPtrA(g_edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&EditProc)));
@@ -60,7 +61,7 @@ LRESULT CALLBACK TargetWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
       SetFocus(g_edit);
       return 0;
     case WM_COMMAND:
-      if (HIWORD(wParam) == EN_CHANGE) WriteReport();   // from the one control
+      if (HIWORD(wParam) == EN_CHANGE) WriteReport();  // from the one control
       return 0;
     case WM_DESTROY:
       PostQuitMessage(0);

@@ -24,7 +24,9 @@ struct DocTest : ::testing::Test {
     CArchive ar(file, CArchive::load);
     doc->Serialize(ar);
   }
-  int LoadFailure(const Bytes& bytes) { return CauseOf<CArchiveException>([&] { Load(bytes); }); }
+  int LoadFailure(const Bytes& bytes) {
+    return CauseOf<CArchiveException>([&] { Load(bytes); });
+  }
 };
 
 // Written byte for byte; read back over a larger document, of which

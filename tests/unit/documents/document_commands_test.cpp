@@ -41,7 +41,8 @@ TEST_F(DocumentCommandsTest, NewAsksFirstAndOnlyAGoAheadEmptiesTheDocument) {
   EXPECT_FALSE(commands.OnFileNew());
   fs.FailNext(FakeFileSystem::Step::write, CFileException::diskFull);
   EXPECT_FALSE(commands.OnFileNew());
-  EXPECT_EQ(State() + " " + std::to_string(viewUpdates), "two C:\\Work\\two.zvk 1Kepthello there modified 0");
+  EXPECT_EQ(State() + " " + std::to_string(viewUpdates),
+            "two C:\\Work\\two.zvk 1Kepthello there modified 0");
 
   messages.answers = {MB::IdYes};
   EXPECT_TRUE(commands.OnFileNew());
@@ -53,7 +54,8 @@ TEST_F(DocumentCommandsTest, OpenThroughTheDialogLoadsAndNamesTheDocument) {
   EXPECT_FALSE(commands.OnFileOpen());
   EXPECT_TRUE(commands.OnFileOpen());
   const FileDialogRequest& request = dialogs.requests.back();
-  EXPECT_EQ(request.filters.at(0), std::make_pair(std::string("Zorvakomat Files (*.zvk)"), std::string("*.zvk")));
+  EXPECT_EQ(request.filters.at(0),
+            std::make_pair(std::string("Zorvakomat Files (*.zvk)"), std::string("*.zvk")));
   EXPECT_EQ(State() + std::to_string(viewUpdates), "two C:\\Work\\two.zvk 2TopLevel[enter]1");
   EXPECT_TRUE(messages.shown.empty()) << "Cancel ends the command without a word";
   EXPECT_EQ(fs.openFiles, 0);
@@ -71,15 +73,26 @@ TEST_F(DocumentCommandsTest, AFileThatCannotBeReadLeavesTheDocumentAsItWas) {
   const Messages cut = {{"Unexpected file format.", MB::IconExclamation}};
   // What, the file's bytes (none: no such file), File > Open's and the tray's messages.
   std::vector<std::tuple<std::string, std::optional<Bytes>, Messages, Messages>> cases = {
-      {"version 2", kVersion2,
-       {{VersionTooNewMessage(), MB::Ok}, {"An unknown error occurred while accessing " + f + ".", MB::IconExclamation}},
-       {{VersionTooNewMessage(), MB::Ok}, {"An unknown error occurred while accessing an unnamed file.", MB::IconStop}}},
-      {"51 submenus", Int32(1) + Int32(0) + Int32(0) + Int32(51), cut, {{"an unnamed file has a bad format.", MB::IconStop}}},
-      {"missing", std::nullopt, {{f + " was not found.", MB::IconExclamation}}, {{f + " was not found.", MB::IconStop}}},
+      {"version 2",
+       kVersion2,
+       {{VersionTooNewMessage(), MB::Ok},
+        {"An unknown error occurred while accessing " + f + ".", MB::IconExclamation}},
+       {{VersionTooNewMessage(), MB::Ok},
+        {"An unknown error occurred while accessing an unnamed file.", MB::IconStop}}},
+      {"51 submenus",
+       Int32(1) + Int32(0) + Int32(0) + Int32(51),
+       cut,
+       {{"an unnamed file has a bad format.", MB::IconStop}}},
+      {"missing",
+       std::nullopt,
+       {{f + " was not found.", MB::IconExclamation}},
+       {{f + " was not found.", MB::IconStop}}},
       {"empty", Bytes{}, {}, {{pastTheEnd, MB::IconStop}}},
   };
   for (std::size_t n = 1; n < kTwoBytes.size(); ++n) {
-    cases.push_back({"cut at " + std::to_string(n), Bytes(kTwoBytes.begin(), kTwoBytes.begin() + n), cut,
+    cases.push_back({"cut at " + std::to_string(n),
+                     Bytes(kTwoBytes.begin(), kTwoBytes.begin() + n),
+                     cut,
                      {{pastTheEnd, MB::IconStop}}});
   }
   for (const bool tray : {false, true}) {
@@ -101,7 +114,8 @@ TEST_F(DocumentCommandsTest, AFileThatCannotBeReadLeavesTheDocumentAsItWas) {
       EXPECT_EQ(messages.Take(), expected);
       EXPECT_EQ(fs.openFiles, 0);
       const bool kept = !failure.empty();
-      EXPECT_TRUE(static_cast<const MacroData&>(doc) == (kept ? *before : *std::make_unique<MacroData>()));
+      EXPECT_TRUE(static_cast<const MacroData&>(doc) ==
+                  (kept ? *before : *std::make_unique<MacroData>()));
       EXPECT_EQ(State(), kept ? "t C:\\t.zvk 1Ehello there modified" : "f C:\\Work\\f.zvk 0");
     }
   }
@@ -147,9 +161,14 @@ TEST_F(DocumentCommandsTest, StartUpOpensTheNamedFileOrFails) {
 // The tray's Open asks after the dialog; the file then is the document,
 // named after it with its extension, and Save writes the file the caption
 // names, never the one opened before. The recent files are left alone.
-TEST_F(DocumentCommandsTest, TrayOpenAsksThenTheFileReplacesTheDocumentAndSaveWritesTheFileTheCaptionNames) {
+TEST_F(DocumentCommandsTest,
+       TrayOpenAsksThenTheFileReplacesTheDocumentAndSaveWritesTheFileTheCaptionNames) {
   const std::string three = "C:\\Work\\three.zvk";
-  fs.files[three] = DocumentBuilder().SubMenu("S0", {{"a0", "t"}, {"b0", "t"}}).SubMenu("S1").SubMenu("S2").FileBytes();
+  fs.files[three] = DocumentBuilder()
+                        .SubMenu("S0", {{"a0", "t"}, {"b0", "t"}})
+                        .SubMenu("S1")
+                        .SubMenu("S2")
+                        .FileBytes();
   ASSERT_TRUE(commands.OpenDocumentFile("three.zvk"));
   doc.SetModifiedFlag(true);
   titleChanges = 0;
@@ -211,10 +230,12 @@ TEST_F(SaveTest, AFailedSaveLeavesThePreviousFileAsItWas) {
   using Step = FakeFileSystem::Step;
   const std::tuple<Step, int, const char*> failures[] = {
       {Step::tempFile, CFileException::accessDenied,
-       "C:\\Work\\old.zvk could not be saved because no temporary file can be created in the folder C:\\Work."},
+       "C:\\Work\\old.zvk could not be saved because no temporary file can be created in the "
+       "folder C:\\Work."},
       {Step::create, CFileException::accessDenied, "Access to C:\\Work\\old.zvk was denied."},
       {Step::write, CFileException::diskFull, "Disk full while accessing C:\\Work\\old.zvk."},
-      {Step::flush, CFileException::hardIO, "A hardware I/O error was reported while accessing C:\\Work\\old.zvk."},
+      {Step::flush, CFileException::hardIO,
+       "A hardware I/O error was reported while accessing C:\\Work\\old.zvk."},
       {Step::replace, CFileException::sharingViolation,
        "A sharing violation occurred while accessing C:\\Work\\old.zvk."},
   };
@@ -226,7 +247,8 @@ TEST_F(SaveTest, AFailedSaveLeavesThePreviousFileAsItWas) {
     EXPECT_EQ(fs.files[kOld], before);
     EXPECT_THAT(messages.Take(), ElementsAre(ShownMessage{message, MB::IconExclamation}));
     EXPECT_EQ(State(), "old C:\\Work\\old.zvk 1Editedhello there modified");
-    for (const auto& [path, bytes] : fs.files) EXPECT_EQ(path.find(".tmp"), std::string::npos) << path;
+    for (const auto& [path, bytes] : fs.files)
+      EXPECT_EQ(path.find(".tmp"), std::string::npos) << path;
     EXPECT_EQ(fs.openFiles, 0);
   }
   // Save As to a new name whose write fails removes the incomplete file;

@@ -33,7 +33,8 @@ struct DocumentCommandsOver : ::testing::Test {
   // first submenu's name and first item's text, and whether modified.
   std::string State() const {
     return doc.GetTitle() + " " + doc.GetPathName() + " " + std::to_string(doc.nNumSubMenus) +
-           doc.strSubMenuName[0] + doc.strSubMenuItemText[0] + (doc.IsModified() ? " modified" : "");
+           doc.strSubMenuName[0] + doc.strSubMenuItemText[0] +
+           (doc.IsModified() ? " modified" : "");
   }
   static constexpr const char* kEmptyUntitled = "Untitled  0";
 

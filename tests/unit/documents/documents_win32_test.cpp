@@ -28,12 +28,14 @@ struct Win32FilesTest : DocumentCommandsOver<Win32FileSystem> {
     disk::create_directory(folder);
   }
   void TearDown() override {
-    for (const std::string& name : Contents()) SetFileAttributesA((folder + "\\" + name).c_str(), FILE_ATTRIBUTE_NORMAL);
+    for (const std::string& name : Contents())
+      SetFileAttributesA((folder + "\\" + name).c_str(), FILE_ATTRIBUTE_NORMAL);
     disk::remove_all(folder);
   }
   std::vector<std::string> Contents() const {
     std::vector<std::string> names;
-    for (const auto& entry : disk::directory_iterator(folder)) names.push_back(entry.path().filename().string());
+    for (const auto& entry : disk::directory_iterator(folder))
+      names.push_back(entry.path().filename().string());
     return names;
   }
   static Bytes Read(const std::string& path) {
@@ -42,7 +44,8 @@ struct Win32FilesTest : DocumentCommandsOver<Win32FileSystem> {
   }
 
   const std::string folder =
-      (disk::temp_directory_path() / ("zvk_files_test_" + std::to_string(GetCurrentProcessId()))).string();
+      (disk::temp_directory_path() / ("zvk_files_test_" + std::to_string(GetCurrentProcessId())))
+          .string();
 };
 
 TEST_F(Win32FilesTest, SaveReplacesTheFileAndARefusedReplacementKeepsIt) {
@@ -70,7 +73,8 @@ TEST_F(Win32FilesTest, FailuresCarryTheirCauseAndThePath) {
   const std::string path = folder + "\\open.zvk";
   const auto causeOf = [](auto action) { return CauseOf<CFileException>(action); };
   EXPECT_EQ(causeOf([&] { fs.OpenForReading(path); }), CFileException::fileNotFound);
-  EXPECT_EQ(causeOf([&] { fs.CreateForWriting(folder + "\\no\\such.zvk"); }), CFileException::badPath);
+  EXPECT_EQ(causeOf([&] { fs.CreateForWriting(folder + "\\no\\such.zvk"); }),
+            CFileException::badPath);
   fs.CreateForWriting(path)->Close();
   // While a file is being read nobody may write it.
   const auto reading = fs.OpenForReading(path);
@@ -101,9 +105,11 @@ TEST_F(RegistryTest, RecentFilesSurviveARestart) {
 TEST_F(RegistryTest, ShellRegistrationWritesTheTypeAndItsOpenCommand) {
   const std::string classes = kTestKey + "\\Classes";
   ASSERT_TRUE(RegisterShellFileTypes(classes));
-  EXPECT_EQ(ReadRegString(HKEY_CURRENT_USER, classes + "\\Zorvakomat.Document", ""), "Zorvakomat Document");
-  EXPECT_EQ(ReadRegString(HKEY_CURRENT_USER, classes + "\\Zorvakomat.Document\\shell\\open\\command", ""),
-            ShellOpenCommand(ProgramShortPath()));
+  EXPECT_EQ(ReadRegString(HKEY_CURRENT_USER, classes + "\\Zorvakomat.Document", ""),
+            "Zorvakomat Document");
+  EXPECT_EQ(
+      ReadRegString(HKEY_CURRENT_USER, classes + "\\Zorvakomat.Document\\shell\\open\\command", ""),
+      ShellOpenCommand(ProgramShortPath()));
   EXPECT_EQ(ReadRegString(HKEY_CURRENT_USER, classes + "\\.zvk", "").has_value(),
             ShouldClaimExtension(ReadRegString(HKEY_CLASSES_ROOT, ".zvk", "")));
 }
@@ -117,7 +123,8 @@ TEST(RecentFileMenu, EntriesReplaceThePlaceholderAndGiveItBackWhenEmpty) {
   const auto entry = [menu](int position) {
     char buffer[128] = "";
     GetMenuStringA(menu, static_cast<UINT>(position), buffer, sizeof buffer, MF_BYPOSITION);
-    const bool grayed = (GetMenuState(menu, static_cast<UINT>(position), MF_BYPOSITION) & MF_GRAYED) != 0;
+    const bool grayed =
+        (GetMenuState(menu, static_cast<UINT>(position), MF_BYPOSITION) & MF_GRAYED) != 0;
     return std::string(buffer) + (grayed ? " (grayed)" : "");
   };
 

@@ -24,7 +24,9 @@ using ::testing::ElementsAre;
 // shortened (the fake file system shows names without their extension).
 TEST(RecentFileList, IsReadAtStartWrittenBackWithoutRemovedEntriesAndShownShortened) {
   MemoryProfile profile;
-  const auto value = [&](const char* entry) -> std::string& { return profile.values[{"Recent File List", entry}]; };
+  const auto value = [&](const char* entry) -> std::string& {
+    return profile.values[{"Recent File List", entry}];
+  };
   const char* stored[] = {"C:\\one.zvk", "", "C:\\three.zvk", "C:\\ONE.zvk", "C:\\five.zvk"};
   for (int i = 0; i < 5; ++i) value(("File" + std::to_string(i + 1)).c_str()) = stored[i];
   CRecentFileList list;
@@ -34,26 +36,33 @@ TEST(RecentFileList, IsReadAtStartWrittenBackWithoutRemovedEntriesAndShownShorte
   for (const char* path : {"C:\\new.zvk", "C:\\newer.zvk"}) list.Add(path);
   list.Remove("C:\\three.zvk");
   list.WriteList(profile);
-  EXPECT_EQ(value("File1") + value("File2") + value("File3"), "C:\\newer.zvkC:\\new.zvkC:\\one.zvk");
-  EXPECT_EQ(profile.values.count({"Recent File List", "File4"}), 0u) << "a removed entry must not come back";
+  EXPECT_EQ(value("File1") + value("File2") + value("File3"),
+            "C:\\newer.zvkC:\\new.zvkC:\\one.zvk");
+  EXPECT_EQ(profile.values.count({"Recent File List", "File4"}), 0u)
+      << "a removed entry must not come back";
   list.Add("C:\\Users\\someone\\Documents\\Macros\\work & play.zvk");
   list.Add("C:\\Work\\two.zvk");
   EXPECT_THAT(list.MenuTexts(fs),
-              ElementsAre("&1 C:\\Work\\two", "&2 C:\\...\\Macros\\work && play", "&3 C:\\newer", "&4 C:\\new"));
+              ElementsAre("&1 C:\\Work\\two", "&2 C:\\...\\Macros\\work && play", "&3 C:\\newer",
+                          "&4 C:\\new"));
   // Only the name fits, or not even that: the name alone.
   const std::tuple<const char*, std::size_t, const char*> rows[] = {
       {"\\\\server\\share\\folder\\sub\\deeper\\file.zvk", 30, "\\\\server\\share\\...\\file.zvk"},
       {"C:\\a_rather_long_folder_name\\some_file_name.zvk", 20, "some_file_name.zvk"},
-      {"C:\\x\\an_extremely_long_file_name_indeed.zvk", 30, "an_extremely_long_file_name_indeed.zvk"},
+      {"C:\\x\\an_extremely_long_file_name_indeed.zvk", 30,
+       "an_extremely_long_file_name_indeed.zvk"},
   };
-  for (const auto& [path, length, shown] : rows) EXPECT_EQ(AbbreviatePath(path, length), shown) << path;
+  for (const auto& [path, length, shown] : rows)
+    EXPECT_EQ(AbbreviatePath(path, length), shown) << path;
 }
 
 TEST(DocumentNames, SaveAsProposalPathPartsAndTheShellsOpenCommand) {
   EXPECT_EQ(ProposedSaveName("", "ab;c d"), "ab.zvk") << "cut at the first unfit character";
   // The folder keeps the root's separator, so that the right folder is meant.
-  const std::pair<const char*, const char*> folders[] = {
-      {"/opt/zvk/zorvakomat.exe", "/opt/zvk"}, {"C:\\a.zvk", "C:\\"}, {"a.zvk", "."}, {"C:a.zvk", "C:"}};
+  const std::pair<const char*, const char*> folders[] = {{"/opt/zvk/zorvakomat.exe", "/opt/zvk"},
+                                                         {"C:\\a.zvk", "C:\\"},
+                                                         {"a.zvk", "."},
+                                                         {"C:a.zvk", "C:"}};
   for (const auto& [path, folder] : folders) EXPECT_EQ(FolderOf(path), folder) << path;
   EXPECT_EQ(FileNameOf("C:a.zvk") + FileNameOf("C:\\Work\\b.zvk") + FileNameOf("c"), "a.zvkb.zvkc");
 
@@ -62,7 +71,8 @@ TEST(DocumentNames, SaveAsProposalPathPartsAndTheShellsOpenCommand) {
   EXPECT_EQ(ShellOpenCommand("C:\\Program Files\\Zorvakomat\\zorvakomat.exe"),
             "\"C:\\Program Files\\Zorvakomat\\zorvakomat.exe\" \"%1\"");
   // The extension is claimed unless another program's type holds it.
-  for (const char* type : {"", "Zorvakomat.Document"}) EXPECT_TRUE(ShouldClaimExtension(std::string(type)));
+  for (const char* type : {"", "Zorvakomat.Document"})
+    EXPECT_TRUE(ShouldClaimExtension(std::string(type)));
   EXPECT_TRUE(ShouldClaimExtension(std::nullopt));
   EXPECT_FALSE(ShouldClaimExtension(std::string("Other.Document")));
 }

@@ -16,7 +16,9 @@ struct FakeList {
 
 struct FakeEditorControls : EditorControls {
   void ResetContent(EditorList list) override { Get(list) = FakeList{}; }
-  void AddString(EditorList list, const std::string& text) override { Get(list).entries.push_back(text); }
+  void AddString(EditorList list, const std::string& text) override {
+    Get(list).entries.push_back(text);
+  }
   int GetCount(EditorList list) const override {
     if (failItemCount && list == EditorList::Items) return -1;
     return static_cast<int>(Get(list).entries.size());
@@ -42,7 +44,8 @@ struct FakeEditorControls : EditorControls {
     std::string out;
     for (const FakeList& list : lists) {
       for (std::size_t i = 0; i < list.entries.size(); ++i) {
-        out += (i ? "," : "") + list.entries[i] + (static_cast<int>(i) == list.selection ? "*" : "");
+        out +=
+            (i ? "," : "") + list.entries[i] + (static_cast<int>(i) == list.selection ? "*" : "");
       }
       out += " / ";
     }

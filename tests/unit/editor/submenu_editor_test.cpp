@@ -56,7 +56,8 @@ struct EditorTest : ::testing::Test {
   // Retype types over the whole text, selected.
   void Type(EditorBox box, const std::string& keys) {
     for (char c : keys) {
-      controls.Box(box) += (c == '\n' && box == EditorBox::ItemText) ? std::string("\r\n") : std::string(1, c);
+      controls.Box(box) +=
+          (c == '\n' && box == EditorBox::ItemText) ? std::string("\r\n") : std::string(1, c);
       if (box == EditorBox::SubMenuName) editor.OnChangeSubMenuName();
       if (box == EditorBox::ItemName) editor.OnChangeItemName();
       if (box == EditorBox::ItemText) editor.OnChangeItemText();
@@ -71,9 +72,11 @@ struct EditorTest : ::testing::Test {
   // Submenu s as stored, its count and then `slots` slots from the first:
   // "Keys(2) Enter:[enter]> Tab:[tab]" (">" marks a chain flag).
   std::string Stored(int s, int slots) const {
-    std::string out = data->strSubMenuName[s] + "(" + std::to_string(data->nNumSubMenuItems[s]) + ")";
+    std::string out =
+        data->strSubMenuName[s] + "(" + std::to_string(data->nNumSubMenuItems[s]) + ")";
     for (int k = ItemSlot(s, 0); k < ItemSlot(s, slots); ++k) {
-      out += " " + data->strSubMenuItemName[k] + ":" + data->strSubMenuItemText[k] + (data->bChainToNext[k] ? ">" : "");
+      out += " " + data->strSubMenuItemName[k] + ":" + data->strSubMenuItemText[k] +
+             (data->bChainToNext[k] ? ">" : "");
     }
     return out;
   }
@@ -109,7 +112,8 @@ TEST_F(EditorTest, OpeningShowsTheFirstEntriesChoosingShowsTheirsAndTypingChange
   AddSubMenu("Text", {{"Hi", "Hi there", 0}, {"Bye", "Bye", 1}});
   AddSubMenu("Empty");
   Open();
-  EXPECT_EQ(controls.Shown(), "Keys*,Text,Empty / Enter*,Tab / Keys|Enter|[enter] / on") << "any nonzero flag is set";
+  EXPECT_EQ(controls.Shown(), "Keys*,Text,Empty / Enter*,Tab / Keys|Enter|[enter] / on")
+      << "any nonzero flag is set";
   ClickSubMenu(1);
   EXPECT_EQ(controls.Shown(), "Keys,Text*,Empty / Hi*,Bye / Text|Hi|Hi there / off");
   ClickItem(1);
@@ -181,20 +185,25 @@ TEST_F(EditorTest, EditsWithNothingSelectedAreRefused) {
   ExpectRefused([&] { Type(EditorBox::SubMenuName, "x"); },
                 "You must first create a new SubMenu entry by pressing the New Sub button.");
   ExpectRefused([&] { Type(EditorBox::ItemName, "x"); },
-                "Error:  You must select a SubMenu in the SubMenu List Box", MB::Ok | MB::IconExclamation);
-  ExpectRefused([&] { editor.OnDeleteSub(); },
-                "Error:  You must first select the SubMenu you wish to delete in the SubMenu list box.");
+                "Error:  You must select a SubMenu in the SubMenu List Box",
+                MB::Ok | MB::IconExclamation);
+  ExpectRefused(
+      [&] { editor.OnDeleteSub(); },
+      "Error:  You must first select the SubMenu you wish to delete in the SubMenu list box.");
 
   AddSubMenu("Keys", {{"A", "a"}});
   AddSubMenu("Empty");
   Open();
   ClickSubMenu(1);
-  ExpectRefused([&] { Type(EditorBox::ItemText, "x"); }, "You must select a SubMenu and a SubMenu Item.");
+  ExpectRefused([&] { Type(EditorBox::ItemText, "x"); },
+                "You must select a SubMenu and a SubMenu Item.");
   ExpectRefused([&] { ClickChain(); },
-                "Please select items in both the SubMenu and SubMenu Item list boxes above before clicking this control.");
+                "Please select items in both the SubMenu and SubMenu Item list boxes above before "
+                "clicking this control.");
   EXPECT_TRUE(controls.checked) << "the box stays as the click left it";
-  ExpectRefused([&] { editor.OnDeleteItem(); },
-                "Error:  You must first select the Item you wish to delete in the SubMenu Item list box.");
+  ExpectRefused(
+      [&] { editor.OnDeleteItem(); },
+      "Error:  You must first select the Item you wish to delete in the SubMenu Item list box.");
 }
 
 // Deleting moves the later entries into the gap with everything they hold,
@@ -217,7 +226,8 @@ TEST_F(EditorTest, DeletingMovesTheLaterEntriesIntoTheGapAndTypingANameThenAddsA
   ClickSubMenu(0);
   editor.OnDeleteItem();
   Type(EditorBox::ItemName, "Z");
-  EXPECT_EQ(controls.Shown(), "Zero*,Two / C,NewItem* / Zero|NewItem| / off") << "the typed character is replaced";
+  EXPECT_EQ(controls.Shown(), "Zero*,Two / C,NewItem* / Zero|NewItem| / off")
+      << "the typed character is replaced";
 }
 
 // Data a file may bring beyond the editor's limits: negative counts show
@@ -275,7 +285,8 @@ TEST_F(EditSubMenusCommand, OnlyOkWritesTheWholeWorkingCopyBack) {
   EXPECT_TRUE(doc->IsModified());
   RunCommand(*doc, kDialogOk, rename);
   before.strSubMenuName[0] = "Renamed";
-  EXPECT_TRUE(static_cast<const MacroData&>(*doc) == before) << "the chain flag 7 and leftovers survive";
+  EXPECT_TRUE(static_cast<const MacroData&>(*doc) == before)
+      << "the chain flag 7 and leftovers survive";
 }
 
 }  // namespace

@@ -47,10 +47,10 @@ TEST(FrameLayoutTest, TheToolBarTakesItsSideAboveTheStatusBarAndTheViewTheRestIf
 TEST(BarDockingTest, ADropNearASideDocksThereAndAnywhereElseFloats) {
   const LayoutRect client{100, 100, 900, 700};
   const std::tuple<int, int, std::optional<DockSide>> drops[] = {
-      {500, 85, DockSide::top},    {500, 115, DockSide::top},      {500, 710, DockSide::bottom},
-      {95, 400, DockSide::left},   {915, 400, DockSide::right},    {102, 101, DockSide::top},
-      {101, 102, DockSide::left},  {500, 400, std::nullopt},       {500, 60, std::nullopt},
-      {960, 95, std::nullopt},     {60, 710, std::nullopt},
+      {500, 85, DockSide::top},   {500, 115, DockSide::top},   {500, 710, DockSide::bottom},
+      {95, 400, DockSide::left},  {915, 400, DockSide::right}, {102, 101, DockSide::top},
+      {101, 102, DockSide::left}, {500, 400, std::nullopt},    {500, 60, std::nullopt},
+      {960, 95, std::nullopt},    {60, 710, std::nullopt},
   };
   for (const auto& [x, y, side] : drops) {
     EXPECT_EQ(DockSideForDrop(client, x, y, 20), side) << x << "," << y;

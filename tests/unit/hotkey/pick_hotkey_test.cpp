@@ -18,15 +18,27 @@ std::string Outcome(const std::string& text) {
 }
 
 TEST(PickHotkeyTest, ASettingNamesModifiersAndOneKeyInAnyCaseOrNoneElseItIsRefusedWithItsReason) {
-  const std::string unknown = "\" is not a key name Zorvakomat knows", missing = "a name is missing next to a \"+\"";
+  const std::string unknown = "\" is not a key name Zorvakomat knows",
+                    missing = "a name is missing next to a \"+\"";
   const std::string rows[][2] = {
-      {"Ctrl+Alt+Z", "Ctrl+Alt+Z 3 5a"}, {" alt + CTRL +z ", "Ctrl+Alt+Z 3 5a"}, {"Win+7", "Win+7 8 37"},
-      {"Windows+Control+Shift+f9", "Ctrl+Shift+Win+F9 e 78"}, {"F24", "F24 0 87"}, {"Alt+Space", "Alt+Space 1 20"},
-      {"Ctrl+pagedown", "Ctrl+PageDown 2 22"}, {"", "none"}, {" \t", "none"}, {"nONE ", "none"},
-      {"Ctrl+Alt+", missing}, {"Ctrl++Z", missing}, {"Ctrl+Alt", "it names no key after the modifiers"},
+      {"Ctrl+Alt+Z", "Ctrl+Alt+Z 3 5a"},
+      {" alt + CTRL +z ", "Ctrl+Alt+Z 3 5a"},
+      {"Win+7", "Win+7 8 37"},
+      {"Windows+Control+Shift+f9", "Ctrl+Shift+Win+F9 e 78"},
+      {"F24", "F24 0 87"},
+      {"Alt+Space", "Alt+Space 1 20"},
+      {"Ctrl+pagedown", "Ctrl+PageDown 2 22"},
+      {"", "none"},
+      {" \t", "none"},
+      {"nONE ", "none"},
+      {"Ctrl+Alt+", missing},
+      {"Ctrl++Z", missing},
+      {"Ctrl+Alt", "it names no key after the modifiers"},
       {"Z+Ctrl", "only Ctrl, Alt, Shift and Win may come before the key, not \"Z\""},
-      {"ctrl+Alt+CTRL+Z", "\"CTRL\" is given twice"}, {"Ctrl+Alt+Escape", "\"Escape" + unknown},
-      {"Ctrl+F25", "\"F25" + unknown}, {"Ctrl+F01", "\"F01" + unknown},
+      {"ctrl+Alt+CTRL+Z", "\"CTRL\" is given twice"},
+      {"Ctrl+Alt+Escape", "\"Escape" + unknown},
+      {"Ctrl+F25", "\"F25" + unknown},
+      {"Ctrl+F01", "\"F01" + unknown},
       {"Shift+A", "a key other than F1 to F24 needs Ctrl, Alt or Win with it"},
   };
   for (const auto& [text, outcome] : rows) EXPECT_EQ(Outcome(text), outcome) << text;
@@ -34,7 +46,8 @@ TEST(PickHotkeyTest, ASettingNamesModifiersAndOneKeyInAnyCaseOrNoneElseItIsRefus
   const std::string text = "Ctrl+\x01\n" + std::string(60, 'x');
   EXPECT_EQ(HotkeyRefusedMessage(text, ParseHotkey(text).refusal),
             "The PickHotkey setting \"Ctrl+??" + std::string(33, 'x') + "...\" is not used: \"??" +
-                std::string(38, 'x') + "..." + unknown + ". No key opens the pick menu until the setting is corrected.");
+                std::string(38, 'x') + "..." + unknown +
+                ". No key opens the pick menu until the setting is corrected.");
 }
 
 }  // namespace

@@ -17,7 +17,8 @@
 class EffectLog : public EffectLineWriter {
  public:
   void Write(const Effect& effect) override {
-    if (effect.kind == Effect::Kind::setForeground) return WriteLine("foreground " + std::to_string(effect.window));
+    if (effect.kind == Effect::Kind::setForeground)
+      return WriteLine("foreground " + std::to_string(effect.window));
     if (effect.kind != Effect::Kind::message) return EffectLineWriter::Write(effect);
     WriteLine(EffectText(effect) + " " + std::to_string(effect.number));
   }
@@ -40,7 +41,9 @@ struct PlaybackTest : ::testing::Test {
   PlaybackTest() { playback.SetListener(&log); }
 
   // The effects of a text run as one token, or kNotAToken.
-  std::string Run(const std::string& text) { return playback.RunToken(text) ? log.Take() : log.Take() + kNotAToken; }
+  std::string Run(const std::string& text) {
+    return playback.RunToken(text) ? log.Take() : log.Take() + kNotAToken;
+  }
 
   void SetItem(int s, int j, const std::string& text, int chain = 0) {
     doc->strSubMenuItemText[ItemSlot(s, j)] = text;
@@ -51,7 +54,8 @@ struct PlaybackTest : ::testing::Test {
 
   // Items of submenu s, each chained to the next but the last.
   void SetChain(int s, const std::vector<std::string>& texts) {
-    for (std::size_t j = 0; j < texts.size(); ++j) SetItem(s, static_cast<int>(j), texts[j], j + 1 < texts.size());
+    for (std::size_t j = 0; j < texts.size(); ++j)
+      SetItem(s, static_cast<int>(j), texts[j], j + 1 < texts.size());
   }
 
   std::string RunPick(int s, int j) {
@@ -60,7 +64,9 @@ struct PlaybackTest : ::testing::Test {
     return log.Take();
   }
 
-  void Answer(const std::string& text) { rec.PromptBoxPort().QueueAnswer({DataEntryAnswer::Kind::answer, text}); }
+  void Answer(const std::string& text) {
+    rec.PromptBoxPort().QueueAnswer({DataEntryAnswer::Kind::answer, text});
+  }
 
   EffectLog log;
   RecordingPlatform rec{log};

@@ -14,24 +14,52 @@ namespace {
 TEST_F(PlaybackTest, EachFormDoesWhatItSaysAndAnythingElseIsNoToken) {
   const std::pair<const char*, std::string> rows[] = {
       // The whole text must be one token, in any letter case.
-      {"[TAB]", "down 09, up 09"}, {"[page_down]", "down 22, up 22"}, {"[f24]", "down 87, up 87"},
-      {"[ctrl]", "down 11"}, {"[Shift_Up]", "up 10"}, {"[paste]", "down 11, down 56, up 56, up 11"},
-      {"[tab] ", kNotAToken}, {"[enter]x", kNotAToken}, {"x[enter]", kNotAToken}, {"", kNotAToken},
-      {"[", kNotAToken}, {"[]", kNotAToken}, {"[nothing]", kNotAToken}, {"[tab", kNotAToken},
-      {"[F0]", kNotAToken}, {"[F25]", kNotAToken}, {"[F01]", kNotAToken}, {"[\"a]", kNotAToken},
+      {"[TAB]", "down 09, up 09"},
+      {"[page_down]", "down 22, up 22"},
+      {"[f24]", "down 87, up 87"},
+      {"[ctrl]", "down 11"},
+      {"[Shift_Up]", "up 10"},
+      {"[paste]", "down 11, down 56, up 56, up 11"},
+      {"[tab] ", kNotAToken},
+      {"[enter]x", kNotAToken},
+      {"x[enter]", kNotAToken},
+      {"", kNotAToken},
+      {"[", kNotAToken},
+      {"[]", kNotAToken},
+      {"[nothing]", kNotAToken},
+      {"[tab", kNotAToken},
+      {"[F0]", kNotAToken},
+      {"[F25]", kNotAToken},
+      {"[F01]", kNotAToken},
+      {"[\"a]", kNotAToken},
       // A prefixed form only needs its marker and the closing bracket;
       // numbers are read like atoi; a negative wait waits nothing.
-      {"[!500] [enter]", "sleep 500"}, {"[!abc]", "sleep 0"}, {"[! 25ms]", "sleep 25"}, {"[!-5]", "sleep 0"},
-      {"[!99999999999]", "sleep 2147483647"}, {"[#321]", "down 41, up 41"}, {"[#-1]", "down ff, up ff"},
-      {"[#0x41]", "down 00, up 00"}, {"[;any text]", ""}, {"[^]", "clipboard \"\""}, {"[^a^b]", "clipboard \"ab\""},
-      {"[^[x]]", "clipboard \"x\""}, {"[^line 1\r\nline 2]", "clipboard \"line 1\\x0d\\x0aline 2\""},
+      {"[!500] [enter]", "sleep 500"},
+      {"[!abc]", "sleep 0"},
+      {"[! 25ms]", "sleep 25"},
+      {"[!-5]", "sleep 0"},
+      {"[!99999999999]", "sleep 2147483647"},
+      {"[#321]", "down 41, up 41"},
+      {"[#-1]", "down ff, up ff"},
+      {"[#0x41]", "down 00, up 00"},
+      {"[;any text]", ""},
+      {"[^]", "clipboard \"\""},
+      {"[^a^b]", "clipboard \"ab\""},
+      {"[^[x]]", "clipboard \"x\""},
+      {"[^line 1\r\nline 2]", "clipboard \"line 1\\x0d\\x0aline 2\""},
       // One character, typed with Shift as needed; a line feed is Enter;
       // nothing left after stripping is the character 0, which has no key.
-      {"['A']", "down 10, down 41, up 41, up 10"}, {"['abc']", "down 41, up 41"}, {"['\n']", "down 0d, up 0d"},
-      {"['\r']", ""}, {"['']", "down ff, up ff"}, {"[''']", "down ff, up ff"},
+      {"['A']", "down 10, down 41, up 41, up 10"},
+      {"['abc']", "down 41, up 41"},
+      {"['\n']", "down 0d, up 0d"},
+      {"['\r']", ""},
+      {"['']", "down ff, up ff"},
+      {"[''']", "down ff, up ff"},
       // Quoted text: characters and embedded tokens; a "[" that starts no
       // token before the closing quote is typed; line breaks are skipped.
-      {"[\"\"]", ""}, {"[\"]", ""}, {"[\"[o\"]", "down db, up db, down 4f, up 4f"},
+      {"[\"\"]", ""},
+      {"[\"]", ""},
+      {"[\"[o\"]", "down db, up db, down 4f, up 4f"},
       {"[\"[x[tab]\"]", "down db, up db, down 58, up 58, down 09, up 09"},
       {"[\"a\r\nb\"]", "down 41, up 41, down 42, up 42"},
       // The Shift release of a shifted character also ends a held Shift.
@@ -45,8 +73,10 @@ TEST_F(PlaybackTest, EachFormDoesWhatItSaysAndAnythingElseIsNoToken) {
 TEST_F(PlaybackTest, EveryClipboardFailureIsShown) {
   const std::tuple<ClipboardStep, std::string, std::optional<std::string>> rows[] = {
       {ClipboardStep::alloc, "message \"Error allocating memory with GlobalAlloc()\" 0", "before"},
-      {ClipboardStep::lock, "message \"Error using GlobalLock() --NULL SubMenu Item definition.\" 0", "before"},
-      {ClipboardStep::unlock, "message \"Error using GlobalUnlock()\" 0, message \"Last Error = 158\" 0", "before"},
+      {ClipboardStep::lock,
+       "message \"Error using GlobalLock() --NULL SubMenu Item definition.\" 0", "before"},
+      {ClipboardStep::unlock,
+       "message \"Error using GlobalUnlock()\" 0, message \"Last Error = 158\" 0", "before"},
       {ClipboardStep::open, "message \"Error opening clipboard\" 0", "before"},
       {ClipboardStep::empty, "message \"Error emptying clipboard\" 0", "before"},
       {ClipboardStep::set, "message \"Error setting clipboard data\" 0", std::nullopt},
@@ -72,20 +102,28 @@ TEST_F(PlaybackTest, PromptsAskForAVariableAndTypeItBack) {
   const std::pair<const char*, std::string> steps[] = {
       {"[*John]", ""},  // OK without editing gives the default
       {"[&1Name?]", "foreground 7, prompt 1 \"Name?\" default \"John\" single, foreground 9"},
-      {"[multi]", ""}, {"[&0x]", "foreground 7, prompt 0 \"x\" multi, foreground 9"},
-      {"[%x]", "down 41, up 41, down db, up db, down 42, up 42, down dd, up dd, down de, up de, down 43, up 43, "
-               "down 0d, up 0d, down 10, down 44, up 44, up 10"},  // a non-digit is variable 0
+      {"[multi]", ""},
+      {"[&0x]", "foreground 7, prompt 0 \"x\" multi, foreground 9"},
+      {"[%x]",
+       "down 41, up 41, down db, up db, down 42, up 42, down dd, up dd, down de, up de, down 43, "
+       "up 43, "
+       "down 0d, up 0d, down 10, down 44, up 44, up 10"},  // a non-digit is variable 0
       {"[*NODEFAULT]", ""},  // the sentinel is no default; a cancelled box empties the variable
-      {"[&1Who]", "foreground 7, prompt 1 \"Who\" multi, foreground 9"}, {"[%1]", ""},
-      {"[Single]", ""}, {"[*John]", ""},
+      {"[&1Who]", "foreground 7, prompt 1 \"Who\" multi, foreground 9"},
+      {"[%1]", ""},
+      {"[Single]", ""},
+      {"[*John]", ""},
       {"[&3Name]", "foreground 7, prompt 3 \"Name\" default \"John\" single, foreground 9"},
       // Nothing after the marker: variable 0 and no prompt text.
       {"[&]", "foreground 7, prompt 0 \"\" single, foreground 9"},
       // "=" takes the default, or the sentinel, without a box.
-      {"[*abc]", ""}, {"[&2=]", "foreground 7, foreground 9"}, {"[&2=]", "foreground 7, foreground 9"},
+      {"[*abc]", ""},
+      {"[&2=]", "foreground 7, foreground 9"},
+      {"[&2=]", "foreground 7, foreground 9"},
   };
   for (const auto& [text, effects] : steps) EXPECT_EQ(Run(text), effects) << text;
-  EXPECT_EQ(playback.PromptState().Variable(2), "NODEFAULT") << "the second time, with the default used up";
+  EXPECT_EQ(playback.PromptState().Variable(2), "NODEFAULT")
+      << "the second time, with the default used up";
 }
 
 // Another program may read the whole block: nothing stale may follow the
@@ -101,10 +139,14 @@ TEST(ClipboardBlockTest, HoldsTheTextWithLineBreaksAndZerosAfterIt) {
 }
 
 TEST(DataEntryModelTest, TheBoxOffersTheDefaultAndOkGivesTheTextThatChangedLast) {
-  EXPECT_FALSE(DataEntryModel({1, true, "Name?", "NODEFAULT"}).DefaultText()) << "the sentinel alone means none";
-  for (const char* other : {"nodefault", ""}) EXPECT_EQ(DataEntryModel({1, true, "Name?", other}).DefaultText(), other);
+  EXPECT_FALSE(DataEntryModel({1, true, "Name?", "NODEFAULT"}).DefaultText())
+      << "the sentinel alone means none";
+  for (const char* other : {"nodefault", ""})
+    EXPECT_EQ(DataEntryModel({1, true, "Name?", other}).DefaultText(), other);
   DataEntryModel model({1, true, "Name?", ""});
-  const auto result = [&](bool ok) { return std::to_string(model.Result(ok).ok) + model.Result(ok).strValue; };
+  const auto result = [&](bool ok) {
+    return std::to_string(model.Result(ok).ok) + model.Result(ok).strValue;
+  };
   model.OnChangeSingleLine("typed");
   model.OnChangeMultiLine("first\r\nsecond");
   EXPECT_EQ(result(true) + " " + result(false), "1first\r\nsecond 0");
@@ -113,7 +155,8 @@ TEST(DataEntryModelTest, TheBoxOffersTheDefaultAndOkGivesTheTextThatChangedLast)
 }
 
 constexpr const char* kPaste = "down 11, down 56, up 56, up 11, sleep 250";
-const std::string kBad = "message \"Internal Application Error: PasteToClipboard(int, int) nWhichSubMenu";
+const std::string kBad =
+    "message \"Internal Application Error: PasteToClipboard(int, int) nWhichSubMenu";
 const std::string kBadSubMenu = kBad + " > pDoc->nNumSubMenus\" 48";
 const std::string kBadItem = kBad + "Item > pDoc->nNumSubMenuItems[nWhichSubMenu]\" 48";
 
@@ -131,15 +174,18 @@ TEST_F(PlaybackTest, ChainsFollowTheFlagOfTheItemJustRunToTheEndOfTheRowAndPastT
 
   doc->bChainToNext[ItemSlot(2, 4)] = 1;  // a leftover flag on the blank slot
   doc->strSubMenuItemText[ItemSlot(2, 5)] = "leftover";
-  EXPECT_EQ(RunPick(2, 3), std::string("sleep 500, run 2 3, recognised, run 2 4, clipboard \"\", ") + kPaste +
-                               ", pasted, run 2 5, " + kBadItem + ", " + kPaste + ", pasted");
+  EXPECT_EQ(RunPick(2, 3),
+            std::string("sleep 500, run 2 3, recognised, run 2 4, clipboard \"\", ") + kPaste +
+                ", pasted, run 2 5, " + kBadItem + ", " + kPaste + ", pasted");
 
   // The checks of PasteToClipboard are strict (the slot equal to the count
   // is pasted) and stay within the capacity.
-  for (const auto& [s, j] : std::vector<std::pair<int, int>>{{2, 4}, {4, 0}, {5, 0}}) playback.PasteToClipboard(s, j);
+  for (const auto& [s, j] : std::vector<std::pair<int, int>>{{2, 4}, {4, 0}, {5, 0}})
+    playback.PasteToClipboard(s, j);
   EXPECT_EQ(log.Take(), "clipboard \"\", clipboard \"\", " + kBadSubMenu);
   doc->nNumSubMenus = doc->nNumSubMenuItems[49] = 50;
-  for (const auto& [s, j] : std::vector<std::pair<int, int>>{{50, 0}, {49, 50}}) playback.PasteToClipboard(s, j);
+  for (const auto& [s, j] : std::vector<std::pair<int, int>>{{50, 0}, {49, 50}})
+    playback.PasteToClipboard(s, j);
   EXPECT_EQ(log.Take(), kBadSubMenu + ", " + kBadItem);
 }
 
@@ -148,22 +194,28 @@ TEST_F(PlaybackTest, ChainsFollowTheFlagOfTheItemJustRunToTheEndOfTheRowAndPastT
 // single-line box.
 TEST_F(PlaybackTest, APickRunsOnceAndKeepsTheDefaultButNotTheStyle) {
   SetChain(0, {"[&1Name]", "[*carry]"});
-  log.on_line = [&](std::string_view line) { if (line.starts_with("prompt")) playback.OnKillFocus(); };
+  log.on_line = [&](std::string_view line) {
+    if (line.starts_with("prompt")) playback.OnKillFocus();
+  };
   RunPick(0, 0);
   Run("[multi]");
-  EXPECT_EQ(RunPick(0, 0), "sleep 500, run 0 0, foreground 7, prompt 1 \"Name\" default \"carry\" single, "
-                           "foreground 0, recognised, run 0 1, recognised");
+  EXPECT_EQ(RunPick(0, 0),
+            "sleep 500, run 0 0, foreground 7, prompt 1 \"Name\" default \"carry\" single, "
+            "foreground 0, recognised, run 0 1, recognised");
 }
 
 TEST_F(PlaybackTest, TheUsersEscapeEndsTheRunAfterTheCharacterUnderWayAndReleasesTheHeldKeys) {
   RunControl& control = playback.Control();
   const auto escape_at = [&](const std::string& at) {
-    log.on_line = [&control, at](std::string_view line) { if (line == at) control.OnKey(kVkEscape, true, false); };
+    log.on_line = [&control, at](std::string_view line) {
+      if (line == at) control.OnKey(kVkEscape, true, false);
+    };
   };
   SetChain(0, {"[CTRL]", "[\"[alt]abc\"]", "[enter]"});
   escape_at("down 42");
-  EXPECT_EQ(RunPick(0, 0), "sleep 500, run 0 0, down 11, recognised, run 0 1, down 12, down 41, up 41, down 42, "
-                           "up 42, recognised, up 11, up 12");
+  EXPECT_EQ(RunPick(0, 0),
+            "sleep 500, run 0 0, down 11, recognised, run 0 1, down 12, down 41, up 41, down 42, "
+            "up 42, recognised, up 11, up 12");
   // The next run starts afresh, and holds no key any more.
   escape_at("down 0d");
   EXPECT_EQ(RunPick(0, 2), "sleep 500, run 0 2, down 0d, up 0d, recognised");
@@ -178,14 +230,17 @@ TEST_F(PlaybackTest, TheUsersEscapeEndsTheRunAfterTheCharacterUnderWayAndRelease
   SetChain(2, {"[\"a[escape]b\"]", "[&1Name?]", "[%1]"});
   Answer("q");
   log.on_line = [&](std::string_view line) {
-    if (line == "down 1b") control.OnKey(kVkEscape, true, true);  // playback's own comes back as sent by a program
-    if (line.starts_with("prompt")) control.OnKey(kVkEscape, true, false);  // in the box it answers the box
+    if (line == "down 1b")
+      control.OnKey(kVkEscape, true, true);  // playback's own comes back as sent by a program
+    if (line.starts_with("prompt"))
+      control.OnKey(kVkEscape, true, false);  // in the box it answers the box
     control.OnKey(kVkEscape, false, false);
     control.OnKey('A', true, false);
   };
-  EXPECT_EQ(RunPick(2, 0), "sleep 500, run 2 0, down 41, up 41, down 1b, up 1b, down 42, up 42, recognised, "
-                           "run 2 1, foreground 7, prompt 1 \"Name?\" single, foreground 0, recognised, "
-                           "run 2 2, down 51, up 51, recognised");
+  EXPECT_EQ(RunPick(2, 0),
+            "sleep 500, run 2 0, down 41, up 41, down 1b, up 1b, down 42, up 42, recognised, "
+            "run 2 1, foreground 7, prompt 1 \"Name?\" single, foreground 0, recognised, "
+            "run 2 2, down 51, up 51, recognised");
 }
 
 // Slices come out a little long or short; the tenth ends with the user's
@@ -206,7 +261,8 @@ TEST(SlicedWaitTest, AWaitKeepsItsLengthInShortSlicesAndAStopEndsItAfterItsSlice
   UnevenTimer timer;
   WaitInSlices(timer, 1234, timer.control);
   EXPECT_TRUE(timer.now >= 1234 && timer.now < 1234 + kWaitSlice) << timer.now;
-  EXPECT_TRUE(std::all_of(timer.slices.begin(), timer.slices.end(), [](auto s) { return s > 0 && s <= kWaitSlice; }));
+  EXPECT_TRUE(std::all_of(timer.slices.begin(), timer.slices.end(),
+                          [](auto s) { return s > 0 && s <= kWaitSlice; }));
   timer.slices.clear();
   timer.control.BeginRun();
   WaitInSlices(timer, 60000, timer.control);

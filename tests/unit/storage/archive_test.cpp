@@ -22,7 +22,9 @@ struct RecordingFile : CMemFile {
     writes.push_back(count);
     CMemFile::Write(buffer, count);
   }
-  std::uint64_t GetLength() const override { return std::max(claimed_length, CMemFile::GetLength()); }
+  std::uint64_t GetLength() const override {
+    return std::max(claimed_length, CMemFile::GetLength());
+  }
 
   std::vector<std::size_t> reads;
   std::vector<std::size_t> writes;
@@ -111,14 +113,14 @@ TEST(CountedString, WideFormIsConvertedToEightBitText) {
 // length it had when it was opened fails the same way, inside a string or
 // a number.
 TEST(CountedString, ShortInputFailsWithEndOfFile) {
-  for (const Bytes& bytes :
-       {Bytes{0xFF, 0xFF, 0xFF, 0x01}, Bytes{0x02, 'a'},
-        Bytes{0xFF, 0xFF, 0xFF, 0x00, 0x00, 0x00, 0x80, 'a', 'b', 'c'},
-        Bytes{0xFF, 0xFE, 0xFF, 0x03, 'a', 0, 'b', 0, 'c'}}) {
+  for (const Bytes& bytes : {Bytes{0xFF, 0xFF, 0xFF, 0x01}, Bytes{0x02, 'a'},
+                             Bytes{0xFF, 0xFF, 0xFF, 0x00, 0x00, 0x00, 0x80, 'a', 'b', 'c'},
+                             Bytes{0xFF, 0xFE, 0xFF, 0x03, 'a', 0, 'b', 0, 'c'}}) {
     CMemFile file(bytes);
     CArchive ar(file, CArchive::load);
     std::string text = "earlier";
-    EXPECT_EQ(CauseOf<CArchiveException>([&] { ar.ReadString(text); }), CArchiveException::endOfFile)
+    EXPECT_EQ(CauseOf<CArchiveException>([&] { ar.ReadString(text); }),
+              CArchiveException::endOfFile)
         << ::testing::PrintToString(bytes);
     EXPECT_EQ(text, "earlier") << ::testing::PrintToString(bytes);
   }

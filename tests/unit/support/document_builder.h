@@ -18,7 +18,8 @@ struct TestItem {
 // count items "I0".."I<count-1>" with the texts "T0".., not chained.
 inline std::vector<TestItem> NumberedItems(int count) {
   std::vector<TestItem> items;
-  for (int i = 0; i < count; ++i) items.push_back({"I" + std::to_string(i), "T" + std::to_string(i)});
+  for (int i = 0; i < count; ++i)
+    items.push_back({"I" + std::to_string(i), "T" + std::to_string(i)});
   return items;
 }
 
@@ -57,10 +58,12 @@ class DocumentBuilder {
   // The file form: the version word, two reserved words, then the
   // submenus (names and texts below 255 bytes).
   Bytes FileBytes(std::int32_t version = 1) const {
-    Bytes out = Int32(version) + Int32(0) + Int32(0) + Int32(static_cast<std::int32_t>(sub_menus_.size()));
+    Bytes out =
+        Int32(version) + Int32(0) + Int32(0) + Int32(static_cast<std::int32_t>(sub_menus_.size()));
     for (const auto& [name, items] : sub_menus_) {
       out = out + Int32(static_cast<std::int32_t>(items.size())) + Counted(name);
-      for (const TestItem& item : items) out = out + Counted(item.name) + Counted(item.text) + Int32(item.chain);
+      for (const TestItem& item : items)
+        out = out + Counted(item.name) + Counted(item.text) + Int32(item.chain);
     }
     return out;
   }
@@ -71,5 +74,6 @@ class DocumentBuilder {
 
 // The two-submenu example: "TopLevel" with Enter (chained) and Tab, then an empty "Help".
 inline const DocumentBuilder kExampleDocument =
-    DocumentBuilder().SubMenu("TopLevel", {{"Enter", "[enter]", 1}, {"Tab", "[tab]"}})
+    DocumentBuilder()
+        .SubMenu("TopLevel", {{"Enter", "[enter]", 1}, {"Tab", "[tab]"}})
         .SubMenu("Help");

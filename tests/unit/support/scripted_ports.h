@@ -57,7 +57,8 @@ struct MemoryProfile : ProfilePort {
     const auto found = values.find({section, entry});
     return found == values.end() ? defaultValue : found->second;
   }
-  bool WriteString(const std::string& section, const std::string& entry, const std::string& value) override {
+  bool WriteString(const std::string& section, const std::string& entry,
+                   const std::string& value) override {
     values[{section, entry}] = value;
     return true;
   }

@@ -1,13 +1,13 @@
 // The view's decisions: tray notifications, the command hook, hiding and
 // restoring the main window, and a pick carried all the way to its keys;
 // the pick menu built from a document, and the welcome page's banners.
+#include "view/zorvak_view.h"
 #include "framework/modal_window.h"
 #include "playback/recording_fixture.h"
 #include "support/document_builder.h"
 #include "view/pick_command.h"
 #include "view/pick_menu.h"
 #include "view/welcome_page.h"
-#include "view/zorvak_view.h"
 
 namespace {
 
@@ -21,8 +21,11 @@ struct ViewTest : PlaybackTest {
   ZorvakView view{rec.Ports(), *doc};
 
   void SetUp() override {
-    DocumentBuilder().NumberedSubMenus(3).SubMenu("S3", NumberedItems(8))
-        .SubMenu("TopLevel", {{"Hello", "Hello World"}}).AddTo(*doc);
+    DocumentBuilder()
+        .NumberedSubMenus(3)
+        .SubMenu("S3", NumberedItems(8))
+        .SubMenu("TopLevel", {{"Hello", "Hello World"}})
+        .AddTo(*doc);
   }
 
   void ExpectNoPick() {
@@ -36,7 +39,8 @@ TEST_F(ViewTest, OnlyAnIdOfAShownItemSetsAPick) {
   // Fixed commands; past the submenu's items; in a submenu past the count;
   // the 50th-item id that would decode as the next submenu's item -1; ids
   // below the first item id.
-  for (int id : {57603, 57604, 32775, 57666, 32782, 1075 + 150 + 8, 1075 + 250, 1075 + 49, 1074, 0, 65535}) {
+  for (int id :
+       {57603, 57604, 32775, 57666, 32782, 1075 + 150 + 8, 1075 + 250, 1075 + 49, 1074, 0, 65535}) {
     EXPECT_EQ(view.OnCommandHook(id), HookAction::passOn) << id;
   }
 
@@ -58,7 +62,8 @@ TEST_F(ViewTest, AnOpenModalWindowComesForwardInsteadOfAnythingElse) {
     }
     EXPECT_EQ(view.OnTrayNotify(kTrayId, kLeftDoubleClick), TrayAction::bringModalWindowForward);
     EXPECT_EQ(view.OnTrayNotify(kTrayId, kLeftUp), TrayAction::none);
-    for (int id : {57601, 57665, 32775, 1075}) EXPECT_EQ(view.OnCommandHook(id), HookAction::bringModalWindowForward) << id;
+    for (int id : {57601, 57665, 32775, 1075})
+      EXPECT_EQ(view.OnCommandHook(id), HookAction::bringModalWindowForward) << id;
   }
   EXPECT_EQ(view.playback.PendingPick(), (Pick{3, 7}));
   EXPECT_EQ(view.OnTrayNotify(kTrayId, kRightUp), TrayAction::showPickMenu);
@@ -102,7 +107,8 @@ TEST_F(ViewTest, APickFromTheMenuRunsOnFocusLossOnlyOnceAndReopeningDropsIt) {
 
   ASSERT_EQ(view.OnCommandHook(id), HookAction::itemPicked);
   view.playback.OnKillFocus();
-  EXPECT_EQ(log.Take(), "sleep 500, clipboard \"Hello World\", down 11, down 56, up 56, up 11, sleep 250");
+  EXPECT_EQ(log.Take(),
+            "sleep 500, clipboard \"Hello World\", down 11, down 56, up 56, up 11, sleep 250");
   ExpectNoPick();
 }
 
@@ -128,7 +134,8 @@ TEST(PickMenuTest, TopLevelItemsStandInlineAtTheirPlaceInAnyLetterCase) {
                        .SubMenu("TopLevels", {{"x", "y"}})  // only the exact word counts
                        .Build();
   EXPECT_EQ(Outline(BuildPickMenu(*doc)),
-            (std::vector<std::string>{"[Greetings:1]", "Tab", "Enter", "[Keys:0]", "Sign", "[TopLevels:1]"}));
+            (std::vector<std::string>{"[Greetings:1]", "Tab", "Enter", "[Keys:0]", "Sign",
+                                      "[TopLevels:1]"}));
 }
 
 // A nameless item with a text is an ordinary, choosable entry.
@@ -137,7 +144,8 @@ TEST_F(ViewTest, PickMenuGraysAnEmptyTextAndLeavesOutWhatLiesBeyondTheRoom) {
   doc->strSubMenuItemName[ItemSlot(3, 6)] = "";
   const auto menu = BuildPickMenu(*doc);
   const auto& fourth = menu[11].children;
-  EXPECT_EQ(Outline(fourth, 0), (std::vector<std::string>{"I0", "I1", "(I2)", "I3", "I4", "I5", "", "I7"}));
+  EXPECT_EQ(Outline(fourth, 0),
+            (std::vector<std::string>{"I0", "I1", "(I2)", "I3", "I4", "I5", "", "I7"}));
 
   // A fiftieth item (possible only from a file) is left out; counts outside
   // the document's room are read safely.
@@ -153,7 +161,8 @@ TEST_F(ViewTest, PickMenuGraysAnEmptyTextAndLeavesOutWhatLiesBeyondTheRoom) {
 TEST(WelcomePageTest, EachBannerOpensThePageDrawnThereAndNothingElseOpensAPage) {
   for (const Banner& banner : BannersInDrawOrder()) {
     EXPECT_EQ(BannerPageAt(banner.rect.left, banner.rect.top), std::string(banner.address));
-    EXPECT_EQ(BannerPageAt(banner.rect.right - 1, banner.rect.bottom - 1), std::string(banner.address));
+    EXPECT_EQ(BannerPageAt(banner.rect.right - 1, banner.rect.bottom - 1),
+              std::string(banner.address));
   }
   // The 2-pixel gap, the greeting, below the last banner.
   for (int y : {177, 30, 363}) EXPECT_FALSE(BannerPageAt(100, y).has_value()) << y;
