@@ -4,16 +4,16 @@
 
 #include "resources/resource.h"
 
-DocumentCommandsWin32::DocumentCommandsWin32(CDocument& doc, MessageBoxPort& messages)
+Win32DocumentCommands::Win32DocumentCommands(CDocument& doc, MessageBoxPort& messages)
     : commands_(doc, recent_files_, files_, dialogs_, messages) {}
 
-void DocumentCommandsWin32::SetFrame(HWND frame, HWND view, std::function<void()> documentChanged) {
+void Win32DocumentCommands::SetFrame(HWND frame, HWND view, std::function<void()> documentChanged) {
   dialogs_.SetOwners(frame, view);
   commands_.SetTitleChangedHandler(documentChanged);
   commands_.SetUpdateViewsHandler(std::move(documentChanged));
 }
 
-bool DocumentCommandsWin32::OnCmdMsg(int id) {
+bool Win32DocumentCommands::OnCmdMsg(int id) {
   switch (id) {
     case ID_FILE_NEW:
       commands_.OnFileNew();

@@ -11,20 +11,20 @@
 #include <string>
 #include <vector>
 
-#include "documents/command_line.h"
-#include "documents/document.h"
-#include "documents/document_commands.h"
-#include "documents/file_dialogs_win32.h"
-#include "documents/recent_file_list.h"
+#include "document_commands/command_line.h"
+#include "document_commands/document.h"
+#include "document_commands/document_commands.h"
+#include "document_commands/file_dialogs_win32.h"
+#include "document_commands/recent_file_list.h"
 #include "framework/message_box.h"
 #include "storage/file_system_win32.h"
 #include "view/document_command_port.h"
 
-class DocumentCommandsWin32 : public DocumentCommandPort {
+class Win32DocumentCommands : public DocumentCommandPort {
  public:
-  DocumentCommandsWin32(CDocument& doc, MessageBoxPort& messages);
-  DocumentCommandsWin32(const DocumentCommandsWin32&) = delete;
-  DocumentCommandsWin32& operator=(const DocumentCommandsWin32&) = delete;
+  Win32DocumentCommands(CDocument& doc, MessageBoxPort& messages);
+  Win32DocumentCommands(const Win32DocumentCommands&) = delete;
+  Win32DocumentCommands& operator=(const Win32DocumentCommands&) = delete;
 
   // The windows that own the file dialogs (the tray's Open belongs to the
   // view), and what to do when the document's title or content changed.

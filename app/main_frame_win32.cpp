@@ -5,7 +5,7 @@
 #include <array>
 
 #include "app/frame_bars.h"
-#include "documents/recent_file_menu_win32.h"
+#include "document_commands/recent_file_menu_win32.h"
 #include "framework/app_name.h"
 #include "framework/command_prompt.h"
 #include "framework/frame_layout.h"
@@ -43,7 +43,7 @@ int WindowHeight(HWND window) {
 
 }  // namespace
 
-CMainFrame::CMainFrame(CZorvakDoc& doc, DocumentCommandsWin32& documentCommands,
+CMainFrame::CMainFrame(CZorvakDoc& doc, Win32DocumentCommands& documentCommands,
                        ShellOpenPort& shell, CCmdTarget& app)
     : doc_(doc), document_commands_(documentCommands), shell_(shell), app_(app) {}
 
@@ -170,9 +170,9 @@ void CMainFrame::RecalcLayout() {
   const FrameLayout layout =
       LayOutFrame({client.left, client.top, client.right, client.bottom}, tool_bar_.Docked(),
                   statusBarHeight, indicatorWidths, GetSystemMetrics(SM_CXVSCROLL));
-  tool_bar_.Place(layout.toolBar);
+  tool_bar_.Place(layout.tool_bar);
   if (statusBarHeight > 0) {
-    std::array<int, 4> edges = layout.statusEdges;
+    std::array<int, 4> edges = layout.status_edges;
     SendMessageA(status_bar_, SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
   }
   if (view_ && view_->m_hWnd != nullptr) {

@@ -16,9 +16,9 @@
 #include "framework/wnd_win32.h"
 #include "view/zorvak_view_win32.h"
 
-class CMainFrame : public CWnd, public CFrameLayout {
+class CMainFrame : public CWnd, public ViewFrame {
  public:
-  CMainFrame(CZorvakDoc& doc, DocumentCommandsWin32& documentCommands, ShellOpenPort& shell,
+  CMainFrame(CZorvakDoc& doc, Win32DocumentCommands& documentCommands, ShellOpenPort& shell,
              CCmdTarget& app);
   ~CMainFrame() override;
 
@@ -57,12 +57,12 @@ class CMainFrame : public CWnd, public CFrameLayout {
   bool QueryEnd();
 
   CZorvakDoc& doc_;
-  DocumentCommandsWin32& document_commands_;
+  Win32DocumentCommands& document_commands_;
   ShellOpenPort& shell_;
   CCmdTarget& app_;
   std::unique_ptr<CZorvakView> view_;
   HWND status_bar_ = nullptr;  // a child window: it goes with the frame
-  CDockingToolBar tool_bar_;
+  Win32DockingToolBar tool_bar_;
   std::string message_text_;
   std::string indicator_text_[3];
   std::string tooltip_text_;

@@ -56,7 +56,7 @@ POINT ScreenPoint(HWND window, LPARAM lParam) {
 // the gripper; floating, a small captioned window the frame owns.
 class ToolBarWindow : public CWnd {
  public:
-  ToolBarWindow(CDockingToolBar& bar, bool floating) : bar_(bar), floating_(floating) {}
+  ToolBarWindow(Win32DockingToolBar& bar, bool floating) : bar_(bar), floating_(floating) {}
 
   bool Create(HWND frame, int id) {
     if (!RegisterWindowClass(kWindowClass, CS_DBLCLKS, nullptr, LoadCursorA(nullptr, IDC_ARROW),
@@ -161,15 +161,15 @@ class ToolBarWindow : public CWnd {
     }
   }
 
-  CDockingToolBar& bar_;
+  Win32DockingToolBar& bar_;
   bool floating_;
 };
 
-CDockingToolBar::CDockingToolBar() = default;
+Win32DockingToolBar::Win32DockingToolBar() = default;
 
-CDockingToolBar::~CDockingToolBar() = default;
+Win32DockingToolBar::~Win32DockingToolBar() = default;
 
-bool CDockingToolBar::Create(HWND frame, int id, std::function<void()> relayout) {
+bool Win32DockingToolBar::Create(HWND frame, int id, std::function<void()> relayout) {
   frame_ = frame;
   relayout_ = std::move(relayout);
   docked_ = std::make_unique<ToolBarWindow>(*this, false);
@@ -215,7 +215,7 @@ bool CDockingToolBar::Create(HWND frame, int id, std::function<void()> relayout)
   return true;
 }
 
-void CDockingToolBar::SetOrientation(bool horizontal) {
+void Win32DockingToolBar::SetOrientation(bool horizontal) {
   // In a column every button ends its own row, and separators lie across.
   const LONG_PTR style = GetWindowLongPtrA(tool_bar_, GWL_STYLE);
   SetWindowLongPtrA(tool_bar_, GWL_STYLE, horizontal ? style & ~CCS_VERT : style | CCS_VERT);
@@ -245,9 +245,9 @@ void CDockingToolBar::SetOrientation(bool horizontal) {
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-bool CDockingToolBar::Horizontal() const { return floating_ || IsHorizontal(last_side_); }
+bool Win32DockingToolBar::Horizontal() const { return floating_ || IsHorizontal(last_side_); }
 
-SIZE CDockingToolBar::WindowSizeFor(bool floating, bool horizontal) const {
+SIZE Win32DockingToolBar::WindowSizeFor(bool floating, bool horizontal) const {
   if (floating) {
     RECT r{0, 0, row_.cx + 2 * kPad, row_.cy + 2 * kPad};
     AdjustWindowRectEx(
@@ -259,13 +259,13 @@ SIZE CDockingToolBar::WindowSizeFor(bool floating, bool horizontal) const {
   return {column_.cx + 2 * kPad, kGripper + column_.cy + 2 * kPad};
 }
 
-DockedBar CDockingToolBar::Docked() const {
+DockedBar Win32DockingToolBar::Docked() const {
   if (!shown_ || floating_) return {last_side_, 0};
   const SIZE size = WindowSizeFor(false, IsHorizontal(last_side_));
   return {last_side_, IsHorizontal(last_side_) ? size.cy : size.cx};
 }
 
-RECT CDockingToolBar::GripperRect() const {
+RECT Win32DockingToolBar::GripperRect() const {
   RECT client{};
   GetClientRect(docked_->m_hWnd, &client);
   if (Horizontal())
@@ -275,13 +275,13 @@ RECT CDockingToolBar::GripperRect() const {
   return client;
 }
 
-void CDockingToolBar::Place(const LayoutRect& rect) {
+void Win32DockingToolBar::Place(const LayoutRect& rect) {
   if (floating_ || rect.right <= rect.left || rect.bottom <= rect.top) return;
   SetWindowPos(docked_->m_hWnd, nullptr, rect.left, rect.top, rect.right - rect.left,
                rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void CDockingToolBar::Show(bool show) {
+void Win32DockingToolBar::Show(bool show) {
   shown_ = show;
   if (floating_) {
     ShowWindow(floating_window_->m_hWnd, show && IsWindowVisible(frame_) ? SW_SHOWNA : SW_HIDE);
@@ -291,15 +291,15 @@ void CDockingToolBar::Show(bool show) {
   relayout_();
 }
 
-void CDockingToolBar::OnFrameShown(bool shown) {
+void Win32DockingToolBar::OnFrameShown(bool shown) {
   if (floating_ && shown_) ShowWindow(floating_window_->m_hWnd, shown ? SW_SHOWNA : SW_HIDE);
 }
 
-void CDockingToolBar::OnFrameEnabled(bool enabled) {
+void Win32DockingToolBar::OnFrameEnabled(bool enabled) {
   EnableWindow(floating_window_->m_hWnd, enabled ? TRUE : FALSE);
 }
 
-void CDockingToolBar::DockTo(DockSide side) {
+void Win32DockingToolBar::DockTo(DockSide side) {
   last_side_ = side;
   floating_ = false;
   SetParent(tool_bar_, docked_->m_hWnd);
@@ -312,7 +312,7 @@ void CDockingToolBar::DockTo(DockSide side) {
   InvalidateRect(docked_->m_hWnd, nullptr, TRUE);
 }
 
-void CDockingToolBar::FloatAt(POINT topLeft) {
+void Win32DockingToolBar::FloatAt(POINT topLeft) {
   floating_ = true;
   SetParent(tool_bar_, floating_window_->m_hWnd);
   SetOrientation(true);
@@ -324,7 +324,7 @@ void CDockingToolBar::FloatAt(POINT topLeft) {
   relayout_();
 }
 
-std::optional<DockSide> CDockingToolBar::DropSide(POINT at) const {
+std::optional<DockSide> Win32DockingToolBar::DropSide(POINT at) const {
   RECT c{};
   GetClientRect(frame_, &c);
   MapWindowPoints(frame_, nullptr, reinterpret_cast<POINT*>(&c), 2);
@@ -333,7 +333,7 @@ std::optional<DockSide> CDockingToolBar::DropSide(POINT at) const {
                          row_.cy + 2 * kPad + kGripper);
 }
 
-RECT CDockingToolBar::DropRect(POINT at) const {
+RECT Win32DockingToolBar::DropRect(POINT at) const {
   const std::optional<DockSide> side = DropSide(at);
   const SIZE size = side ? WindowSizeFor(false, IsHorizontal(*side)) : WindowSizeFor(true, true);
   // Held where it was taken, as far as the bar's new shape allows.
@@ -342,7 +342,7 @@ RECT CDockingToolBar::DropRect(POINT at) const {
   return {x, y, x + size.cx, y + size.cy};
 }
 
-void CDockingToolBar::BeginDrag(HWND from, POINT at) {
+void Win32DockingToolBar::BeginDrag(HWND from, POINT at) {
   RECT r{};
   GetWindowRect(floating_ ? floating_window_->m_hWnd : docked_->m_hWnd, &r);
   grab_ = {at.x - r.left, at.y - r.top};
@@ -353,26 +353,26 @@ void CDockingToolBar::BeginDrag(HWND from, POINT at) {
   TrackDrag(at);
 }
 
-void CDockingToolBar::TrackDrag(POINT at) {
+void Win32DockingToolBar::TrackDrag(POINT at) {
   const RECT r = DropRect(at);
   if (drag_frame_drawn_ && EqualRect(&r, &drag_frame_)) return;
   DrawDragFrame(r);
 }
 
-void CDockingToolBar::DrawDragFrame(const RECT& rect) {
+void Win32DockingToolBar::DrawDragFrame(const RECT& rect) {
   if (drag_frame_drawn_) InvertDragFrame(drag_frame_);
   drag_frame_ = rect;
   InvertDragFrame(drag_frame_);
   drag_frame_drawn_ = true;
 }
 
-void CDockingToolBar::CancelDrag() {
+void Win32DockingToolBar::CancelDrag() {
   if (drag_frame_drawn_) InvertDragFrame(drag_frame_);
   drag_frame_drawn_ = false;
   dragging_ = false;
 }
 
-void CDockingToolBar::EndDrag(POINT at) {
+void Win32DockingToolBar::EndDrag(POINT at) {
   CancelDrag();
   ReleaseCapture();
   // A click that did not move the bar leaves it where it is.

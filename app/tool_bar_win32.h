@@ -17,12 +17,12 @@
 
 class ToolBarWindow;
 
-class CDockingToolBar {
+class Win32DockingToolBar {
  public:
-  CDockingToolBar();
-  ~CDockingToolBar();
-  CDockingToolBar(const CDockingToolBar&) = delete;
-  CDockingToolBar& operator=(const CDockingToolBar&) = delete;
+  Win32DockingToolBar();
+  ~Win32DockingToolBar();
+  Win32DockingToolBar(const Win32DockingToolBar&) = delete;
+  Win32DockingToolBar& operator=(const Win32DockingToolBar&) = delete;
 
   // Creates the bar docked at the top of frame, which receives its
   // buttons' commands and notifications. relayout lays out the frame

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "app/about_dlg_win32.h"
-#include "documents/command_line.h"
-#include "documents/shell_registration_win32.h"
+#include "document_commands/command_line.h"
+#include "document_commands/shell_registration_win32.h"
 #include "framework/resource_strings_win32.h"
 #include "resources/resource.h"
 
@@ -33,7 +33,7 @@ bool CZorvakApp::InitInstance() {
   SetRegistryKey("Zorvak");
 
   // The recent-file list (4 entries).
-  profile_ = std::make_unique<RegistryProfile>(RegistryKeyPath());
+  profile_ = std::make_unique<Win32RegistryProfile>(RegistryKeyPath());
   document_commands_.RecentFiles().ReadList(*profile_);
 
   // The single document template: one CZorvakDoc, shown in a CMainFrame

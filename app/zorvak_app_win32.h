@@ -34,10 +34,10 @@ class CZorvakApp : public CWinApp, public CCmdTarget {
 
   Win32MessageBoxes messages_;
   CZorvakDoc doc_;
-  DocumentCommandsWin32 document_commands_;
+  Win32DocumentCommands document_commands_;
   Win32ShellOpen shell_;
   // Made once the registry key is set.
-  std::unique_ptr<RegistryProfile> profile_;
+  std::unique_ptr<Win32RegistryProfile> profile_;
   std::unique_ptr<CMainFrame> frame_;
   std::unique_ptr<PickHotkeyRegistration> pick_hotkey_;
 };

@@ -4,8 +4,8 @@
 
 #include "storage/ascii_case.h"
 
-bool IsTopLevelName(const std::string& subMenuName) {
-  return EqualsIgnoringCase(subMenuName, "TopLevel");
+bool IsTopLevelName(const std::string& submenuName) {
+  return EqualsIgnoringCase(submenuName, "TopLevel");
 }
 
 void MacroData::ClearAll() {

@@ -20,14 +20,14 @@ constexpr int kItemSlots = kMaxSubMenus * kMaxItems;
 constexpr int kEditorMaxSubMenus = 49;
 constexpr int kEditorMaxItems = 48;
 
-constexpr int ItemSlot(int subMenu, int item) { return subMenu * kMaxItems + item; }
+constexpr int ItemSlot(int submenu, int item) { return submenu * kMaxItems + item; }
 
 constexpr bool IsSubMenuIndex(std::int64_t s) { return s >= 0 && s < kMaxSubMenus; }
 constexpr bool IsItemIndex(std::int64_t j) { return j >= 0 && j < kMaxItems; }
 
 // The submenu name "TopLevel", in any letter case, puts a submenu's items
 // straight into the pick menu.
-bool IsTopLevelName(const std::string& subMenuName);
+bool IsTopLevelName(const std::string& submenuName);
 
 struct MacroData {
   std::array<std::int32_t, kItemSlots> bChainToNext{};  // nonzero: chained

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "document/macro_data.h"
-#include "documents/document.h"
+#include "document_commands/document.h"
 
 // Offered in the message shown for a file written by a newer version.
 extern const char* const kUpgradeAddress;

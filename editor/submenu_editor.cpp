@@ -110,7 +110,7 @@ void SubMenuEditor::OnChangeItemText() {
   const int s = SelectedSubMenu();
   const int j = SelectedItem();
   if (s < 0 || j < 0) {
-    messages_.AfxMessageBox(kSelectSubMenuAndItem, MB::IconInformation);
+    messages_.AfxMessageBox(kSelectSubMenuAndItem, MB::kIconInformation);
     return;
   }
   // Enter in the box gives "\r\n", stored as it comes.
@@ -132,7 +132,7 @@ void SubMenuEditor::OnChangeItemName() {
 void SubMenuEditor::OnChangeSubMenuName() {
   const int s = SelectedSubMenu();
   if (s < 0) {
-    messages_.AfxMessageBox(kCreateSubMenuFirst, MB::IconInformation);
+    messages_.AfxMessageBox(kCreateSubMenuFirst, MB::kIconInformation);
     return;
   }
   data_.strSubMenuName[s] = controls_.GetText(EditorBox::SubMenuName);
@@ -144,7 +144,7 @@ void SubMenuEditor::OnNewSub() {
   // A negative count from a file counts as no submenus.
   const int n = data_.SubMenuCount();
   if (n >= kEditorMaxSubMenus) {
-    messages_.AfxMessageBox(kTooManySubMenus, MB::IconInformation);
+    messages_.AfxMessageBox(kTooManySubMenus, MB::kIconInformation);
     return;
   }
   // Slot n keeps its item count and items (none in a blank slot).
@@ -161,7 +161,7 @@ void SubMenuEditor::OnNewItem() { AddItem(); }
 bool SubMenuEditor::AddItem() {
   const int s = SelectedSubMenu();
   if (s < 0) {
-    messages_.AfxMessageBox(kSelectSubMenuForItem, MB::IconExclamation);
+    messages_.AfxMessageBox(kSelectSubMenuForItem, MB::kIconExclamation);
     return false;
   }
   // The list shows the items of s, so its count is the item count (a
@@ -173,7 +173,7 @@ bool SubMenuEditor::AddItem() {
   if (n >= 0 && n < kMaxItems) data_.bChainToNext[ItemSlot(s, n)] = 0;
   controls_.SetCheck(false);
   if (n < 0 || n >= kEditorMaxItems) {
-    messages_.AfxMessageBox(kTooManyItems, MB::IconInformation);
+    messages_.AfxMessageBox(kTooManyItems, MB::kIconInformation);
     return false;
   }
   // The slot's text is kept (empty in a blank slot).
@@ -189,7 +189,7 @@ bool SubMenuEditor::AddItem() {
 void SubMenuEditor::OnDeleteSub() {
   const int s = SelectedSubMenu();
   if (s < 0) {
-    messages_.AfxMessageBox(kSelectSubMenuToDelete, MB::IconInformation);
+    messages_.AfxMessageBox(kSelectSubMenuToDelete, MB::kIconInformation);
     return;
   }
   data_.nNumSubMenus = data_.SubMenuCount() - 1;
@@ -214,7 +214,7 @@ void SubMenuEditor::OnDeleteItem() {
   const int s = SelectedSubMenu();
   const int j = SelectedItem();
   if (s < 0 || j < 0) {
-    messages_.AfxMessageBox(kSelectItemToDelete, MB::IconInformation);
+    messages_.AfxMessageBox(kSelectItemToDelete, MB::kIconInformation);
     return;
   }
   data_.nNumSubMenuItems[s] = data_.ItemCount(s) - 1;
@@ -233,7 +233,7 @@ void SubMenuEditor::OnChainCheck() {
   const int j = SelectedItem();
   if (s < 0 || j < 0) {
     // The box stays as the click toggled it.
-    messages_.AfxMessageBox(kSelectBeforeChaining, MB::IconInformation);
+    messages_.AfxMessageBox(kSelectBeforeChaining, MB::kIconInformation);
     return;
   }
   data_.bChainToNext[ItemSlot(s, j)] = controls_.GetCheck() ? 1 : 0;

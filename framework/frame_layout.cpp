@@ -2,16 +2,16 @@
 
 #include <algorithm>
 
-FrameLayout LayOutFrame(const LayoutRect& client, DockedBar toolBar, int statusBarHeight,
+FrameLayout LayOutFrame(const LayoutRect& client, DockedBar tool_bar, int statusBarHeight,
                         const std::array<int, 3>& indicatorWidths, int sizeGripWidth) {
   FrameLayout layout;
   // A window smaller than its bars leaves the view empty, never inverted:
   // each bar takes at most what is left.
   LayoutRect rest = client;
   rest.bottom = std::max(client.bottom - std::max(statusBarHeight, 0), client.top);
-  const int thickness = std::max(toolBar.thickness, 0);
+  const int thickness = std::max(tool_bar.thickness, 0);
   LayoutRect bar = rest;
-  switch (toolBar.side) {
+  switch (tool_bar.side) {
     case DockSide::top:
       rest.top = bar.bottom = std::min(rest.top + thickness, rest.bottom);
       break;
@@ -25,7 +25,7 @@ FrameLayout LayOutFrame(const LayoutRect& client, DockedBar toolBar, int statusB
       rest.right = bar.left = std::max(rest.right - thickness, rest.left);
       break;
   }
-  layout.toolBar = thickness > 0 ? bar : LayoutRect{};
+  layout.tool_bar = thickness > 0 ? bar : LayoutRect{};
   layout.view = rest;
 
   // From the right: the size grip, then SCRL, NUM, CAP; what is left of
@@ -38,6 +38,6 @@ FrameLayout LayOutFrame(const LayoutRect& client, DockedBar toolBar, int statusB
   }
   edges[0] = std::max(edge, 0);
   edges[3] = -1;
-  layout.statusEdges = edges;
+  layout.status_edges = edges;
   return layout;
 }

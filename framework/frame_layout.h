@@ -25,13 +25,13 @@ struct DockedBar {
 struct FrameLayout {
   // The docked toolbar's place: the whole width (top, bottom) or the whole
   // height between the top and the status bar (left, right).
-  LayoutRect toolBar;
+  LayoutRect tool_bar;
   LayoutRect view;
   // Right edges of the message pane and the three indicators; the last is
   // -1, "to the end of the bar".
-  std::array<int, 4> statusEdges{};
+  std::array<int, 4> status_edges{};
 };
 
 // statusBarHeight 0: the status bar is hidden.
-FrameLayout LayOutFrame(const LayoutRect& client, DockedBar toolBar, int statusBarHeight,
+FrameLayout LayOutFrame(const LayoutRect& client, DockedBar tool_bar, int statusBarHeight,
                         const std::array<int, 3>& indicatorWidths, int sizeGripWidth);

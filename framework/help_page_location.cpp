@@ -6,7 +6,7 @@ std::string LocateHelpPage(const std::string& fileName, const std::string& execu
                            const std::string& currentDir,
                            const std::function<bool(const std::string&)>& fileExists) {
   if (!executableDir.empty()) {
-    const std::string besideProgram = JoinPath(executableDir, fileName);
+    std::string besideProgram = JoinPath(executableDir, fileName);
     if (fileExists(besideProgram)) return besideProgram;
   }
   return JoinPath(currentDir, fileName);

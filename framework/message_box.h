@@ -7,22 +7,22 @@
 #include <string>
 
 namespace MB {
-constexpr unsigned Ok = 0x00;
-constexpr unsigned YesNoCancel = 0x03;
-constexpr unsigned IconStop = 0x10;
-constexpr unsigned IconQuestion = 0x20;
-constexpr unsigned IconExclamation = 0x30;
-constexpr unsigned IconInformation = 0x40;
-constexpr unsigned IconMask = 0xF0;
+constexpr unsigned kOk = 0x00;
+constexpr unsigned kYesNoCancel = 0x03;
+constexpr unsigned kIconStop = 0x10;
+constexpr unsigned kIconQuestion = 0x20;
+constexpr unsigned kIconExclamation = 0x30;
+constexpr unsigned kIconInformation = 0x40;
+constexpr unsigned kIconMask = 0xF0;
 
-constexpr int IdOk = 1;
-constexpr int IdCancel = 2;
-constexpr int IdYes = 6;
-constexpr int IdNo = 7;
+constexpr int kIdOk = 1;
+constexpr int kIdCancel = 2;
+constexpr int kIdYes = 6;
+constexpr int kIdNo = 7;
 }  // namespace MB
 
 class MessageBoxPort {
  public:
   virtual ~MessageBoxPort() = default;
-  virtual int AfxMessageBox(const std::string& text, unsigned type = MB::Ok) = 0;
+  virtual int AfxMessageBox(const std::string& text, unsigned type = MB::kOk) = 0;
 };

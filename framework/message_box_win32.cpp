@@ -7,7 +7,7 @@
 
 int Win32MessageBoxes::AfxMessageBox(const std::string& text, unsigned type) {
   // A box that names no icon gets the exclamation icon.
-  if ((type & MB::IconMask) == 0) type |= MB::IconExclamation;
+  if ((type & MB::kIconMask) == 0) type |= MB::kIconExclamation;
   HWND owner = reinterpret_cast<HWND>(owner_);
   if (owner != nullptr && !IsWindow(owner)) owner = nullptr;
   if (owner == nullptr) owner = GetActiveWindow();

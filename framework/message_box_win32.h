@@ -11,7 +11,7 @@ class Win32MessageBoxes : public MessageBoxPort {
   explicit Win32MessageBoxes(std::uintptr_t owner = 0) : owner_(owner) {}
   void SetOwner(std::uintptr_t owner) { owner_ = owner; }
 
-  int AfxMessageBox(const std::string& text, unsigned type = MB::Ok) override;
+  int AfxMessageBox(const std::string& text, unsigned type = MB::kOk) override;
 
  private:
   std::uintptr_t owner_;

@@ -42,7 +42,7 @@ std::string EffectText(const Effect& effect) {
       return "message " + QuoteText(effect.text);
     case Effect::Kind::prompt: {
       const DataEntryRequest& r = effect.request;
-      std::string line = "prompt " + std::to_string(r.nVariable) + " " + QuoteText(r.strPrompt);
+      std::string line = "prompt " + std::to_string(r.variable) + " " + QuoteText(r.strPrompt);
       if (r.strDefault != kNoDefault) line += " default " + QuoteText(r.strDefault);
       return line + (r.bMultiLine ? " multi" : " single");
     }

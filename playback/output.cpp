@@ -85,8 +85,8 @@ void Output::SetClipboardText(std::string_view text) {
   if (Stopped()) return;
   const auto failure = ports_.clipboard.SetText(text, own_window_);
   if (!failure) return;
-  ShowMessage(kClipboardFailureMessages[static_cast<std::size_t>(failure->step)], MB::Ok);
+  ShowMessage(kClipboardFailureMessages[static_cast<std::size_t>(failure->step)], MB::kOk);
   if (failure->step == ClipboardStep::unlock) {
-    ShowMessage("Last Error = " + std::to_string(failure->last_error), MB::Ok);
+    ShowMessage("Last Error = " + std::to_string(failure->last_error), MB::kOk);
   }
 }

@@ -85,14 +85,14 @@ void Playback::PasteToClipboard(int nWhichSubMenu, int nWhichSubMenuItem) {
     output_.ShowMessage(
         "Internal Application Error: PasteToClipboard(int, int) nWhichSubMenu > "
         "pDoc->nNumSubMenus",
-        MB::IconExclamation);
+        MB::kIconExclamation);
     return;
   }
   if (nWhichSubMenuItem > doc_.nNumSubMenuItems[nWhichSubMenu] || !IsItemIndex(nWhichSubMenuItem)) {
     output_.ShowMessage(
         "Internal Application Error: PasteToClipboard(int, int) nWhichSubMenuItem > "
         "pDoc->nNumSubMenuItems[nWhichSubMenu]",
-        MB::IconExclamation);
+        MB::kIconExclamation);
     return;
   }
   output_.SetClipboardText(doc_.strSubMenuItemText[ItemSlot(nWhichSubMenu, nWhichSubMenuItem)]);

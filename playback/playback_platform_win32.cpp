@@ -7,9 +7,9 @@
 
 namespace {
 
-class ResponsiveSlices : public SliceTimer {
+class Win32ResponsiveSlices : public SliceTimer {
  public:
-  ResponsiveSlices() { QueryPerformanceFrequency(&frequency_); }
+  Win32ResponsiveSlices() { QueryPerformanceFrequency(&frequency_); }
 
   std::uint64_t NowMs() override {
     LARGE_INTEGER now{};
@@ -52,6 +52,6 @@ std::int16_t Win32Keyboard::KeyForChar(char c) {
 }
 
 void Win32Clock::Sleep(std::uint32_t milliseconds, const RunControl& control) {
-  ResponsiveSlices slices;
+  Win32ResponsiveSlices slices;
   WaitInSlices(slices, milliseconds, control);
 }

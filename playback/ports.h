@@ -61,7 +61,7 @@ inline constexpr const char* kNoDefault = "NODEFAULT";
 
 // One run of the data entry box: what it is shown with, what it gave back.
 struct DataEntryRequest {
-  int nVariable = 0;  // which variable the answer fills (0 .. 9)
+  int variable = 0;  // which variable the answer fills (0 .. 9)
   bool bMultiLine = false;
   std::string strPrompt;
   std::string strDefault;  // kNoDefault: none

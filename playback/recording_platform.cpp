@@ -74,7 +74,7 @@ int RecordingMessageBoxes::AfxMessageBox(const std::string& text, unsigned type)
   e.text = text;
   e.number = type;
   sink_.Write(e);
-  return MB::IdOk;
+  return MB::kIdOk;
 }
 
 void RecordingClock::Sleep(std::uint32_t milliseconds, const RunControl&) {

@@ -42,7 +42,7 @@ void WatchKeys(std::promise<DWORD> started) {
 
 }  // namespace
 
-void StopKeyHook::Start(RunControl& control) {
+void Win32StopKeyHook::Start(RunControl& control) {
   Stop();
   watched.store(&control);
   std::promise<DWORD> started;
@@ -56,7 +56,7 @@ void StopKeyHook::Start(RunControl& control) {
   thread_id_ = id.get();
 }
 
-void StopKeyHook::Stop() {
+void Win32StopKeyHook::Stop() {
   if (!thread_.joinable()) return;
   if (thread_id_ != 0) PostThreadMessageA(thread_id_, WM_QUIT, 0, 0);
   thread_.join();

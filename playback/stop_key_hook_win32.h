@@ -18,12 +18,12 @@
 
 #include "playback/ports.h"
 
-class StopKeyHook : public StopKeyWatch {
+class Win32StopKeyHook : public StopKeyWatch {
  public:
-  StopKeyHook() = default;
-  StopKeyHook(const StopKeyHook&) = delete;
-  StopKeyHook& operator=(const StopKeyHook&) = delete;
-  ~StopKeyHook() { Stop(); }
+  Win32StopKeyHook() = default;
+  Win32StopKeyHook(const Win32StopKeyHook&) = delete;
+  Win32StopKeyHook& operator=(const Win32StopKeyHook&) = delete;
+  ~Win32StopKeyHook() { Stop(); }
 
   // Returns once the hook is in place (or could not be installed: the run
   // then goes on without a stop key).

@@ -2,7 +2,7 @@
 // files and the code. Plain macros, so that the resource compiler reads it.
 #pragma once
 
-// The base layer (storage/, documents/, settings/, framework/) is built
+// The base layer (storage/, document_commands/, settings/, framework/) is built
 // with ZVK_BASE_LAYER: it takes the ids it needs from the program and never
 // includes this file.
 #ifdef ZVK_BASE_LAYER

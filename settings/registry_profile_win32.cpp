@@ -2,17 +2,17 @@
 
 #include "settings/registry_value_win32.h"
 
-std::string RegistryProfile::ReadString(const std::string& section, const std::string& entry,
-                                        const std::string& defaultValue) {
+std::string Win32RegistryProfile::ReadString(const std::string& section, const std::string& entry,
+                                             const std::string& defaultValue) {
   return ReadRegString(HKEY_CURRENT_USER, SectionPath(section), entry).value_or(defaultValue);
 }
 
-bool RegistryProfile::WriteString(const std::string& section, const std::string& entry,
-                                  const std::string& value) {
+bool Win32RegistryProfile::WriteString(const std::string& section, const std::string& entry,
+                                       const std::string& value) {
   return WriteRegString(HKEY_CURRENT_USER, SectionPath(section), entry, value);
 }
 
-bool RegistryProfile::DeleteValue(const std::string& section, const std::string& entry) {
+bool Win32RegistryProfile::DeleteValue(const std::string& section, const std::string& entry) {
   HKEY key = nullptr;
   const LONG opened =
       RegOpenKeyExA(HKEY_CURRENT_USER, SectionPath(section).c_str(), 0, KEY_SET_VALUE, &key);

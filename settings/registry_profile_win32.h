@@ -6,10 +6,10 @@
 
 #include "settings/profile.h"
 
-class RegistryProfile : public ProfilePort {
+class Win32RegistryProfile : public ProfilePort {
  public:
   // keyPath: "Software\Zorvak\Zorvakomat" for the program.
-  explicit RegistryProfile(std::string keyPath) : key_path_(std::move(keyPath)) {}
+  explicit Win32RegistryProfile(std::string keyPath) : key_path_(std::move(keyPath)) {}
 
   std::string ReadString(const std::string& section, const std::string& entry,
                          const std::string& defaultValue = {}) override;

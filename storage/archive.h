@@ -20,7 +20,7 @@
 class CArchive {
  public:
   enum Mode { store = 0, load = 1 };
-  static constexpr std::size_t kDefaultBufferSize = 64 * 1024;
+  static constexpr std::size_t kDefaultBufferSize = std::size_t{64} * 1024;
 
   CArchive(CFile& file, Mode mode, std::size_t bufferSize = kDefaultBufferSize);
   CArchive(const CArchive&) = delete;

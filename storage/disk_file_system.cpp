@@ -40,7 +40,7 @@ std::string DiskFileSystem::CreateTempFileIn(const std::string& folder) {
   for (int attempt = 0; attempt < 100; ++attempt) {
     char name[32];
     std::snprintf(name, sizeof name, "zvk%08x.tmp", static_cast<unsigned>(random() & 0xFFFFFFFFu));
-    const std::string candidate = prefix + name;
+    std::string candidate = prefix + name;
     if (Exists(candidate)) continue;
     DiskFile(candidate, DiskFile::Mode::create).Close();
     return candidate;

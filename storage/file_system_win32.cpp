@@ -12,11 +12,11 @@
 #include "storage/rename_over.h"
 
 std::unique_ptr<CFile> Win32FileSystem::OpenForReading(const std::string& path) {
-  return std::make_unique<HandleFile>(path, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING);
+  return std::make_unique<Win32HandleFile>(path, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING);
 }
 
 std::unique_ptr<CFile> Win32FileSystem::CreateForWriting(const std::string& path) {
-  return std::make_unique<HandleFile>(path, GENERIC_READ | GENERIC_WRITE, 0, CREATE_ALWAYS);
+  return std::make_unique<Win32HandleFile>(path, GENERIC_READ | GENERIC_WRITE, 0, CREATE_ALWAYS);
 }
 
 bool Win32FileSystem::Exists(const std::string& path) {

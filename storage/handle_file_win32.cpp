@@ -4,22 +4,23 @@
 
 #include "storage/exceptions.h"
 
-HandleFile::HandleFile(const std::string& path, DWORD access, DWORD share, DWORD disposition)
+Win32HandleFile::Win32HandleFile(const std::string& path, DWORD access, DWORD share,
+                                 DWORD disposition)
     : path_(path) {
   handle_ = CreateFileA(path.c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL,
                         nullptr);
   if (handle_ == INVALID_HANDLE_VALUE) ThrowFileError(GetLastError(), path_);
 }
 
-HandleFile::~HandleFile() {
+Win32HandleFile::~Win32HandleFile() {
   if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
 }
 
-void HandleFile::RequireOpen() const {
+void Win32HandleFile::RequireOpen() const {
   if (handle_ == INVALID_HANDLE_VALUE) ThrowFileError(ERROR_INVALID_HANDLE, path_);
 }
 
-std::size_t HandleFile::Read(void* buffer, std::size_t count) {
+std::size_t Win32HandleFile::Read(void* buffer, std::size_t count) {
   RequireOpen();
   auto* out = static_cast<char*>(buffer);
   std::size_t total = 0;
@@ -33,7 +34,7 @@ std::size_t HandleFile::Read(void* buffer, std::size_t count) {
   return total;
 }
 
-void HandleFile::Write(const void* buffer, std::size_t count) {
+void Win32HandleFile::Write(const void* buffer, std::size_t count) {
   RequireOpen();
   const auto* in = static_cast<const char*>(buffer);
   std::size_t total = 0;
@@ -48,26 +49,26 @@ void HandleFile::Write(const void* buffer, std::size_t count) {
   }
 }
 
-void HandleFile::Flush() {
+void Win32HandleFile::Flush() {
   RequireOpen();
   if (!FlushFileBuffers(handle_)) ThrowFileError(GetLastError(), path_);
 }
 
-void HandleFile::Close() {
+void Win32HandleFile::Close() {
   if (handle_ == INVALID_HANDLE_VALUE) return;
   const HANDLE handle = handle_;
   handle_ = INVALID_HANDLE_VALUE;
   if (!CloseHandle(handle)) ThrowFileError(GetLastError(), path_);
 }
 
-std::uint64_t HandleFile::GetLength() const {
+std::uint64_t Win32HandleFile::GetLength() const {
   RequireOpen();
   LARGE_INTEGER size{};
   if (!GetFileSizeEx(handle_, &size)) ThrowFileError(GetLastError(), path_);
   return static_cast<std::uint64_t>(size.QuadPart);
 }
 
-std::uint64_t HandleFile::GetPosition() const {
+std::uint64_t Win32HandleFile::GetPosition() const {
   RequireOpen();
   LARGE_INTEGER zero{};
   LARGE_INTEGER position{};

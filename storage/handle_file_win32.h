@@ -10,13 +10,13 @@
 #include "storage/file.h"
 #include "storage/os_error_win32.h"
 
-class HandleFile : public CFile {
+class Win32HandleFile : public CFile {
  public:
   // CreateFileA with these access, sharing and creation arguments.
-  HandleFile(const std::string& path, DWORD access, DWORD share, DWORD disposition);
+  Win32HandleFile(const std::string& path, DWORD access, DWORD share, DWORD disposition);
   // A file still open here is closed without a word: the failure that
   // brought us here is the one the user hears about.
-  ~HandleFile() override;
+  ~Win32HandleFile() override;
 
   std::size_t Read(void* buffer, std::size_t count) override;
   void Write(const void* buffer, std::size_t count) override;

@@ -8,13 +8,13 @@
 constexpr int kFirstPickCommand = 1075;
 
 struct ItemAddress {
-  int subMenu = 0;
+  int submenu = 0;
   int item = 0;
   friend bool operator==(const ItemAddress&, const ItemAddress&) = default;
 };
 
-constexpr int PickCommandId(int subMenu, int item) {
-  return 1024 + 50 * (subMenu + 1) + (item + 1);
+constexpr int PickCommandId(int submenu, int item) {
+  return 1024 + 50 * (submenu + 1) + (item + 1);
 }
 
 // The raw decoding of any id, as the command hook computes it.

@@ -5,6 +5,7 @@
 
 std::vector<PickMenuEntry> BuildPickMenu(const MacroData& doc) {
   std::vector<PickMenuEntry> menu;
+  menu.reserve(std::size(kTrayCommands) + 1);
   for (const TrayCommand& fixed : kTrayCommands) {
     menu.push_back({PickMenuEntry::Kind::command, fixed.text, fixed.id, false, {}});
   }

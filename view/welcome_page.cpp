@@ -20,18 +20,18 @@ constexpr Banner kBanner1{rectBanner1, IDB_BANNER_137, kProductPage4};
 constexpr Banner kBanner2{rectBanner2, IDB_BANNER_136, kProductPage2};
 constexpr Banner kBanner3{rectBanner3, IDB_BANNER_138, kProductPage3};
 constexpr Banner kBanner4{rectBanner4, IDB_BANNER_134, kProductPage1};
-constexpr Banner kBanner5{rectBanner5, IDB_BANNER_140, kSponsorAddress};
+const Banner kBanner5{rectBanner5, IDB_BANNER_140, kSponsorAddress};
 
 }  // namespace
 
 const std::array<Banner, 5>& BannersInDrawOrder() {
-  static const std::array<Banner, 5> order = {kBanner4, kBanner2, kBanner1, kBanner3, kBanner5};
-  return order;
+  static const std::array<Banner, 5> kOrder = {kBanner4, kBanner2, kBanner1, kBanner3, kBanner5};
+  return kOrder;
 }
 
 std::optional<std::string> BannerPageAt(int x, int y) {
-  static const std::array<Banner, 5> hitOrder = {kBanner5, kBanner4, kBanner1, kBanner2, kBanner3};
-  for (const Banner& banner : hitOrder) {
+  static const std::array<Banner, 5> kHitOrder = {kBanner5, kBanner4, kBanner1, kBanner2, kBanner3};
+  for (const Banner& banner : kHitOrder) {
     if (banner.rect.Contains(x, y)) return std::string(banner.address);
   }
   return std::nullopt;

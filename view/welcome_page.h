@@ -33,7 +33,7 @@ extern const char* const kSponsorAddress;
 
 struct Banner {
   PageRect rect;
-  int bitmapId;
+  int bitmap_id;
   const char* address;
 };
 

@@ -35,7 +35,7 @@ void DrawWelcomePage(HDC dc) {
   for (const Banner& banner : BannersInDrawOrder()) {
     // A missing picture leaves its place empty but framed.
     const UniqueBitmap bitmap(
-        LoadBitmapA(AfxGetResourceHandle(), MAKEINTRESOURCEA(banner.bitmapId)));
+        LoadBitmapA(AfxGetResourceHandle(), MAKEINTRESOURCEA(banner.bitmap_id)));
     if (bitmap) {
       DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(bitmap.get()), 0, banner.rect.left,
                  banner.rect.top, kBannerWidth, kBannerHeight, DST_BITMAP | DSS_NORMAL);

@@ -14,17 +14,17 @@ constexpr unsigned kRightButtonUp = 0x0205;    // WM_RBUTTONUP
 // Whether the id is the one the pick menu gives an item it shows.
 bool IsShownItemCommand(const MacroData& doc, int id) {
   const ItemAddress address = DecodePickCommand(id);
-  return id >= kFirstPickCommand && address.subMenu < doc.SubMenuCount() && address.item >= 0 &&
-         address.item < doc.ItemCount(address.subMenu) && IsPickableItemIndex(address.item) &&
-         PickCommandId(address.subMenu, address.item) == id;
+  return id >= kFirstPickCommand && address.submenu < doc.SubMenuCount() && address.item >= 0 &&
+         address.item < doc.ItemCount(address.submenu) && IsPickableItemIndex(address.item) &&
+         PickCommandId(address.submenu, address.item) == id;
 }
 
 }  // namespace
 
-ZorvakView::ZorvakView(const PlaybackPorts& ports, const MacroData& doc)
+ViewCore::ViewCore(const PlaybackPorts& ports, const MacroData& doc)
     : playback(ports, doc), doc_(doc) {}
 
-TrayAction ZorvakView::OnTrayNotify(unsigned iconId, unsigned mouseMessage) {
+TrayAction ViewCore::OnTrayNotify(unsigned iconId, unsigned mouseMessage) {
   if (iconId != TRAY_ICON_ID) return TrayAction::none;
   if (mouseMessage != kLeftDoubleClick && mouseMessage != kRightButtonUp) return TrayAction::none;
   if (ModalWindowScope::AnyOpen()) return TrayAction::bringModalWindowForward;
@@ -38,26 +38,26 @@ TrayAction ZorvakView::OnTrayNotify(unsigned iconId, unsigned mouseMessage) {
   return TrayAction::showPickMenu;
 }
 
-std::optional<unsigned> ZorvakView::TakeWaitingTrayNotify() {
+std::optional<unsigned> ViewCore::TakeWaitingTrayNotify() {
   if (playback.Running()) return std::nullopt;
   return std::exchange(waiting_tray_notify_, std::nullopt);
 }
 
-HookAction ZorvakView::OnCommandHook(int id) {
+HookAction ViewCore::OnCommandHook(int id) {
   if (ModalWindowScope::AnyOpen()) return HookAction::bringModalWindowForward;
   if (const TrayCommand* fixed = FindTrayCommand(id)) return fixed->action;
   if (!IsShownItemCommand(doc_, id)) return HookAction::passOn;
   const ItemAddress address = DecodePickCommand(id);
-  playback.ArmPick({address.subMenu, address.item});
+  playback.ArmPick({address.submenu, address.item});
   return HookAction::itemPicked;
 }
 
-FrameShow ZorvakView::OnRestore() {
+FrameShow ViewCore::OnRestore() {
   bHideOnPaint = false;
   return FrameShow::showMaximized;
 }
 
-FrameShow ZorvakView::OnHideMainWindow() {
+FrameShow ViewCore::OnHideMainWindow() {
   if (!bHideOnPaint) {
     bHideOnPaint = true;
     return FrameShow::hide;

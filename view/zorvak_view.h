@@ -15,9 +15,9 @@ enum class TrayAction { none, restoreMainWindow, showPickMenu, bringModalWindowF
 // How the main frame is to be shown.
 enum class FrameShow { hide, showNormal, showMaximized };
 
-class ZorvakView {
+class ViewCore {
  public:
-  ZorvakView(const PlaybackPorts& ports, const MacroData& doc);
+  ViewCore(const PlaybackPorts& ports, const MacroData& doc);
 
   Playback playback;
   // True while the main window is to stay hidden: a paint then hides it.

@@ -20,7 +20,7 @@ WindowId AsWindowId(HWND window) { return reinterpret_cast<WindowId>(window); }
 }  // namespace
 
 CZorvakView::CZorvakView(CZorvakDoc& doc, DocumentCommandPort& documentCommands,
-                         ShellOpenPort& shell, CFrameLayout& frame)
+                         ShellOpenPort& shell, ViewFrame& frame)
     : pDoc(&doc),
       document_commands_(documentCommands),
       shell_(shell),

@@ -16,19 +16,19 @@
 #include "view/zorvak_view.h"
 
 // What the view asks of the frame it lives in.
-class CFrameLayout {
+class ViewFrame {
  public:
   // Places the toolbar, the status bar and the view.
   virtual void RecalcLayout() = 0;
 
  protected:
-  ~CFrameLayout() = default;
+  ~ViewFrame() = default;
 };
 
 class CZorvakView : public CWnd {
  public:
   CZorvakView(CZorvakDoc& doc, DocumentCommandPort& documentCommands, ShellOpenPort& shell,
-              CFrameLayout& frame);
+              ViewFrame& frame);
   ~CZorvakView() override;
 
   // Creates the view visible inside the frame; the tray icon is added as
@@ -64,8 +64,8 @@ class CZorvakView : public CWnd {
 
   DocumentCommandPort& document_commands_;
   ShellOpenPort& shell_;
-  CFrameLayout& frame_layout_;
+  ViewFrame& frame_layout_;
   Win32PlaybackPlatform platform_;
-  StopKeyHook stop_key_;
-  ZorvakView core_;
+  Win32StopKeyHook stop_key_;
+  ViewCore core_;
 };

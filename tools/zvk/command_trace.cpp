@@ -15,7 +15,7 @@ namespace {
 // A pick the program's menu could make: an item of a submenu in use,
 // within what the pick menu can offer.
 void CheckPick(const MacroData& doc, const TraceOptions& options) {
-  const int s = options.subMenu;
+  const int s = options.submenu;
   const int j = options.item;
   const std::string& file = options.file;
   if (s >= doc.SubMenuCount()) {
@@ -53,7 +53,7 @@ int RunTrace(const Arguments& args, std::ostream& out, std::ostream& /*err*/) {
     doc->OnNewDocument();
     LoadMacroFile(options.file, *doc);
     CheckPick(*doc, options);
-    trace.RunPick(*doc, {options.subMenu, options.item});
+    trace.RunPick(*doc, {options.submenu, options.item});
   } else {
     trace.RunText(CommandLineText(options.text, "The TEXT"));
   }

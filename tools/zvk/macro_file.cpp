@@ -1,6 +1,6 @@
 #include "tools/zvk/macro_file.h"
 
-#include "documents/document_file.h"
+#include "document_commands/document_file.h"
 #include "storage/disk_file.h"
 #include "storage/disk_file_system.h"
 #include "storage/error_messages.h"

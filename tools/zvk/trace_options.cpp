@@ -40,7 +40,7 @@ TraceOptions ParseTraceOptions(const std::vector<std::string>& args) {
     } else if (a == "--pick") {
       if (args.size() - i != 4) Usage("--pick needs S J FILE, and nothing after them.");
       options.pick = true;
-      options.subMenu = Index(args[i + 1], "submenu", kMaxSubMenus);
+      options.submenu = Index(args[i + 1], "submenu", kMaxSubMenus);
       options.item = Index(args[i + 2], "item", kMaxItems);
       options.file = args[i + 3];
       return options;

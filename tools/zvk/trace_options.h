@@ -13,7 +13,7 @@ struct TraceOptions {
   std::vector<DataEntryAnswer> answers;  // texts as given on the command line
   bool pick = false;
   std::string text;  // without --pick
-  int subMenu = 0;   // with --pick
+  int submenu = 0;   // with --pick
   int item = 0;
   std::string file;
 };

@@ -20,7 +20,7 @@ struct FakeEditorControls : EditorControls {
     Get(list).entries.push_back(text);
   }
   int GetCount(EditorList list) const override {
-    if (failItemCount && list == EditorList::Items) return -1;
+    if (fail_item_count && list == EditorList::Items) return -1;
     return static_cast<int>(Get(list).entries.size());
   }
   int GetCurSel(EditorList list) const override { return Get(list).selection; }
@@ -55,5 +55,5 @@ struct FakeEditorControls : EditorControls {
   std::array<FakeList, 2> lists;
   std::array<std::string, 3> boxes;  // submenu name, item name, item text
   bool checked = false;
-  bool failItemCount = false;  // LB_GETCOUNT of the item list fails
+  bool fail_item_count = false;  // LB_GETCOUNT of the item list fails
 };

@@ -17,7 +17,7 @@ using ::testing::IsEmpty;
 
 namespace {
 
-constexpr unsigned kInfo = MB::Ok | MB::IconInformation;
+constexpr unsigned kInfo = MB::kOk | MB::kIconInformation;
 const char* const kTooManyItems =
     "Error:  To many submenu items.  Delete one or more submenu items from this submenu before "
     "attempting to add any new items.";
@@ -186,7 +186,7 @@ TEST_F(EditorTest, EditsWithNothingSelectedAreRefused) {
                 "You must first create a new SubMenu entry by pressing the New Sub button.");
   ExpectRefused([&] { Type(EditorBox::ItemName, "x"); },
                 "Error:  You must select a SubMenu in the SubMenu List Box",
-                MB::Ok | MB::IconExclamation);
+                MB::kOk | MB::kIconExclamation);
   ExpectRefused(
       [&] { editor.OnDeleteSub(); },
       "Error:  You must first select the SubMenu you wish to delete in the SubMenu list box.");
@@ -253,7 +253,7 @@ TEST_F(EditorTest, DataBeyondTheEditorsLimitsGetsNothingAddedAndStaysWithinTheCa
   ExpectRefused([&] { editor.OnNewSub(); }, kTooManySubMenus);
   ExpectRefused([&] { editor.OnNewItem(); }, kTooManyItems);
   ClickSubMenu(1);
-  controls.failItemCount = true;
+  controls.fail_item_count = true;
   ExpectRefused([&] { editor.OnNewItem(); }, kTooManyItems);
 
   ClickSubMenu(49);

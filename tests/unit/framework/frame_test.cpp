@@ -24,9 +24,9 @@ TEST(FrameLayoutTest, TheToolBarTakesItsSideAboveTheStatusBarAndTheViewTheRestIf
       {{DockSide::right, 30}, {770, 0, 800, 578}, {0, 0, 770, 578}},
       {{DockSide::left, 0}, {}, {0, 0, 800, 578}},  // hidden or floating
   };
-  for (const auto& [bar, toolBar, view] : cases) {
+  for (const auto& [bar, tool_bar, view] : cases) {
     const FrameLayout layout = LayOutFrame(kClient, bar, 22, kIndicators, 17);
-    EXPECT_EQ(layout.toolBar, toolBar) << static_cast<int>(bar.side);
+    EXPECT_EQ(layout.tool_bar, tool_bar) << static_cast<int>(bar.side);
     EXPECT_EQ(layout.view, view) << static_cast<int>(bar.side);
   }
   EXPECT_EQ(LayOutFrame(kClient, {}, 0, kIndicators, 17).view, kClient);
@@ -37,7 +37,7 @@ TEST(FrameLayoutTest, TheToolBarTakesItsSideAboveTheStatusBarAndTheViewTheRestIf
     EXPECT_TRUE(v.left <= v.right && v.top <= v.bottom && (v.left == v.right || v.top == v.bottom));
   }
   // The panes that no longer fit shrink to nothing at the left edge.
-  EXPECT_EQ(LayOutFrame({0, 0, 100, 30}, {DockSide::top, 28}, 22, kIndicators, 17).statusEdges,
+  EXPECT_EQ(LayOutFrame({0, 0, 100, 30}, {DockSide::top, 28}, 22, kIndicators, 17).status_edges,
             (std::array<int, 4>{0, 0, 39, -1}));
 
   // Minimized: the status bar too leaves nothing.

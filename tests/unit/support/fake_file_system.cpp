@@ -8,9 +8,9 @@ class FakeFile : public CMemFile {
  public:
   FakeFile(FakeFileSystem& fs, std::string path)
       : CMemFile(fs.files.at(path)), fs_(fs), path_(std::move(path)) {
-    ++fs_.openFiles;
+    ++fs_.open_files;
   }
-  ~FakeFile() override { --fs_.openFiles; }
+  ~FakeFile() override { --fs_.open_files; }
 
   void Write(const void* buffer, std::size_t count) override {
     fs_.Check(FakeFileSystem::Step::write, path_);

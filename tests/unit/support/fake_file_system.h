@@ -26,7 +26,7 @@ class FakeFileSystem : public FileSystemPort {
   bool Exists(const std::string& path) override { return files.count(path) != 0; }
   std::string CreateTempFileIn(const std::string& folder) override {
     Check(Step::tempFile, folder);
-    const std::string path = folder + "\\zvk" + std::to_string(++tempFilesMade) + ".tmp";
+    const std::string path = folder + "\\zvk" + std::to_string(++temp_files_made) + ".tmp";
     files[path];
     return path;
   }
@@ -47,8 +47,8 @@ class FakeFileSystem : public FileSystemPort {
   }
 
   std::map<std::string, Bytes> files;
-  int openFiles = 0;  // file objects not yet destroyed
-  int tempFilesMade = 0;
+  int open_files = 0;  // file objects not yet destroyed
+  int temp_files_made = 0;
 
  private:
   std::map<Step, int> failures_;

@@ -6,7 +6,7 @@
 #include <deque>
 #include <map>
 
-#include "documents/file_dialog.h"
+#include "document_commands/file_dialog.h"
 #include "framework/message_box.h"
 #include "framework/shell_open.h"
 #include "settings/profile.h"
@@ -20,7 +20,7 @@ struct ShownMessage {
 struct ScriptedMessageBoxes : MessageBoxPort {
   int AfxMessageBox(const std::string& text, unsigned type) override {
     shown.push_back({text, type});
-    if (answers.empty()) return MB::IdOk;
+    if (answers.empty()) return MB::kIdOk;
     const int answer = answers.front();
     answers.pop_front();
     return answer;

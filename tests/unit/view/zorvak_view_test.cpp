@@ -18,7 +18,7 @@ constexpr unsigned kRightUp = 0x0205;
 
 // The view's own playback, beside the fixture's, reports to no listener.
 struct ViewTest : PlaybackTest {
-  ZorvakView view{rec.Ports(), *doc};
+  ViewCore view{rec.Ports(), *doc};
 
   void SetUp() override {
     DocumentBuilder()

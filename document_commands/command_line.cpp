@@ -1,4 +1,4 @@
-#include "documents/command_line.h"
+#include "document_commands/command_line.h"
 
 CommandLineInfo ParseCommandLine(const std::vector<std::string>& args) {
   CommandLineInfo info;
@@ -6,7 +6,7 @@ CommandLineInfo ParseCommandLine(const std::vector<std::string>& args) {
     const bool flag = !arg.empty() && (arg[0] == '/' || arg[0] == '-');
     if (flag || arg.empty() || info.command == CommandLineInfo::Command::fileOpen) continue;
     info.command = CommandLineInfo::Command::fileOpen;
-    info.fileName = arg;
+    info.file_name = arg;
   }
   return info;
 }

@@ -15,11 +15,11 @@
 #include <string>
 #include <utility>
 
-#include "documents/command_line.h"
-#include "documents/document.h"
-#include "documents/document_file.h"
-#include "documents/file_dialog.h"
-#include "documents/recent_file_list.h"
+#include "document_commands/command_line.h"
+#include "document_commands/document.h"
+#include "document_commands/document_file.h"
+#include "document_commands/file_dialog.h"
+#include "document_commands/recent_file_list.h"
 #include "framework/message_box.h"
 #include "storage/file_system.h"
 

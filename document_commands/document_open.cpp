@@ -3,10 +3,10 @@
 
 #include <exception>
 
-#include "documents/document_commands.h"
-#include "documents/document_failure_messages.h"
-#include "documents/document_file.h"
-#include "documents/document_type.h"
+#include "document_commands/document_commands.h"
+#include "document_commands/document_failure_messages.h"
+#include "document_commands/document_file.h"
+#include "document_commands/document_type.h"
 #include "storage/file_path.h"
 
 bool DocumentCommands::OnFileOpen() {
@@ -14,8 +14,8 @@ bool DocumentCommands::OnFileOpen() {
   request.kind = FileDialogRequest::Kind::open;
   request.title = "Open";
   request.filters = DocumentFilters();
-  request.defaultExtension = kDefaultExtension;
-  request.flags = OFN::FileMustExist | OFN::HideReadOnly;
+  request.default_extension = kDefaultExtension;
+  request.flags = OFN::kFileMustExist | OFN::kHideReadOnly;
   const auto chosen = dialogs_.Show(request);
   if (!chosen) return false;
   return OpenDocumentFile(*chosen);
@@ -53,9 +53,9 @@ bool DocumentCommands::LoadDocument(const std::string& fullPath, EmptyFile empty
   } catch (...) {
     const std::exception_ptr failure = std::current_exception();
     if (message == OpenMessage::common) {
-      ReportFailure(failure, OpenFailureMessage(failure, fullPath), MB::IconExclamation);
+      ReportFailure(failure, OpenFailureMessage(failure, fullPath), MB::kIconExclamation);
     } else {
-      ReportFailure(failure, TrayOpenFailureMessage(failure), MB::IconStop);
+      ReportFailure(failure, TrayOpenFailureMessage(failure), MB::kIconStop);
     }
     return false;
   }
@@ -67,8 +67,8 @@ void DocumentCommands::OnTrayFileOpen() {
   request.kind = FileDialogRequest::Kind::open;
   request.owner = FileDialogRequest::Owner::view;
   request.filters = DocumentFilters();
-  request.defaultExtension = kDefaultExtension;
-  request.flags = OFN::HideReadOnly | OFN::OverwritePrompt;
+  request.default_extension = kDefaultExtension;
+  request.flags = OFN::kHideReadOnly | OFN::kOverwritePrompt;
   const auto chosen = dialogs_.Show(request);
   if (!chosen || !SaveModified()) return;
   const std::string fullPath = files_.FullPath(*chosen);

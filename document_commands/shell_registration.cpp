@@ -1,6 +1,6 @@
-#include "documents/shell_registration.h"
+#include "document_commands/shell_registration.h"
 
-#include "documents/document_type.h"
+#include "document_commands/document_type.h"
 
 std::string ShellOpenCommand(const std::string& exePath) {
   const bool needsQuotes = exePath.find(' ') != std::string::npos && exePath.front() != '"';

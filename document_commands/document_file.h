@@ -16,7 +16,7 @@
 
 #include <string>
 
-#include "documents/document.h"
+#include "document_commands/document.h"
 #include "storage/file_system.h"
 
 // What loading an empty file means.

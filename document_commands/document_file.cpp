@@ -1,4 +1,4 @@
-#include "documents/document_file.h"
+#include "document_commands/document_file.h"
 
 #include <memory>
 

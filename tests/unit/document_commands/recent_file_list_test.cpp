@@ -2,15 +2,15 @@
 // and the File menu, the name Save As proposes, a path's parts and the
 // shell's open command.
 
-#include "documents/recent_file_list.h"
+#include "document_commands/recent_file_list.h"
 
 #include <tuple>
 
 #include <gmock/gmock.h>
 
-#include "documents/document_commands.h"
-#include "documents/path_abbreviation.h"
-#include "documents/shell_registration.h"
+#include "document_commands/document_commands.h"
+#include "document_commands/path_abbreviation.h"
+#include "document_commands/shell_registration.h"
 #include "storage/file_path.h"
 #include "support/fake_file_system.h"
 #include "support/scripted_ports.h"

@@ -1,6 +1,6 @@
-#include "documents/recent_file_menu_win32.h"
+#include "document_commands/recent_file_menu_win32.h"
 
-#include "documents/recent_file_list.h"
+#include "document_commands/recent_file_list.h"
 
 void UpdateRecentFileMenu(HMENU menu, const std::vector<std::string>& texts, UINT firstCommand) {
   if (menu == nullptr) return;

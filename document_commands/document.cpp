@@ -1,4 +1,4 @@
-#include "documents/document.h"
+#include "document_commands/document.h"
 
 bool CDocument::OnNewDocument() {
   path_name_.clear();

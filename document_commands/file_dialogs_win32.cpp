@@ -1,4 +1,4 @@
-#include "documents/file_dialogs_win32.h"
+#include "document_commands/file_dialogs_win32.h"
 
 #include <commdlg.h>
 
@@ -7,10 +7,10 @@
 
 #include "framework/modal_window.h"
 
-static_assert(OFN::OverwritePrompt == OFN_OVERWRITEPROMPT);
-static_assert(OFN::HideReadOnly == OFN_HIDEREADONLY);
-static_assert(OFN::PathMustExist == OFN_PATHMUSTEXIST);
-static_assert(OFN::FileMustExist == OFN_FILEMUSTEXIST);
+static_assert(OFN::kOverwritePrompt == OFN_OVERWRITEPROMPT);
+static_assert(OFN::kHideReadOnly == OFN_HIDEREADONLY);
+static_assert(OFN::kPathMustExist == OFN_PATHMUSTEXIST);
+static_assert(OFN::kFileMustExist == OFN_FILEMUSTEXIST);
 
 namespace {
 
@@ -32,7 +32,7 @@ std::string FilterString(const FileDialogRequest& request) {
 std::optional<std::string> Win32FileDialogs::Show(const FileDialogRequest& request) {
   // Room for long paths; the initial name is cut to fit.
   std::vector<char> path(4 * MAX_PATH, '\0');
-  request.initialFileName.copy(path.data(), path.size() - 1);
+  request.initial_file_name.copy(path.data(), path.size() - 1);
   const std::string filter = FilterString(request);
 
   OPENFILENAMEA ofn{};
@@ -44,7 +44,7 @@ std::optional<std::string> Win32FileDialogs::Show(const FileDialogRequest& reque
   ofn.lpstrFile = path.data();
   ofn.nMaxFile = static_cast<DWORD>(path.size());
   ofn.lpstrTitle = request.title.empty() ? nullptr : request.title.c_str();
-  ofn.lpstrDefExt = request.defaultExtension.empty() ? nullptr : request.defaultExtension.c_str();
+  ofn.lpstrDefExt = request.default_extension.empty() ? nullptr : request.default_extension.c_str();
   ofn.Flags = request.flags | OFN_EXPLORER;
 
   const ModalWindowScope modal;

@@ -1,11 +1,11 @@
-#include "documents/shell_registration_win32.h"
+#include "document_commands/shell_registration_win32.h"
 
 #include <windows.h>
 
 #include <vector>
 
-#include "documents/document_type.h"
-#include "documents/shell_registration.h"
+#include "document_commands/document_type.h"
+#include "document_commands/shell_registration.h"
 #include "settings/registry_value_win32.h"
 
 std::string ProgramShortPath() {

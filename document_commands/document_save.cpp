@@ -2,10 +2,10 @@
 
 #include <exception>
 
-#include "documents/document_commands.h"
-#include "documents/document_failure_messages.h"
-#include "documents/document_file.h"
-#include "documents/document_type.h"
+#include "document_commands/document_commands.h"
+#include "document_commands/document_failure_messages.h"
+#include "document_commands/document_file.h"
+#include "document_commands/document_type.h"
 
 std::string ProposedSaveName(const std::string& pathName, const std::string& title) {
   if (!pathName.empty()) return pathName;
@@ -24,9 +24,9 @@ bool DocumentCommands::DoSave(const std::string& path) {
     request.kind = FileDialogRequest::Kind::saveAs;
     request.title = "Save As";
     request.filters = DocumentFilters();
-    request.defaultExtension = kDefaultExtension;
-    request.initialFileName = ProposedSaveName(document_.GetPathName(), document_.GetTitle());
-    request.flags = OFN::HideReadOnly | OFN::PathMustExist | OFN::OverwritePrompt;
+    request.default_extension = kDefaultExtension;
+    request.initial_file_name = ProposedSaveName(document_.GetPathName(), document_.GetTitle());
+    request.flags = OFN::kHideReadOnly | OFN::kPathMustExist | OFN::kOverwritePrompt;
     const auto chosen = dialogs_.Show(request);
     if (!chosen) return false;
     target = *chosen;
@@ -42,7 +42,7 @@ bool DocumentCommands::SaveDocument(const std::string& fullPath, bool chosenInDi
     SaveDocumentFile(files_, fullPath, document_, chosenInDialog);
   } catch (...) {
     const std::exception_ptr failure = std::current_exception();
-    ReportFailure(failure, SaveFailureMessage(failure, fullPath), MB::IconExclamation);
+    ReportFailure(failure, SaveFailureMessage(failure, fullPath), MB::kIconExclamation);
     return false;
   }
   document_.SetModifiedFlag(false);

@@ -5,7 +5,7 @@
 #include <gmock/gmock.h>
 
 #include "document/zorvak_doc.h"
-#include "documents/document_commands.h"
+#include "document_commands/document_commands.h"
 #include "framework/modal_window.h"
 #include "support/document_builder.h"
 #include "support/fake_file_system.h"
@@ -16,16 +16,16 @@ using ::testing::ElementsAre;
 template <typename FileSystem>
 struct DocumentCommandsOver : ::testing::Test {
   void SetUp() override {
-    commands.SetTitleChangedHandler([this] { ++titleChanges; });
-    commands.SetUpdateViewsHandler([this] { ++viewUpdates; });
+    commands.SetTitleChangedHandler([this] { ++title_changes; });
+    commands.SetUpdateViewsHandler([this] { ++view_updates; });
     ASSERT_TRUE(commands.ProcessShellCommand({}));
-    viewUpdates = titleChanges = 0;
+    view_updates = title_changes = 0;
   }
 
   // What the Edit SubMenus dialog would leave: one submenu, chained, modified.
-  void EditDocument(const std::string& subMenuName = "Edited") {
+  void EditDocument(const std::string& submenuName = "Edited") {
     doc.nNumSubMenus = 0;
-    DocumentBuilder().SubMenu(subMenuName, {{"Hello", "hello there", 1}}).AddTo(doc);
+    DocumentBuilder().SubMenu(submenuName, {{"Hello", "hello there", 1}}).AddTo(doc);
     doc.SetModifiedFlag(true);
   }
 
@@ -44,6 +44,6 @@ struct DocumentCommandsOver : ::testing::Test {
   FileSystem fs;
   ScriptedFileDialogs dialogs;
   DocumentCommands commands{doc, recent, fs, dialogs, messages};
-  int titleChanges = 0;
-  int viewUpdates = 0;
+  int title_changes = 0;
+  int view_updates = 0;
 };

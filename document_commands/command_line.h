@@ -10,7 +10,7 @@
 struct CommandLineInfo {
   enum class Command { fileNew, fileOpen };
   Command command = Command::fileNew;
-  std::string fileName;
+  std::string file_name;
 };
 
 // args: the arguments after the program's own name.

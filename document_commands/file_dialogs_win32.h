@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "documents/file_dialog.h"
+#include "document_commands/file_dialog.h"
 
 class Win32FileDialogs : public FileDialogPort {
  public:

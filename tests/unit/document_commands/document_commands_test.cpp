@@ -12,7 +12,7 @@ namespace {
 const std::string kTwo = "C:\\Work\\two.zvk";
 const Bytes kTwoBytes = kExampleDocument.FileBytes();
 const Bytes kVersion2 = DocumentBuilder().SubMenu("A").FileBytes(2);
-constexpr unsigned kQuestion = MB::YesNoCancel | MB::IconExclamation;
+constexpr unsigned kQuestion = MB::kYesNoCancel | MB::kIconExclamation;
 
 struct DocumentCommandsTest : DocumentCommandsOver<FakeFileSystem> {
   DocumentCommandsTest() { fs.files[kTwo] = kTwoBytes; }
@@ -20,7 +20,7 @@ struct DocumentCommandsTest : DocumentCommandsOver<FakeFileSystem> {
 
 TEST_F(DocumentCommandsTest, TheQuestionNamesTheFileTitleThenTheTitleThenUntitled) {
   EditDocument();
-  messages.answers = {MB::IdNo, MB::IdCancel, MB::IdNo};
+  messages.answers = {MB::kIdNo, MB::kIdCancel, MB::kIdNo};
   doc.SetTitle("Draft");
   EXPECT_TRUE(commands.SaveModified());
   doc.SetTitle("");
@@ -36,17 +36,17 @@ TEST_F(DocumentCommandsTest, TheQuestionNamesTheFileTitleThenTheTitleThenUntitle
 TEST_F(DocumentCommandsTest, NewAsksFirstAndOnlyAGoAheadEmptiesTheDocument) {
   ASSERT_TRUE(commands.OpenDocumentFile(kTwo));
   EditDocument("Kept");
-  viewUpdates = 0;
-  messages.answers = {MB::IdCancel, MB::IdYes};
+  view_updates = 0;
+  messages.answers = {MB::kIdCancel, MB::kIdYes};
   EXPECT_FALSE(commands.OnFileNew());
   fs.FailNext(FakeFileSystem::Step::write, CFileException::diskFull);
   EXPECT_FALSE(commands.OnFileNew());
-  EXPECT_EQ(State() + " " + std::to_string(viewUpdates),
+  EXPECT_EQ(State() + " " + std::to_string(view_updates),
             "two C:\\Work\\two.zvk 1Kepthello there modified 0");
 
-  messages.answers = {MB::IdYes};
+  messages.answers = {MB::kIdYes};
   EXPECT_TRUE(commands.OnFileNew());
-  EXPECT_EQ(State() + " " + std::to_string(viewUpdates), std::string(kEmptyUntitled) + " 1");
+  EXPECT_EQ(State() + " " + std::to_string(view_updates), std::string(kEmptyUntitled) + " 1");
 }
 
 TEST_F(DocumentCommandsTest, OpenThroughTheDialogLoadsAndNamesTheDocument) {
@@ -56,9 +56,9 @@ TEST_F(DocumentCommandsTest, OpenThroughTheDialogLoadsAndNamesTheDocument) {
   const FileDialogRequest& request = dialogs.requests.back();
   EXPECT_EQ(request.filters.at(0),
             std::make_pair(std::string("Zorvakomat Files (*.zvk)"), std::string("*.zvk")));
-  EXPECT_EQ(State() + std::to_string(viewUpdates), "two C:\\Work\\two.zvk 2TopLevel[enter]1");
+  EXPECT_EQ(State() + std::to_string(view_updates), "two C:\\Work\\two.zvk 2TopLevel[enter]1");
   EXPECT_TRUE(messages.shown.empty()) << "Cancel ends the command without a word";
-  EXPECT_EQ(fs.openFiles, 0);
+  EXPECT_EQ(fs.open_files, 0);
 }
 
 // File > Open and the tray's Open of a file that cannot be read: whatever
@@ -70,30 +70,30 @@ TEST_F(DocumentCommandsTest, AFileThatCannotBeReadLeavesTheDocumentAsItWas) {
   const std::string f = "C:\\Work\\f.zvk";
   using Messages = std::vector<ShownMessage>;
   const std::string pastTheEnd = "An attempt was made to access an unnamed file past its end.";
-  const Messages cut = {{"Unexpected file format.", MB::IconExclamation}};
+  const Messages cut = {{"Unexpected file format.", MB::kIconExclamation}};
   // What, the file's bytes (none: no such file), File > Open's and the tray's messages.
   std::vector<std::tuple<std::string, std::optional<Bytes>, Messages, Messages>> cases = {
       {"version 2",
        kVersion2,
-       {{VersionTooNewMessage(), MB::Ok},
-        {"An unknown error occurred while accessing " + f + ".", MB::IconExclamation}},
-       {{VersionTooNewMessage(), MB::Ok},
-        {"An unknown error occurred while accessing an unnamed file.", MB::IconStop}}},
+       {{VersionTooNewMessage(), MB::kOk},
+        {"An unknown error occurred while accessing " + f + ".", MB::kIconExclamation}},
+       {{VersionTooNewMessage(), MB::kOk},
+        {"An unknown error occurred while accessing an unnamed file.", MB::kIconStop}}},
       {"51 submenus",
        Int32(1) + Int32(0) + Int32(0) + Int32(51),
        cut,
-       {{"an unnamed file has a bad format.", MB::IconStop}}},
+       {{"an unnamed file has a bad format.", MB::kIconStop}}},
       {"missing",
        std::nullopt,
-       {{f + " was not found.", MB::IconExclamation}},
-       {{f + " was not found.", MB::IconStop}}},
-      {"empty", Bytes{}, {}, {{pastTheEnd, MB::IconStop}}},
+       {{f + " was not found.", MB::kIconExclamation}},
+       {{f + " was not found.", MB::kIconStop}}},
+      {"empty", Bytes{}, {}, {{pastTheEnd, MB::kIconStop}}},
   };
   for (std::size_t n = 1; n < kTwoBytes.size(); ++n) {
     cases.push_back({"cut at " + std::to_string(n),
                      Bytes(kTwoBytes.begin(), kTwoBytes.begin() + n),
                      cut,
-                     {{pastTheEnd, MB::IconStop}}});
+                     {{pastTheEnd, MB::kIconStop}}});
   }
   for (const bool tray : {false, true}) {
     for (const auto& [what, bytes, common, trayMessages] : cases) {
@@ -105,14 +105,14 @@ TEST_F(DocumentCommandsTest, AFileThatCannotBeReadLeavesTheDocumentAsItWas) {
       EditDocument("E");
       doc.strSubMenuName[1] = "beyond the count";
       const auto before = std::make_unique<MacroData>(doc);
-      messages.answers = {MB::IdNo};
+      messages.answers = {MB::kIdNo};
       dialogs.answers = {std::string("f.zvk")};
       tray ? commands.OnTrayFileOpen() : (void)commands.OpenDocumentFile("f.zvk");
       Messages expected = {{"Save changes to t?", kQuestion}};
       const Messages& failure = tray ? trayMessages : common;
       expected.insert(expected.end(), failure.begin(), failure.end());
       EXPECT_EQ(messages.Take(), expected);
-      EXPECT_EQ(fs.openFiles, 0);
+      EXPECT_EQ(fs.open_files, 0);
       const bool kept = !failure.empty();
       EXPECT_TRUE(static_cast<const MacroData&>(doc) ==
                   (kept ? *before : *std::make_unique<MacroData>()));
@@ -135,14 +135,14 @@ TEST_F(DocumentCommandsTest, TheRecentFilesKeepTheLastFourAndLoseWhatDoesNotOpen
               ElementsAre("&1 c:\\work\\E", "&2 C:\\Work\\c", "&3 C:\\Work\\d", "&4 C:\\Work\\b"));
   // An entry that does not open goes, here after Cancel at the question.
   EditDocument();
-  messages.answers = {MB::IdCancel};
+  messages.answers = {MB::kIdCancel};
   EXPECT_FALSE(commands.OnOpenRecentFile(2));
   // Saving in answer to the question puts the document's file on top: the
   // entry chosen (c, whose file has gone), not the one now in its place, is
   // the one removed.
   fs.files.erase("C:\\Work\\c.zvk");
   doc.SetPathNameOnly("C:\\Work\\a.zvk");
-  messages.answers = {MB::IdYes};
+  messages.answers = {MB::kIdYes};
   EXPECT_FALSE(commands.OnOpenRecentFile(1));
   EXPECT_THAT(recent.MenuTexts(fs),
               ElementsAre("&1 C:\\Work\\a", "&2 c:\\work\\E", "&3 C:\\Work\\b"));
@@ -171,15 +171,15 @@ TEST_F(DocumentCommandsTest,
                         .FileBytes();
   ASSERT_TRUE(commands.OpenDocumentFile("three.zvk"));
   doc.SetModifiedFlag(true);
-  titleChanges = 0;
+  title_changes = 0;
   dialogs.answers = {std::nullopt, std::string("two.zvk"), std::string("two.zvk")};
-  messages.answers = {MB::IdCancel, MB::IdNo};
+  messages.answers = {MB::kIdCancel, MB::kIdNo};
   commands.OnTrayFileOpen();  // Cancel in the dialog: no question
   commands.OnTrayFileOpen();
   EXPECT_THAT(messages.Take(), ElementsAre(ShownMessage{"Save changes to three?", kQuestion}));
 
   commands.OnTrayFileOpen();
-  EXPECT_EQ(State() + std::to_string(titleChanges), "two.zvk C:\\Work\\two.zvk 2TopLevel[enter]1");
+  EXPECT_EQ(State() + std::to_string(title_changes), "two.zvk C:\\Work\\two.zvk 2TopLevel[enter]1");
   EXPECT_THAT(recent.MenuTexts(fs), ElementsAre("&1 C:\\Work\\three"));
 
   EditDocument();
@@ -207,9 +207,9 @@ TEST_F(SaveTest, SaveReplacesTheFileAndSaveAsTakesTheNewName) {
   EXPECT_FALSE(commands.OnFileSaveAs());
   EXPECT_TRUE(doc.IsModified()) << "cancelled";
   EXPECT_TRUE(commands.OnFileSaveAs());
-  EXPECT_EQ(dialogs.requests.back().initialFileName, kOld);
+  EXPECT_EQ(dialogs.requests.back().initial_file_name, kOld);
   // Choosing an existing file asks before it is overwritten.
-  EXPECT_TRUE(dialogs.requests.back().flags & OFN::OverwritePrompt);
+  EXPECT_TRUE(dialogs.requests.back().flags & OFN::kOverwritePrompt);
   EXPECT_EQ(fs.files["C:\\Work\\new.zvk"], StoredBytes(doc));
   EXPECT_EQ(State(), "new C:\\Work\\new.zvk 1Againhello there");
   EXPECT_THAT(recent.MenuTexts(fs),
@@ -220,7 +220,7 @@ TEST_F(SaveTest, SaveReplacesTheFileAndSaveAsTakesTheNewName) {
   EditDocument();
   dialogs.answers = {std::string("C:\\Work\\fresh.zvk")};
   EXPECT_TRUE(commands.OnFileSave());
-  EXPECT_EQ(dialogs.requests.back().initialFileName, "Untitled.zvk");
+  EXPECT_EQ(dialogs.requests.back().initial_file_name, "Untitled.zvk");
 }
 
 // Whichever step of a save over a file fails, the old file stays byte for
@@ -245,11 +245,11 @@ TEST_F(SaveTest, AFailedSaveLeavesThePreviousFileAsItWas) {
     fs.FailNext(step, cause);
     EXPECT_FALSE(commands.OnFileSave());
     EXPECT_EQ(fs.files[kOld], before);
-    EXPECT_THAT(messages.Take(), ElementsAre(ShownMessage{message, MB::IconExclamation}));
+    EXPECT_THAT(messages.Take(), ElementsAre(ShownMessage{message, MB::kIconExclamation}));
     EXPECT_EQ(State(), "old C:\\Work\\old.zvk 1Editedhello there modified");
     for (const auto& [path, bytes] : fs.files)
       EXPECT_EQ(path.find(".tmp"), std::string::npos) << path;
-    EXPECT_EQ(fs.openFiles, 0);
+    EXPECT_EQ(fs.open_files, 0);
   }
   // Save As to a new name whose write fails removes the incomplete file;
   // Save to the document's own path, whose file has gone meanwhile, keeps
@@ -274,7 +274,7 @@ TEST_F(SaveTest, TheProgramEndsOnlyWithNoWindowOpenAndTheQuestionAnswered) {
     const ModalWindowScope dialog;
     EXPECT_EQ(commands.QueryEnd(), EndAnswer::showModalWindow);
   }
-  messages.answers = {MB::IdCancel, MB::IdYes};
+  messages.answers = {MB::kIdCancel, MB::kIdYes};
   EXPECT_EQ(commands.QueryEnd(), EndAnswer::keepRunning);
   EXPECT_EQ(commands.QueryEnd(), EndAnswer::end);
   EXPECT_EQ(fs.files[kOld], StoredBytes(doc));

@@ -1,8 +1,8 @@
-#include "documents/recent_file_list.h"
+#include "document_commands/recent_file_list.h"
 
 #include <algorithm>
 
-#include "documents/path_abbreviation.h"
+#include "document_commands/path_abbreviation.h"
 #include "storage/ascii_case.h"
 #include "storage/file_path.h"
 

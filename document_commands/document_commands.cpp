@@ -1,7 +1,7 @@
-#include "documents/document_commands.h"
+#include "document_commands/document_commands.h"
 
-#include "documents/document_failure_messages.h"
-#include "documents/document_type.h"
+#include "document_commands/document_failure_messages.h"
+#include "document_commands/document_type.h"
 #include "framework/modal_window.h"
 #include "storage/error_messages.h"
 
@@ -23,10 +23,10 @@ bool DocumentCommands::SaveModified() {
     name = document_.GetTitle().empty() ? kUntitled : document_.GetTitle();
   }
   switch (messages_.AfxMessageBox(FormatMessage1("Save changes to %1?", name),
-                                  MB::YesNoCancel | MB::IconExclamation)) {
-    case MB::IdYes:
+                                  MB::kYesNoCancel | MB::kIconExclamation)) {
+    case MB::kIdYes:
       return DoSave(document_.GetPathName());
-    case MB::IdNo:
+    case MB::kIdNo:
       return true;
     default:  // Cancel, or the box closed some other way
       return false;
@@ -49,7 +49,7 @@ bool DocumentCommands::ProcessShellCommand(const CommandLineInfo& commandLine) {
     NewDocument();
     return true;
   }
-  return OpenFile(commandLine.fileName, OpenKind::startUp);
+  return OpenFile(commandLine.file_name, OpenKind::startUp);
 }
 
 void DocumentCommands::NewDocument() {

@@ -1,4 +1,4 @@
-#include "documents/path_abbreviation.h"
+#include "document_commands/path_abbreviation.h"
 
 namespace {
 
@@ -23,7 +23,7 @@ std::string AbbreviatePath(const std::string& path, std::size_t maxLength) {
   if (path.size() <= maxLength) return path;
   const auto lastSeparator = path.find_last_of("\\/");
   const std::size_t nameStart = lastSeparator == std::string::npos ? 0 : lastSeparator + 1;
-  const std::string name = path.substr(nameStart);
+  std::string name = path.substr(nameStart);
   if (name.size() > maxLength || nameStart == 0) return name;
 
   const std::size_t volume = VolumeLength(path);

@@ -1,4 +1,4 @@
-#include "documents/document_failure_messages.h"
+#include "document_commands/document_failure_messages.h"
 
 #include "storage/error_messages.h"
 #include "storage/exceptions.h"

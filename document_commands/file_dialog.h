@@ -9,10 +9,10 @@
 
 // Dialog flags, with the values Windows gives them.
 namespace OFN {
-constexpr unsigned OverwritePrompt = 0x00000002;
-constexpr unsigned HideReadOnly = 0x00000004;
-constexpr unsigned PathMustExist = 0x00000800;
-constexpr unsigned FileMustExist = 0x00001000;
+constexpr unsigned kOverwritePrompt = 0x00000002;
+constexpr unsigned kHideReadOnly = 0x00000004;
+constexpr unsigned kPathMustExist = 0x00000800;
+constexpr unsigned kFileMustExist = 0x00001000;
 }  // namespace OFN
 
 struct FileDialogRequest {
@@ -25,8 +25,8 @@ struct FileDialogRequest {
   std::string title;  // empty: the system's own title
   // Pairs of a name shown to the user and its pattern, in order.
   std::vector<std::pair<std::string, std::string>> filters;
-  std::string defaultExtension;  // added to a typed name without one
-  std::string initialFileName;
+  std::string default_extension;  // added to a typed name without one
+  std::string initial_file_name;
   unsigned flags = 0;
 };
 

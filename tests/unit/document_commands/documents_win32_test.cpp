@@ -9,10 +9,10 @@
 #include <fstream>
 #include <iterator>
 
+#include "document_commands/recent_file_menu_win32.h"
+#include "document_commands/shell_registration.h"
+#include "document_commands/shell_registration_win32.h"
 #include "document_fixture.h"
-#include "documents/recent_file_menu_win32.h"
-#include "documents/shell_registration.h"
-#include "documents/shell_registration_win32.h"
 #include "resources/resource.h"
 #include "settings/registry_profile_win32.h"
 #include "settings/registry_value_win32.h"
@@ -63,8 +63,8 @@ TEST_F(Win32FilesTest, SaveReplacesTheFileAndARefusedReplacementKeepsIt) {
   ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
   EditDocument("Third");
   EXPECT_FALSE(commands.OnFileSave());
-  EXPECT_THAT(messages.Take(),
-              ElementsAre(ShownMessage{"Access to " + path + " was denied.", MB::IconExclamation}));
+  EXPECT_THAT(messages.Take(), ElementsAre(ShownMessage{"Access to " + path + " was denied.",
+                                                        MB::kIconExclamation}));
   EXPECT_EQ(Read(path), second);
   EXPECT_THAT(Contents(), ElementsAre("macros.zvk"));
 }
@@ -89,7 +89,7 @@ struct RegistryTest : ::testing::Test {
 };
 
 TEST_F(RegistryTest, RecentFilesSurviveARestart) {
-  RegistryProfile profile(kTestKey);
+  Win32RegistryProfile profile(kTestKey);
   CRecentFileList list;
   for (const char* path : {"C:\\a.zvk", "C:\\b.zvk", "C:\\c.zvk", "C:\\d.zvk"}) list.Add(path);
   list.WriteList(profile);
