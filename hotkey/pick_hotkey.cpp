@@ -3,6 +3,7 @@
 #include <array>
 #include <vector>
 
+#include "framework/virtual_keys.h"
 #include "storage/ascii_case.h"
 
 namespace {
@@ -22,25 +23,21 @@ constexpr std::array<Name, 4> kModifiers = {{
 // The keys with names; letters, digits and F1 to F24 are read apart.
 // Escape is not among them: it stops a running macro.
 constexpr std::array<Name, 14> kNamedKeys = {{
-    {"Space", 0x20},
-    {"Tab", 0x09},
-    {"Enter", 0x0D},
-    {"Insert", 0x2D},
-    {"Delete", 0x2E},
-    {"Home", 0x24},
-    {"End", 0x23},
-    {"PageUp", 0x21},
-    {"PageDown", 0x22},
-    {"Up", 0x26},
-    {"Down", 0x28},
-    {"Left", 0x25},
-    {"Right", 0x27},
-    {"Pause", 0x13},
+    {"Space", kVkSpace},
+    {"Tab", kVkTab},
+    {"Enter", kVkReturn},
+    {"Insert", kVkInsert},
+    {"Delete", kVkDelete},
+    {"Home", kVkHome},
+    {"End", kVkEnd},
+    {"PageUp", kVkPrior},
+    {"PageDown", kVkNext},
+    {"Up", kVkUp},
+    {"Down", kVkDown},
+    {"Left", kVkLeft},
+    {"Right", kVkRight},
+    {"Pause", kVkPause},
 }};
-
-constexpr std::uint8_t kVkF1 = 0x70;
-
-char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
 std::string_view Trimmed(std::string_view text) {
   const std::size_t first = text.find_first_not_of(" \t");
@@ -59,21 +56,15 @@ std::optional<unsigned> Modifier(std::string_view name) {
 
 std::optional<std::uint8_t> Key(std::string_view name) {
   if (name.size() == 1) {
-    const char c = Upper(name[0]);
+    const char c = UpperAscii(name[0]);
     if ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')) return static_cast<std::uint8_t>(c);
   }
-  if (name.size() >= 2 && name.size() <= 3 && Upper(name[0]) == 'F' && name[1] >= '1' &&
-      name[1] <= '9' && (name.size() == 2 || (name[2] >= '0' && name[2] <= '9'))) {
-    const int n = name.size() == 2 ? name[1] - '0' : (name[1] - '0') * 10 + (name[2] - '0');
-    if (n <= 24) return static_cast<std::uint8_t>(kVkF1 + n - 1);
-  }
+  if (const std::optional<std::uint8_t> vk = FunctionKey(name)) return vk;
   for (const Name& key : kNamedKeys) {
     if (EqualsIgnoringCase(name, key.text)) return static_cast<std::uint8_t>(key.value);
   }
   return std::nullopt;
 }
-
-bool IsFunctionKey(std::uint8_t vk) { return vk >= kVkF1 && vk < kVkF1 + 24; }
 
 std::string Quoted(std::string_view text) {
   // Long enough for any key; control bytes would garble the status bar.
@@ -119,7 +110,8 @@ HotkeySetting ParseHotkey(std::string_view text) {
   const std::optional<std::uint8_t> vk = Key(last);
   if (!vk) return Refused(Quoted(last) + " is not a key name Zorvakomat knows");
   hotkey.vk = *vk;
-  if (!IsFunctionKey(hotkey.vk) && (hotkey.modifiers & (kModControl | kModAlt | kModWin)) == 0) {
+  if (!FunctionKeyNumber(hotkey.vk) &&
+      (hotkey.modifiers & (kModControl | kModAlt | kModWin)) == 0) {
     return Refused("a key other than F1 to F24 needs Ctrl, Alt or Win with it");
   }
   return {hotkey, {}};
@@ -130,7 +122,8 @@ std::string HotkeyText(Hotkey key) {
   for (const Name& modifier : kModifiers) {
     if ((key.modifiers & modifier.value) != 0) text += std::string(modifier.text) + "+";
   }
-  if (IsFunctionKey(key.vk)) return text + "F" + std::to_string(key.vk - kVkF1 + 1);
+  if (const std::optional<int> n = FunctionKeyNumber(key.vk))
+    return text + "F" + std::to_string(*n);
   for (const Name& named : kNamedKeys) {
     if (named.value == key.vk) return text + std::string(named.text);
   }

@@ -13,16 +13,11 @@
 #include <string_view>
 
 #include "framework/message_box.h"
+#include "framework/virtual_keys.h"
 #include "playback/run_control.h"
 
 // An opaque window handle; 0 is none.
 using WindowId = std::uintptr_t;
-
-constexpr std::uint8_t kVkTab = 0x09;
-constexpr std::uint8_t kVkReturn = 0x0D;
-constexpr std::uint8_t kVkShift = 0x10;
-constexpr std::uint8_t kVkControl = 0x11;
-constexpr std::uint8_t kVkMenu = 0x12;
 
 class Keyboard {
  public:

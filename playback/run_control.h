@@ -6,7 +6,7 @@
 #include <atomic>
 #include <cstdint>
 
-constexpr std::uint8_t kVkEscape = 0x1B;
+#include "framework/virtual_keys.h"
 
 class RunControl {
  public:

@@ -1,8 +1,10 @@
 #include "playback/token_interpreter.h"
 
 #include <array>
+#include <optional>
 #include <string>
 
+#include "framework/virtual_keys.h"
 #include "playback/token_text.h"
 
 namespace {
@@ -19,44 +21,34 @@ struct NamedKey {
 // "[single]", "[paste]" and the function keys are handled beside these).
 // Each is compared with the whole text, so their order does not matter.
 constexpr std::array<NamedKey, 22> kNamedKeys = {{
-    {"[enter]", 0x0D, KeyAction::tap},
-    {"[escape]", 0x1B, KeyAction::tap},
-    {"[up]", 0x26, KeyAction::tap},
-    {"[down]", 0x28, KeyAction::tap},
-    {"[left]", 0x25, KeyAction::tap},
-    {"[right]", 0x27, KeyAction::tap},
-    {"[insert]", 0x2D, KeyAction::tap},
-    {"[delete]", 0x2E, KeyAction::tap},
-    {"[home]", 0x24, KeyAction::tap},
-    {"[end]", 0x23, KeyAction::tap},
-    {"[page_up]", 0x21, KeyAction::tap},
-    {"[page_down]", 0x22, KeyAction::tap},
-    {"[back]", 0x08, KeyAction::tap},
-    {"[left_win]", 0x5B, KeyAction::tap},
-    {"[right_win]", 0x5C, KeyAction::tap},
-    {"[apps]", 0x5D, KeyAction::tap},
-    {"[CTRL]", 0x11, KeyAction::pressOnly},
-    {"[CTRL_UP]", 0x11, KeyAction::releaseOnly},
-    {"[shift]", 0x10, KeyAction::pressOnly},
-    {"[alt]", 0x12, KeyAction::pressOnly},
-    {"[alt_up]", 0x12, KeyAction::releaseOnly},
-    {"[SHIFT_UP]", 0x10, KeyAction::releaseOnly},
+    {"[enter]", kVkReturn, KeyAction::tap},
+    {"[escape]", kVkEscape, KeyAction::tap},
+    {"[up]", kVkUp, KeyAction::tap},
+    {"[down]", kVkDown, KeyAction::tap},
+    {"[left]", kVkLeft, KeyAction::tap},
+    {"[right]", kVkRight, KeyAction::tap},
+    {"[insert]", kVkInsert, KeyAction::tap},
+    {"[delete]", kVkDelete, KeyAction::tap},
+    {"[home]", kVkHome, KeyAction::tap},
+    {"[end]", kVkEnd, KeyAction::tap},
+    {"[page_up]", kVkPrior, KeyAction::tap},
+    {"[page_down]", kVkNext, KeyAction::tap},
+    {"[back]", kVkBack, KeyAction::tap},
+    {"[left_win]", kVkLeftWin, KeyAction::tap},
+    {"[right_win]", kVkRightWin, KeyAction::tap},
+    {"[apps]", kVkApps, KeyAction::tap},
+    {"[CTRL]", kVkControl, KeyAction::pressOnly},
+    {"[CTRL_UP]", kVkControl, KeyAction::releaseOnly},
+    {"[shift]", kVkShift, KeyAction::pressOnly},
+    {"[alt]", kVkMenu, KeyAction::pressOnly},
+    {"[alt_up]", kVkMenu, KeyAction::releaseOnly},
+    {"[SHIFT_UP]", kVkShift, KeyAction::releaseOnly},
 }};
 
-// "[F1]" .. "[F24]" in either letter case: the function key's number, or 0.
-int FunctionKeyNumber(std::string_view text) {
-  if (text.size() < 4 || text.size() > 5 || text[0] != '[' || (text[1] != 'F' && text[1] != 'f') ||
-      text.back() != ']') {
-    return 0;
-  }
-  const std::string_view digits = text.substr(2, text.size() - 3);
-  if (digits[0] < '1' || digits[0] > '9') return 0;  // no leading zero
-  int n = 0;
-  for (const char c : digits) {
-    if (c < '0' || c > '9') return 0;
-    n = n * 10 + (c - '0');
-  }
-  return n <= 24 ? n : 0;
+// "[F1]" .. "[F24]" in either letter case: the function key's code.
+std::optional<std::uint8_t> FunctionKeyToken(std::string_view text) {
+  if (text.size() < 2 || text.front() != '[' || text.back() != ']') return std::nullopt;
+  return FunctionKey(text.substr(1, text.size() - 2));
 }
 
 }  // namespace
@@ -150,8 +142,8 @@ bool TokenInterpreter::RunNamedToken(std::string_view text) {
     output_.SendPasteKeysNoWait();
     return true;
   }
-  if (const int n = FunctionKeyNumber(text); n != 0) {
-    output_.TapKey(static_cast<std::uint8_t>(0x6F + n));
+  if (const std::optional<std::uint8_t> vk = FunctionKeyToken(text)) {
+    output_.TapKey(*vk);
     return true;
   }
   return false;

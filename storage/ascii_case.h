@@ -3,5 +3,8 @@
 
 #include <string_view>
 
+// An ASCII letter in upper case; every other byte as it is.
+char UpperAscii(char c);
+
 // Whole-text comparison that ignores the case of ASCII letters only.
 bool EqualsIgnoringCase(std::string_view a, std::string_view b);
