@@ -29,6 +29,7 @@ Playback::Playback(const PlaybackPorts& ports, const MacroData& doc, WindowId ow
     : output_(ports, control_, own_window), interpreter_(output_, prompts_, doc), doc_(doc) {}
 
 void Playback::ArmPick(Pick pick) {
+  if (!IsSubMenuIndex(pick.submenu) || !IsItemIndex(pick.item)) return;
   nPickSubMenu = pick.submenu;
   nPickItem = pick.item;
   bPickPending = true;
@@ -41,29 +42,29 @@ std::optional<Pick> Playback::PendingPick() const {
 
 void Playback::OnKillFocus() {
   if (!bPickPending || control_.Running()) return;
-  const int sub = nPickSubMenu;
-  int item = nPickItem;
+  Pick slot{nPickSubMenu, nPickItem};
   bPickPending = false;
   prompts_.SetMultiLineEntry(false);
-  if (!IsSubMenuIndex(sub) || !IsItemIndex(item)) return;
 
   const RunScope run(control_, stop_key_watch_);
   output_.Sleep(kWaitBeforePick);
   // Only the flag of the item just run counts; the row of 50 slots ends
   // the chain at the latest.
   while (!output_.Stopped()) {
-    RunSlot(sub, item);
-    if (doc_.bChainToNext[ItemSlot(sub, item)] == 0 || item + 1 >= kMaxItems) break;
-    ++item;
+    RunSlot(slot);
+    if (doc_.bChainToNext[ItemSlot(slot.submenu, slot.item)] == 0 || slot.item + 1 >= kMaxItems) {
+      break;
+    }
+    ++slot.item;
   }
   if (output_.Stopped()) output_.ReleaseHeldKeys();
 }
 
-bool Playback::RunSlot(int submenu, int item) {
-  if (listener_ != nullptr) listener_->SlotStarting({submenu, item});
-  const bool recognised = interpreter_.RunItemToken(submenu, item);
+bool Playback::RunSlot(Pick slot) {
+  if (listener_ != nullptr) listener_->SlotStarting(slot);
+  const bool recognised = interpreter_.RunItemToken(slot);
   if (!recognised) {
-    PasteToClipboard(submenu, item);
+    PasteToClipboard(slot.submenu, slot.item);
     output_.SendPasteKeys();
   }
   if (listener_ != nullptr) listener_->SlotFinished(recognised);

@@ -31,7 +31,8 @@ class Playback {
   // Watches for the user's stop key while a run goes on.
   void SetStopKeyWatch(StopKeyWatch* watch) { stop_key_watch_ = watch; }
 
-  // An item was chosen: it runs at the next focus loss.
+  // An item was chosen: it runs at the next focus loss. A pick outside the
+  // document's capacity is not kept.
   void ArmPick(Pick pick);
   // The pick menu opened again: a pick that has not run is dropped.
   void DropPick() { bPickPending = false; }
@@ -62,7 +63,7 @@ class Playback {
 
  private:
   // The token, or else a paste of the item's text; says which.
-  bool RunSlot(int submenu, int item);
+  bool RunSlot(Pick slot);
 
   RunControl control_;
   Output output_;
@@ -71,6 +72,7 @@ class Playback {
   const MacroData& doc_;
   SlotListener* listener_ = nullptr;
   StopKeyWatch* stop_key_watch_ = nullptr;
+  // The pick waiting for the focus loss, always within the capacity.
   bool bPickPending = false;
   int nPickSubMenu = 0;
   int nPickItem = 0;

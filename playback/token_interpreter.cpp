@@ -53,10 +53,9 @@ std::optional<std::uint8_t> FunctionKeyToken(std::string_view text) {
 
 }  // namespace
 
-bool TokenInterpreter::RunItemToken(int submenu, int item) {
-  if (!IsSubMenuIndex(submenu) || !IsItemIndex(item)) return false;
+bool TokenInterpreter::RunItemToken(Pick slot) {
   // A copy: a prompt's dialog lets the document change while the text runs.
-  const std::string text = doc_.strSubMenuItemText[ItemSlot(submenu, item)];
+  const std::string text = doc_.strSubMenuItemText[ItemSlot(slot.submenu, slot.item)];
   return RunToken(text);
 }
 

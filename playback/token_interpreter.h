@@ -7,6 +7,7 @@
 
 #include "document/macro_data.h"
 #include "playback/output.h"
+#include "playback/pick.h"
 #include "playback/prompts.h"
 
 class TokenInterpreter {
@@ -18,9 +19,9 @@ class TokenInterpreter {
 
   // Carries out text when it is exactly one token and says whether it was.
   bool RunToken(std::string_view text);
-  // The same for the text of item (submenu, item), read as it is then; an
-  // index outside the document's capacity is no token.
-  bool RunItemToken(int submenu, int item);
+  // The same for the text of an item slot within the capacity, read as it
+  // is then.
+  bool RunItemToken(Pick slot);
 
  private:
   bool RunPrefixedToken(std::string_view text);

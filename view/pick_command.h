@@ -5,22 +5,24 @@
 
 #include <optional>
 
-constexpr int kFirstPickCommand = 1075;
+#include "playback/pick.h"
 
-struct ItemAddress {
-  int submenu = 0;
-  int item = 0;
-  friend bool operator==(const ItemAddress&, const ItemAddress&) = default;
-};
+constexpr int kFirstPickCommand = 1075;
 
 constexpr int PickCommandId(int submenu, int item) {
   return 1024 + 50 * (submenu + 1) + (item + 1);
 }
 
-// The raw decoding of any id, as the command hook computes it.
-constexpr ItemAddress DecodePickCommand(int id) {
-  return {(id - 1024) / 50 - 1, (id - 1024) % 50 - 1};
-}
-
 // Whether an item may stand in the pick menu: its id must decode to itself.
 constexpr bool IsPickableItemIndex(int item) { return item >= 0 && item <= 48; }
+
+// The item an id of the pick menu names, whatever the document holds; no
+// pick for an id no item of the menu could have.
+constexpr std::optional<Pick> DecodePickCommand(int id) {
+  if (id < kFirstPickCommand) return std::nullopt;
+  const Pick pick{(id - 1024) / 50 - 1, (id - 1024) % 50 - 1};
+  if (!IsPickableItemIndex(pick.item) || PickCommandId(pick.submenu, pick.item) != id) {
+    return std::nullopt;
+  }
+  return pick;
+}

@@ -11,12 +11,13 @@ namespace {
 constexpr unsigned kLeftDoubleClick = 0x0203;  // WM_LBUTTONDBLCLK
 constexpr unsigned kRightButtonUp = 0x0205;    // WM_RBUTTONUP
 
-// Whether the id is the one the pick menu gives an item it shows.
-bool IsShownItemCommand(const MacroData& doc, int id) {
-  const ItemAddress address = DecodePickCommand(id);
-  return id >= kFirstPickCommand && address.submenu < doc.SubMenuCount() && address.item >= 0 &&
-         address.item < doc.ItemCount(address.submenu) && IsPickableItemIndex(address.item) &&
-         PickCommandId(address.submenu, address.item) == id;
+// The item the pick menu shows under the id, if any.
+std::optional<Pick> ShownItem(const MacroData& doc, int id) {
+  const std::optional<Pick> pick = DecodePickCommand(id);
+  if (!pick || pick->submenu >= doc.SubMenuCount() || pick->item >= doc.ItemCount(pick->submenu)) {
+    return std::nullopt;
+  }
+  return pick;
 }
 
 }  // namespace
@@ -46,9 +47,9 @@ std::optional<unsigned> ViewCore::TakeWaitingTrayNotify() {
 HookAction ViewCore::OnCommandHook(int id) {
   if (ModalWindowScope::AnyOpen()) return HookAction::bringModalWindowForward;
   if (const TrayCommand* fixed = FindTrayCommand(id)) return fixed->action;
-  if (!IsShownItemCommand(doc_, id)) return HookAction::passOn;
-  const ItemAddress address = DecodePickCommand(id);
-  playback.ArmPick({address.submenu, address.item});
+  const std::optional<Pick> pick = ShownItem(doc_, id);
+  if (!pick) return HookAction::passOn;
+  playback.ArmPick(*pick);
   return HookAction::itemPicked;
 }
 

@@ -14,10 +14,9 @@ namespace {
 
 // A pick the program's menu could make: an item of a submenu in use,
 // within what the pick menu can offer.
-void CheckPick(const MacroData& doc, const TraceOptions& options) {
-  const int s = options.submenu;
-  const int j = options.item;
-  const std::string& file = options.file;
+void CheckPick(const MacroData& doc, Pick pick, const std::string& file) {
+  const int s = pick.submenu;
+  const int j = pick.item;
   if (s >= doc.SubMenuCount()) {
     throw ToolError(kExitUsage, file + " has no submenu " + std::to_string(s) + " (it holds " +
                                     std::to_string(doc.SubMenuCount()) + ").");
@@ -52,8 +51,8 @@ int RunTrace(const Arguments& args, std::ostream& out, std::ostream& /*err*/) {
     const auto doc = std::make_unique<CZorvakDoc>();
     doc->OnNewDocument();
     LoadMacroFile(options.file, *doc);
-    CheckPick(*doc, options);
-    trace.RunPick(*doc, {options.submenu, options.item});
+    CheckPick(*doc, *options.pick, options.file);
+    trace.RunPick(*doc, *options.pick);
   } else {
     trace.RunText(CommandLineText(options.text, "The TEXT"));
   }

@@ -39,9 +39,8 @@ TraceOptions ParseTraceOptions(const std::vector<std::string>& args) {
       options.answers.push_back({DataEntryAnswer::Kind::answer, args[++i]});
     } else if (a == "--pick") {
       if (args.size() - i != 4) Usage("--pick needs S J FILE, and nothing after them.");
-      options.pick = true;
-      options.submenu = Index(args[i + 1], "submenu", kMaxSubMenus);
-      options.item = Index(args[i + 2], "item", kMaxItems);
+      options.pick =
+          Pick{Index(args[i + 1], "submenu", kMaxSubMenus), Index(args[i + 2], "item", kMaxItems)};
       options.file = args[i + 3];
       return options;
     } else if (a.size() > 2 && a.compare(0, 2, "--") == 0) {

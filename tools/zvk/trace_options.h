@@ -4,17 +4,17 @@
 //   trace [--answer TEXT | --ok | --cancel]... --pick S J FILE
 // "--" ends the options, so that a TEXT may begin with "--".
 
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "playback/pick.h"
 #include "playback/recording_platform.h"
 
 struct TraceOptions {
   std::vector<DataEntryAnswer> answers;  // texts as given on the command line
-  bool pick = false;
-  std::string text;  // without --pick
-  int submenu = 0;   // with --pick
-  int item = 0;
+  std::string text;                      // without --pick
+  std::optional<Pick> pick;              // with --pick, and the file it names
   std::string file;
 };
 
