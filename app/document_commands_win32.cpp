@@ -7,10 +7,11 @@
 Win32DocumentCommands::Win32DocumentCommands(CDocument& doc, MessageBoxPort& messages)
     : commands_(doc, recent_files_, files_, dialogs_, messages) {}
 
-void Win32DocumentCommands::SetFrame(HWND frame, HWND view, std::function<void()> documentChanged) {
+void Win32DocumentCommands::SetFrame(HWND frame, HWND view, std::function<void()> titleChanged,
+                                     std::function<void()> contentChanged) {
   dialogs_.SetOwners(frame, view);
-  commands_.SetTitleChangedHandler(documentChanged);
-  commands_.SetUpdateViewsHandler(std::move(documentChanged));
+  commands_.SetTitleChangedHandler(std::move(titleChanged));
+  commands_.SetUpdateViewsHandler(std::move(contentChanged));
 }
 
 bool Win32DocumentCommands::OnCmdMsg(int id) {

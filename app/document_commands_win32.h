@@ -27,8 +27,10 @@ class Win32DocumentCommands : public DocumentCommandPort {
   Win32DocumentCommands& operator=(const Win32DocumentCommands&) = delete;
 
   // The windows that own the file dialogs (the tray's Open belongs to the
-  // view), and what to do when the document's title or content changed.
-  void SetFrame(HWND frame, HWND view, std::function<void()> documentChanged);
+  // view), what to do when the document's title changed and when its
+  // content is to be shown anew.
+  void SetFrame(HWND frame, HWND view, std::function<void()> titleChanged,
+                std::function<void()> contentChanged);
 
   CRecentFileList& RecentFiles() { return recent_files_; }
   // The File menu's recent-file entries, numbered and abbreviated.

@@ -36,9 +36,6 @@ bool CZorvakApp::InitInstance() {
   profile_ = std::make_unique<Win32RegistryProfile>(RegistryKeyPath());
   document_commands_.RecentFiles().ReadList(*profile_);
 
-  // The single document template: one CZorvakDoc, shown in a CMainFrame
-  // holding a CZorvakView, all made from the IDR_MAINFRAME resources.
-
   // The ".zvk" file type, registered with the shell at every start. A
   // registration that fails costs only the double click on a file.
   RegisterShellFileTypes();
@@ -74,16 +71,19 @@ bool CZorvakApp::CreateMainFrame() {
   messages_.SetOwner(reinterpret_cast<std::uintptr_t>(frame_->m_hWnd));
   SetMainWindow(frame_->m_hWnd,
                 LoadAcceleratorsA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME)));
-  document_commands_.SetFrame(frame_->m_hWnd, frame_->View().m_hWnd,
-                              [this] { OnDocumentChanged(); });
+  document_commands_.SetFrame(
+      frame_->m_hWnd, frame_->View().m_hWnd, [this] { OnTitleChanged(); },
+      [this] { OnContentChanged(); });
   frame_->SetEndSessionHandler([this] { WriteSettings(); });
   return true;
 }
 
-void CZorvakApp::OnDocumentChanged() {
-  if (!frame_ || frame_->m_hWnd == nullptr) return;
-  frame_->UpdateFrameTitle(doc_.GetTitle());
-  InvalidateRect(frame_->View().m_hWnd, nullptr, TRUE);
+void CZorvakApp::OnTitleChanged() {
+  if (frame_ && frame_->m_hWnd != nullptr) frame_->UpdateFrameTitle(doc_.GetTitle());
+}
+
+void CZorvakApp::OnContentChanged() {
+  if (frame_ && frame_->m_hWnd != nullptr) InvalidateRect(frame_->View().m_hWnd, nullptr, TRUE);
 }
 
 bool CZorvakApp::OnIdle(long count) {

@@ -29,7 +29,8 @@ class CZorvakApp : public CWinApp, public CCmdTarget {
  private:
   bool CreateMainFrame();
   void WriteSettings();
-  void OnDocumentChanged();
+  void OnTitleChanged();
+  void OnContentChanged();
   void OnAppAbout();
 
   Win32MessageBoxes messages_;

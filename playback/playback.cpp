@@ -35,11 +35,6 @@ void Playback::ArmPick(Pick pick) {
   bPickPending = true;
 }
 
-std::optional<Pick> Playback::PendingPick() const {
-  if (!bPickPending) return std::nullopt;
-  return Pick{nPickSubMenu, nPickItem};
-}
-
 void Playback::OnKillFocus() {
   if (!bPickPending || control_.Running()) return;
   Pick slot{nPickSubMenu, nPickItem};

@@ -36,7 +36,6 @@ class Playback {
   void ArmPick(Pick pick);
   // The pick menu opened again: a pick that has not run is dropped.
   void DropPick() { bPickPending = false; }
-  std::optional<Pick> PendingPick() const;
 
   // The view lost the keyboard focus: runs the pending pick, if any, after
   // 500 ms, then its chain. The pick is cleared first, so a focus change
@@ -59,9 +58,9 @@ class Playback {
   // equal to the count passes and reaches the slot after the last item.
   void PasteToClipboard(int nWhichSubMenu, int nWhichSubMenuItem);
 
-  const Prompts& PromptState() const { return prompts_; }
-
  private:
+  friend struct PlaybackProbe;  // the tests' look at the pending pick
+
   // The token, or else a paste of the item's text; says which.
   bool RunSlot(Pick slot);
 

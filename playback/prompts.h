@@ -23,9 +23,9 @@ class Prompts {
   void SetDefaultEntry(std::string text) { strDefaultEntry = std::move(text); }
   void SetMultiLineEntry(bool multi_line) { bMultiLineEntry = multi_line; }
 
-  const std::string& Variable(int d) const { return strVariables.at(static_cast<std::size_t>(d)); }
-
  private:
+  friend struct PlaybackProbe;  // the tests' look at the variables
+
   Output& output_;
   std::array<std::string, 10> strVariables;
   std::string strDefaultEntry = kNoDefault;

@@ -26,15 +26,14 @@ class RecordingKeyboard : public Keyboard {
 class RecordingClipboard : public Clipboard {
  public:
   explicit RecordingClipboard(EffectSink& sink) : sink_(sink) {}
-  // The next SetText fails at this step.
-  void FailNext(ClipboardStep step) { fail_next_ = step; }
   // The clipboard's text, or nothing when it is empty.
   const std::optional<std::string>& Text() const { return text_; }
-  void SetContents(std::optional<std::string> text) { text_ = std::move(text); }
 
   std::optional<ClipboardFailure> SetText(std::string_view text, WindowId owner) override;
 
  private:
+  friend struct PlaybackProbe;  // the tests' clipboard contents and failures
+
   EffectSink& sink_;
   std::optional<ClipboardStep> fail_next_;
   std::optional<std::string> text_;

@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cstring>
 
-#include "storage/exceptions.h"
-
 std::size_t CMemFile::Read(void* buffer, std::size_t count) {
   const std::size_t available = bytes_.size() - std::min(position_, bytes_.size());
   const std::size_t n = std::min(count, available);
@@ -14,9 +12,6 @@ std::size_t CMemFile::Read(void* buffer, std::size_t count) {
 }
 
 void CMemFile::Write(const void* buffer, std::size_t count) {
-  if (count > write_limit_ || position_ > write_limit_ - count) {
-    throw CFileException(CFileException::diskFull, 112);
-  }
   if (position_ + count > bytes_.size()) bytes_.resize(position_ + count);
   if (count > 0) std::memcpy(bytes_.data() + position_, buffer, count);
   position_ += count;

@@ -3,7 +3,6 @@
 // has the bytes. An optional write limit makes it fail like a full disk.
 
 #include <cstdint>
-#include <limits>
 #include <string>
 #include <vector>
 
@@ -19,8 +18,6 @@ class CMemFile : public CFile {
   std::uint64_t GetLength() const override { return bytes_.size(); }
   std::uint64_t GetPosition() const override { return position_; }
 
-  // Writing past this many bytes throws CFileException::diskFull.
-  void SetWriteLimit(std::size_t limit) { write_limit_ = limit; }
   void Rewind() { position_ = 0; }
 
   const std::vector<std::uint8_t>& Bytes() const { return bytes_; }
@@ -28,5 +25,4 @@ class CMemFile : public CFile {
  private:
   std::vector<std::uint8_t> bytes_;
   std::size_t position_ = 0;
-  std::size_t write_limit_ = std::numeric_limits<std::size_t>::max();
 };

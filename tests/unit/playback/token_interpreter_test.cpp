@@ -8,6 +8,7 @@
 #include "playback/data_entry_model.h"
 #include "playback/sliced_wait.h"
 #include "recording_fixture.h"
+#include "support/playback_probe.h"
 
 namespace {
 
@@ -83,8 +84,8 @@ TEST_F(PlaybackTest, EveryClipboardFailureIsShown) {
       {ClipboardStep::close, "clipboard \"new\", message \"Error closing clipboard\" 0", "new"},
   };
   for (const auto& [step, effects, clipboard] : rows) {
-    rec.ClipboardPort().SetContents("before");
-    rec.ClipboardPort().FailNext(step);
+    PlaybackProbe::SetContents(rec.ClipboardPort(), "before");
+    PlaybackProbe::FailNext(rec.ClipboardPort(), step);
     EXPECT_EQ(Run("[^new]"), effects);
     EXPECT_EQ(rec.ClipboardPort().Text(), clipboard);
   }
@@ -122,7 +123,7 @@ TEST_F(PlaybackTest, PromptsAskForAVariableAndTypeItBack) {
       {"[&2=]", "foreground 7, foreground 9"},
   };
   for (const auto& [text, effects] : steps) EXPECT_EQ(Run(text), effects) << text;
-  EXPECT_EQ(playback.PromptState().Variable(2), "NODEFAULT")
+  EXPECT_EQ(PlaybackProbe::Variable(playback, 2), "NODEFAULT")
       << "the second time, with the default used up";
 }
 

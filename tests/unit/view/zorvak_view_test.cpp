@@ -5,6 +5,7 @@
 #include "framework/modal_window.h"
 #include "playback/recording_fixture.h"
 #include "support/document_builder.h"
+#include "support/playback_probe.h"
 #include "view/pick_command.h"
 #include "view/pick_menu.h"
 #include "view/welcome_page.h"
@@ -29,7 +30,7 @@ struct ViewTest : PlaybackTest {
   }
 
   void ExpectNoPick() {
-    EXPECT_FALSE(view.playback.PendingPick());
+    EXPECT_FALSE(PlaybackProbe::PendingPick(view.playback));
     view.playback.OnKillFocus();
     EXPECT_EQ(log.Take(), "");
   }
@@ -46,7 +47,8 @@ TEST_F(ViewTest, OnlyAnIdOfAShownItemSetsAPick) {
 
   EXPECT_EQ(view.OnCommandHook(1232), HookAction::itemPicked);
   EXPECT_EQ(view.OnCommandHook(3000), HookAction::passOn);
-  EXPECT_EQ(view.playback.PendingPick(), (Pick{3, 7})) << "an unknown id leaves the pick as it was";
+  EXPECT_EQ(PlaybackProbe::PendingPick(view.playback), (Pick{3, 7}))
+      << "an unknown id leaves the pick as it was";
 }
 
 // While a dialog, a message box or a file dialog of the program is open,
@@ -65,7 +67,7 @@ TEST_F(ViewTest, AnOpenModalWindowComesForwardInsteadOfAnythingElse) {
     for (int id : {57601, 57665, 32775, 1075})
       EXPECT_EQ(view.OnCommandHook(id), HookAction::bringModalWindowForward) << id;
   }
-  EXPECT_EQ(view.playback.PendingPick(), (Pick{3, 7}));
+  EXPECT_EQ(PlaybackProbe::PendingPick(view.playback), (Pick{3, 7}));
   EXPECT_EQ(view.OnTrayNotify(kTrayId, kRightUp), TrayAction::showPickMenu);
 }
 
