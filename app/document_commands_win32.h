@@ -18,13 +18,12 @@
 #include "document_commands/recent_file_list.h"
 #include "framework/message_box.h"
 #include "storage/file_system_win32.h"
+#include "storage/non_copyable.h"
 #include "view/document_command_port.h"
 
-class Win32DocumentCommands : public DocumentCommandPort {
+class Win32DocumentCommands : public DocumentCommandPort, private NonCopyable {
  public:
   Win32DocumentCommands(CDocument& doc, MessageBoxPort& messages);
-  Win32DocumentCommands(const Win32DocumentCommands&) = delete;
-  Win32DocumentCommands& operator=(const Win32DocumentCommands&) = delete;
 
   // The windows that own the file dialogs (the tray's Open belongs to the
   // view), what to do when the document's title changed and when its

@@ -14,15 +14,14 @@
 #include <optional>
 
 #include "framework/frame_layout.h"
+#include "storage/non_copyable.h"
 
 class ToolBarWindow;
 
-class Win32DockingToolBar {
+class Win32DockingToolBar : private NonCopyable {
  public:
   Win32DockingToolBar();
   ~Win32DockingToolBar();
-  Win32DockingToolBar(const Win32DockingToolBar&) = delete;
-  Win32DockingToolBar& operator=(const Win32DockingToolBar&) = delete;
 
   // Creates the bar docked at the top of frame, which receives its
   // buttons' commands and notifications. relayout lays out the frame

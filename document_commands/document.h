@@ -5,13 +5,13 @@
 
 #include <string>
 
+#include "storage/non_copyable.h"
+
 class CArchive;
 
-class CDocument {
+class CDocument : private NonCopyable {
  public:
   CDocument() = default;
-  CDocument(const CDocument&) = delete;
-  CDocument& operator=(const CDocument&) = delete;
   virtual ~CDocument() = default;
 
   // Empties the path name and clears the modified flag. False would stop a

@@ -22,13 +22,12 @@
 #include "document_commands/recent_file_list.h"
 #include "framework/message_box.h"
 #include "storage/file_system.h"
+#include "storage/non_copyable.h"
 
-class DocumentCommands {
+class DocumentCommands : private NonCopyable {
  public:
   DocumentCommands(CDocument& document, CRecentFileList& recentFiles, FileSystemPort& files,
                    FileDialogPort& dialogs, MessageBoxPort& messages);
-  DocumentCommands(const DocumentCommands&) = delete;
-  DocumentCommands& operator=(const DocumentCommands&) = delete;
 
   // Called whenever the title changed (the caption follows it).
   void SetTitleChangedHandler(std::function<void()> handler) {

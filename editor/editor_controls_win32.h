@@ -10,12 +10,11 @@
 #include <string>
 
 #include "editor/editor_controls.h"
+#include "storage/non_copyable.h"
 
-class Win32EditorControls : public EditorControls {
+class Win32EditorControls : public EditorControls, private NonCopyable {
  public:
   Win32EditorControls() = default;
-  Win32EditorControls(const Win32EditorControls&) = delete;
-  Win32EditorControls& operator=(const Win32EditorControls&) = delete;
 
   // Finds the controls of an Edit SubMenus dialog.
   void Bind(HWND dialog);

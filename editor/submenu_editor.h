@@ -23,16 +23,15 @@
 #include "editor/editor_controls.h"
 #include "framework/message_box.h"
 #include "framework/shell_open.h"
+#include "storage/non_copyable.h"
 
 // The help page of this dialog, a file beside the program.
 inline constexpr const char* kEditSubMenuHelpPage = "EditSubMenuHelp.html";
 
-class SubMenuEditor {
+class SubMenuEditor : private NonCopyable {
  public:
   SubMenuEditor(MacroData& workingCopy, EditorControls& controls, MessageBoxPort& messages,
                 ShellOpenPort& help);
-  SubMenuEditor(const SubMenuEditor&) = delete;
-  SubMenuEditor& operator=(const SubMenuEditor&) = delete;
 
   // Fills the lists and shows submenu 0 and its item 0, where they exist.
   // True: the focus goes to the first control.

@@ -4,13 +4,13 @@
 
 #include <windows.h>
 
-class CDialog {
+#include "storage/non_copyable.h"
+
+class CDialog : private NonCopyable {
  public:
   // parent: the owner; none makes the application's main window the owner.
   explicit CDialog(int templateId, HWND parent = nullptr)
       : template_id_(templateId), parent_(parent) {}
-  CDialog(const CDialog&) = delete;
-  CDialog& operator=(const CDialog&) = delete;
   virtual ~CDialog() = default;
 
   // Runs the dialog; IDOK, IDCANCEL or what EndDialog was given (-1 when

@@ -7,13 +7,13 @@
 
 #include <utility>
 
+#include "storage/non_copyable.h"
+
 template <typename Handle, auto Close>
-class UniqueHandle {
+class UniqueHandle : private NonCopyable {
  public:
   UniqueHandle() = default;
   explicit UniqueHandle(Handle handle) : handle_(handle) {}
-  UniqueHandle(const UniqueHandle&) = delete;
-  UniqueHandle& operator=(const UniqueHandle&) = delete;
   UniqueHandle(UniqueHandle&& other) noexcept : handle_(other.release()) {}
   UniqueHandle& operator=(UniqueHandle&& other) noexcept {
     if (this != &other) reset(other.release());
@@ -50,11 +50,9 @@ using UniqueRegKey = UniqueHandle<HKEY, handle_detail::CloseRegKey>;
 
 // Selects a GDI object into a device context for as long as it lives, then
 // puts the previous one back.
-class SelectedObject {
+class SelectedObject : private NonCopyable {
  public:
   SelectedObject(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
-  SelectedObject(const SelectedObject&) = delete;
-  SelectedObject& operator=(const SelectedObject&) = delete;
   ~SelectedObject() {
     if (previous_ != nullptr && previous_ != HGDI_ERROR) SelectObject(dc_, previous_);
   }

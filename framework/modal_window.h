@@ -5,12 +5,12 @@
 // command inside the one under way: a click on the tray icon brings the
 // open window forward instead, and the program does not end.
 
-class ModalWindowScope {
+#include "storage/non_copyable.h"
+
+class ModalWindowScope : private NonCopyable {
  public:
   ModalWindowScope();
   ~ModalWindowScope();
-  ModalWindowScope(const ModalWindowScope&) = delete;
-  ModalWindowScope& operator=(const ModalWindowScope&) = delete;
 
   // Whether any modal window of the program is open.
   static bool AnyOpen();

@@ -7,11 +7,11 @@
 
 #include <string>
 
-class CWinApp {
+#include "storage/non_copyable.h"
+
+class CWinApp : private NonCopyable {
  public:
   CWinApp();
-  CWinApp(const CWinApp&) = delete;
-  CWinApp& operator=(const CWinApp&) = delete;
   virtual ~CWinApp();
 
   // Start-up; false ends the program at once.

@@ -5,11 +5,11 @@
 
 #include <windows.h>
 
-class CWnd {
+#include "storage/non_copyable.h"
+
+class CWnd : private NonCopyable {
  public:
   CWnd() = default;
-  CWnd(const CWnd&) = delete;
-  CWnd& operator=(const CWnd&) = delete;
   virtual ~CWnd();
 
   HWND m_hWnd = nullptr;

@@ -8,13 +8,12 @@
 
 #include "hotkey/pick_hotkey.h"
 #include "settings/profile.h"
+#include "storage/non_copyable.h"
 
-class PickHotkeyRegistration {
+class PickHotkeyRegistration : private NonCopyable {
  public:
   // Reads the setting and registers the key it names.
   PickHotkeyRegistration(ProfilePort& settings, HWND window);
-  PickHotkeyRegistration(const PickHotkeyRegistration&) = delete;
-  PickHotkeyRegistration& operator=(const PickHotkeyRegistration&) = delete;
   ~PickHotkeyRegistration();
 
   // What the status bar is to say: why no key opens the pick menu, or

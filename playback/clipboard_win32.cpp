@@ -8,15 +8,14 @@
 #include "framework/handles_win32.h"
 #include "playback/clipboard_block.h"
 #include "playback/playback_platform_win32.h"
+#include "storage/non_copyable.h"
 
 namespace {
 
 // The clipboard, open for as long as this lives, or until Close().
-class OpenedClipboard {
+class OpenedClipboard : private NonCopyable {
  public:
   explicit OpenedClipboard(HWND owner) : open_(::OpenClipboard(owner) != 0) {}
-  OpenedClipboard(const OpenedClipboard&) = delete;
-  OpenedClipboard& operator=(const OpenedClipboard&) = delete;
   ~OpenedClipboard() {
     if (open_) ::CloseClipboard();
   }
@@ -32,12 +31,10 @@ class OpenedClipboard {
 
 // A lock on a memory block, released by Unlock() or at the latest when
 // this ends.
-class LockedMemory {
+class LockedMemory : private NonCopyable {
  public:
   explicit LockedMemory(HGLOBAL memory)
       : memory_(memory), bytes_(static_cast<char*>(GlobalLock(memory))) {}
-  LockedMemory(const LockedMemory&) = delete;
-  LockedMemory& operator=(const LockedMemory&) = delete;
   ~LockedMemory() {
     if (bytes_ != nullptr) GlobalUnlock(memory_);
   }

@@ -13,14 +13,13 @@
 #include "playback/key_strokes.h"
 #include "playback/ports.h"
 #include "playback/run_control.h"
+#include "storage/non_copyable.h"
 
-class Output {
+class Output : private NonCopyable {
  public:
   // own_window: the view's window, the clipboard's owner and the window
   // brought forward for a prompt.
   Output(const PlaybackPorts& ports, RunControl& control, WindowId own_window);
-  Output(const Output&) = delete;
-  Output& operator=(const Output&) = delete;
 
   void SetOwnWindow(WindowId window) { own_window_ = window; }
   WindowId OwnWindow() const { return own_window_; }

@@ -1,11 +1,12 @@
 #include "playback/playback.h"
+#include "storage/non_copyable.h"
 
 namespace {
 
 constexpr std::uint32_t kWaitBeforePick = 500;
 
 // One run: the user's stop key is watched for as long as it goes on.
-class RunScope {
+class RunScope : private NonCopyable {
  public:
   RunScope(RunControl& control, StopKeyWatch* watch) : control_(control), watch_(watch) {
     control_.BeginRun();
@@ -15,8 +16,6 @@ class RunScope {
     if (watch_ != nullptr) watch_->Stop();
     control_.EndRun();
   }
-  RunScope(const RunScope&) = delete;
-  RunScope& operator=(const RunScope&) = delete;
 
  private:
   RunControl& control_;

@@ -17,12 +17,11 @@
 #include "playback/prompts.h"
 #include "playback/run_control.h"
 #include "playback/token_interpreter.h"
+#include "storage/non_copyable.h"
 
-class Playback {
+class Playback : private NonCopyable {
  public:
   Playback(const PlaybackPorts& ports, const MacroData& doc, WindowId own_window = 0);
-  Playback(const Playback&) = delete;
-  Playback& operator=(const Playback&) = delete;
 
   // The view's window: the clipboard's owner and the window brought
   // forward for a prompt.

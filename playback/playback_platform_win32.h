@@ -5,6 +5,7 @@
 
 #include "framework/message_box_win32.h"
 #include "playback/ports.h"
+#include "storage/non_copyable.h"
 
 class Win32Keyboard : public Keyboard {
  public:
@@ -34,11 +35,9 @@ class Win32Clock : public Clock {
   void Sleep(std::uint32_t milliseconds, const RunControl& control) override;
 };
 
-class Win32PlaybackPlatform {
+class Win32PlaybackPlatform : private NonCopyable {
  public:
   Win32PlaybackPlatform() = default;
-  Win32PlaybackPlatform(const Win32PlaybackPlatform&) = delete;
-  Win32PlaybackPlatform& operator=(const Win32PlaybackPlatform&) = delete;
 
   PlaybackPorts Ports() { return {keyboard_, clipboard_, prompt_box_, messages_, clock_}; }
 

@@ -6,12 +6,11 @@
 #include <string>
 
 #include "playback/output.h"
+#include "storage/non_copyable.h"
 
-class Prompts {
+class Prompts : private NonCopyable {
  public:
   explicit Prompts(Output& output) : output_(output) {}
-  Prompts(const Prompts&) = delete;
-  Prompts& operator=(const Prompts&) = delete;
 
   // Types variable d (0 .. 9) character by character.
   void TypeVariable(int d);

@@ -12,6 +12,7 @@
 
 #include "playback/effect.h"
 #include "playback/ports.h"
+#include "storage/non_copyable.h"
 
 class RecordingKeyboard : public Keyboard {
  public:
@@ -84,12 +85,10 @@ class RecordingClock : public Clock {
 };
 
 // All of them over one sink.
-class RecordingPlatform {
+class RecordingPlatform : private NonCopyable {
  public:
   explicit RecordingPlatform(EffectSink& sink)
       : keyboard_(sink), clipboard_(sink), prompt_box_(sink), messages_(sink), clock_(sink) {}
-  RecordingPlatform(const RecordingPlatform&) = delete;
-  RecordingPlatform& operator=(const RecordingPlatform&) = delete;
 
   PlaybackPorts Ports() { return {keyboard_, clipboard_, prompt_box_, messages_, clock_}; }
   RecordingClipboard& ClipboardPort() { return clipboard_; }

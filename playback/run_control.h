@@ -7,12 +7,11 @@
 #include <cstdint>
 
 #include "framework/virtual_keys.h"
+#include "storage/non_copyable.h"
 
-class RunControl {
+class RunControl : private NonCopyable {
  public:
   RunControl() = default;
-  RunControl(const RunControl&) = delete;
-  RunControl& operator=(const RunControl&) = delete;
 
   // A key pressed or released anywhere on the desktop; injected: sent by a
   // program (playback included), not typed by the user. Escape pressed by
@@ -39,12 +38,10 @@ class RunControl {
 };
 
 // A box open for as long as it lives.
-class OpenBox {
+class OpenBox : private NonCopyable {
  public:
   explicit OpenBox(RunControl& control) : control_(control) { control_.BoxOpened(); }
   ~OpenBox() { control_.BoxClosed(); }
-  OpenBox(const OpenBox&) = delete;
-  OpenBox& operator=(const OpenBox&) = delete;
 
  private:
   RunControl& control_;

@@ -17,12 +17,11 @@
 #include <thread>
 
 #include "playback/ports.h"
+#include "storage/non_copyable.h"
 
-class Win32StopKeyHook : public StopKeyWatch {
+class Win32StopKeyHook : public StopKeyWatch, private NonCopyable {
  public:
   Win32StopKeyHook() = default;
-  Win32StopKeyHook(const Win32StopKeyHook&) = delete;
-  Win32StopKeyHook& operator=(const Win32StopKeyHook&) = delete;
   ~Win32StopKeyHook() { Stop(); }
 
   // Returns once the hook is in place (or could not be installed: the run

@@ -9,13 +9,12 @@
 #include "playback/output.h"
 #include "playback/pick.h"
 #include "playback/prompts.h"
+#include "storage/non_copyable.h"
 
-class TokenInterpreter {
+class TokenInterpreter : private NonCopyable {
  public:
   TokenInterpreter(Output& output, Prompts& prompts, const MacroData& doc)
       : output_(output), prompts_(prompts), doc_(doc) {}
-  TokenInterpreter(const TokenInterpreter&) = delete;
-  TokenInterpreter& operator=(const TokenInterpreter&) = delete;
 
   // Carries out text when it is exactly one token and says whether it was.
   bool RunToken(std::string_view text);

@@ -16,15 +16,14 @@
 #include <vector>
 
 #include "storage/file.h"
+#include "storage/non_copyable.h"
 
-class CArchive {
+class CArchive : private NonCopyable {
  public:
   enum Mode { store = 0, load = 1 };
   static constexpr std::size_t kDefaultBufferSize = std::size_t{64} * 1024;
 
   CArchive(CFile& file, Mode mode, std::size_t bufferSize = kDefaultBufferSize);
-  CArchive(const CArchive&) = delete;
-  CArchive& operator=(const CArchive&) = delete;
   // Does not flush: a storing archive must be closed explicitly, so that a
   // failure to write is never swallowed by a destructor.
   ~CArchive() = default;

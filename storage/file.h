@@ -5,11 +5,11 @@
 #include <cstddef>
 #include <cstdint>
 
-class CFile {
+#include "storage/non_copyable.h"
+
+class CFile : private NonCopyable {
  public:
   CFile() = default;
-  CFile(const CFile&) = delete;
-  CFile& operator=(const CFile&) = delete;
   virtual ~CFile() = default;
 
   // Reads up to count bytes; returns how many were read (0 at the end).

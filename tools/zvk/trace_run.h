@@ -11,12 +11,11 @@
 #include "playback/effect_text.h"
 #include "playback/pick.h"
 #include "playback/recording_platform.h"
+#include "storage/non_copyable.h"
 
-class Trace {
+class Trace : private NonCopyable {
  public:
   explicit Trace(std::ostream& out) : lines_(out) {}
-  Trace(const Trace&) = delete;
-  Trace& operator=(const Trace&) = delete;
 
   // Answers for the data entry boxes to come, in order.
   void QueueAnswer(DataEntryAnswer answer) {
