@@ -1,5 +1,6 @@
 #include "app/document_commands_win32.h"
 
+#include <array>
 #include <utility>
 
 #include "resources/resource.h"
@@ -15,26 +16,21 @@ void Win32DocumentCommands::SetFrame(HWND frame, HWND view, std::function<void()
 }
 
 bool Win32DocumentCommands::OnCmdMsg(int id) {
-  switch (id) {
-    case ID_FILE_NEW:
-      commands_.OnFileNew();
-      return true;
-    case ID_FILE_OPEN:
-      commands_.OnFileOpen();
-      return true;
-    case ID_FILE_SAVE:
-      commands_.OnFileSave();
-      return true;
-    case ID_FILE_SAVE_AS:
-      commands_.OnFileSaveAs();
-      return true;
-    case ID_FILE_MRU_FILE1:
-    case ID_FILE_MRU_FILE2:
-    case ID_FILE_MRU_FILE3:
-    case ID_FILE_MRU_FILE4:
-      commands_.OnOpenRecentFile(id - ID_FILE_MRU_FILE1);
-      return true;
-    default:
-      return false;
+  struct Route {
+    int id;
+    bool (DocumentCommands::*run)();
+  };
+  static constexpr std::array<Route, 4> kRoutes = {
+      {{ID_FILE_NEW, &DocumentCommands::OnFileNew},
+       {ID_FILE_OPEN, &DocumentCommands::OnFileOpen},
+       {ID_FILE_SAVE, &DocumentCommands::OnFileSave},
+       {ID_FILE_SAVE_AS, &DocumentCommands::OnFileSaveAs}}};
+  for (const Route& route : kRoutes) {
+    if (route.id != id) continue;
+    (commands_.*route.run)();
+    return true;
   }
+  if (id < ID_FILE_MRU_FILE1 || id > ID_FILE_MRU_FILE4) return false;
+  commands_.OnOpenRecentFile(id - ID_FILE_MRU_FILE1);
+  return true;
 }

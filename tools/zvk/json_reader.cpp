@@ -61,8 +61,14 @@ class Parser {
   }
 
   void Expect(char c, const char* what) {
-    if (Peek() != c) Fail(std::string("expected ") + what + ", found " + Found());
+    if (!Consume(c)) Fail(std::string("expected ") + what + ", found " + Found());
+  }
+
+  // Steps over c when it comes next; says whether it did.
+  bool Consume(char c) {
+    if (Peek() != c) return false;
     ++pos_;
+    return true;
   }
 
   JsonValue ParseValue(int depth) {
@@ -103,10 +109,7 @@ class Parser {
     JsonValue object = JsonValue::Object();
     std::set<std::string, std::less<>> keys;  // a linear search would make many keys quadratic
     SkipSpace();
-    if (Peek() == '}') {
-      ++pos_;
-      return object;
-    }
+    if (Consume('}')) return object;
     for (;;) {
       SkipSpace();
       const std::size_t keyStart = pos_;
@@ -118,10 +121,7 @@ class Parser {
       SkipSpace();
       object.Add(std::move(key), ParseValue(depth));
       SkipSpace();
-      if (Peek() == ',') {
-        ++pos_;
-        continue;
-      }
+      if (Consume(',')) continue;
       Expect('}', "',' or '}' after the member");
       return object;
     }
@@ -132,18 +132,12 @@ class Parser {
     ++pos_;  // '['
     JsonValue array = JsonValue::Array();
     SkipSpace();
-    if (Peek() == ']') {
-      ++pos_;
-      return array;
-    }
+    if (Consume(']')) return array;
     for (;;) {
       SkipSpace();
       array.items.push_back(ParseValue(depth));
       SkipSpace();
-      if (Peek() == ',') {
-        ++pos_;
-        continue;
-      }
+      if (Consume(',')) continue;
       Expect(']', "',' or ']' after the list element");
       return array;
     }

@@ -1,5 +1,6 @@
 #include "tools/zvk/json_value.h"
 
+#include <array>
 #include <charconv>
 
 JsonValue JsonValue::Boolean(bool value) {
@@ -59,19 +60,9 @@ std::optional<std::int64_t> JsonValue::AsInteger() const {
 }
 
 const char* JsonTypeName(JsonValue::Type type) {
-  switch (type) {
-    case JsonValue::Type::null:
-      return "null";
-    case JsonValue::Type::boolean:
-      return "true or false";
-    case JsonValue::Type::number:
-      return "a number";
-    case JsonValue::Type::string:
-      return "a string";
-    case JsonValue::Type::array:
-      return "a list";
-    case JsonValue::Type::object:
-      return "an object";
-  }
-  return "a value";
+  // In the order of JsonValue::Type.
+  static constexpr std::array<const char*, 6> kNames = {"null",     "true or false", "a number",
+                                                        "a string", "a list",        "an object"};
+  const auto index = static_cast<std::size_t>(type);
+  return index < kNames.size() ? kNames[index] : "a value";
 }
