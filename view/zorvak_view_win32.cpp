@@ -107,19 +107,11 @@ void CZorvakView::OnDraw(HDC dc) {
 }
 
 void CZorvakView::OnTrayNotify(WPARAM iconId, LPARAM mouseMessage) {
-  switch (core_.OnTrayNotify(static_cast<unsigned>(iconId), static_cast<unsigned>(mouseMessage))) {
-    case TrayAction::restoreMainWindow:
-      ShowFrame(core_.OnRestore());
-      break;
-    case TrayAction::showPickMenu:
-      ShowPickMenu();
-      break;
-    case TrayAction::bringModalWindowForward:
-      BringModalWindowForward(Frame());
-      break;
-    case TrayAction::none:
-      break;
-  }
+  const TrayAction action =
+      core_.OnTrayNotify(static_cast<unsigned>(iconId), static_cast<unsigned>(mouseMessage));
+  if (action == TrayAction::restoreMainWindow) ShowFrame(core_.OnRestore());
+  if (action == TrayAction::showPickMenu) ShowPickMenu();
+  if (action == TrayAction::bringModalWindowForward) BringModalWindowForward(Frame());
 }
 
 void CZorvakView::ShowPickMenu() {
