@@ -3,12 +3,14 @@
 #include <commctrl.h>
 
 #include <array>
+#include <optional>
 
 #include "app/frame_bars.h"
 #include "document_commands/recent_file_menu_win32.h"
 #include "framework/app_name.h"
 #include "framework/command_prompt.h"
 #include "framework/frame_layout.h"
+#include "framework/handles_win32.h"
 #include "framework/modal_window.h"
 #include "framework/modal_window_win32.h"
 #include "framework/resource_strings_win32.h"
@@ -25,13 +27,12 @@ std::string PromptOf(int id) {
 }
 
 int TextWidth(HWND window, const std::string& text) {
-  HDC dc = GetDC(window);
+  const WindowDC dc(window);
   const HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageA(window, WM_GETFONT, 0, 0));
-  const HGDIOBJ previous = font != nullptr ? SelectObject(dc, font) : nullptr;
+  std::optional<SelectedObject> selected;
+  if (font != nullptr) selected.emplace(dc.get(), font);
   SIZE size{};
-  GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
-  if (previous != nullptr) SelectObject(dc, previous);
-  ReleaseDC(window, dc);
+  GetTextExtentPoint32A(dc.get(), text.c_str(), static_cast<int>(text.size()), &size);
   return size.cx;
 }
 

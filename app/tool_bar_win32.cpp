@@ -29,19 +29,17 @@ void InvertDragFrame(const RECT& r) {
   static const WORD kHalftone[8] = {0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA};
   const UniqueBitmap pattern(CreateBitmap(8, 8, 1, 1, kHalftone));
   const UniqueBrush brush(CreatePatternBrush(pattern.get()));
-  HDC screen = GetDC(nullptr);
+  const WindowDC dc(nullptr);
+  HDC screen = dc.get();
   if (screen == nullptr) return;
-  {
-    const SelectedObject selected(screen, brush.get());
-    constexpr int kBand = 3;
-    const int width = r.right - r.left;
-    const int height = r.bottom - r.top;
-    PatBlt(screen, r.left, r.top, width, kBand, PATINVERT);
-    PatBlt(screen, r.left, r.bottom - kBand, width, kBand, PATINVERT);
-    PatBlt(screen, r.left, r.top + kBand, kBand, height - 2 * kBand, PATINVERT);
-    PatBlt(screen, r.right - kBand, r.top + kBand, kBand, height - 2 * kBand, PATINVERT);
-  }
-  ReleaseDC(nullptr, screen);
+  const SelectedObject selected(screen, brush.get());
+  constexpr int kBand = 3;
+  const int width = r.right - r.left;
+  const int height = r.bottom - r.top;
+  PatBlt(screen, r.left, r.top, width, kBand, PATINVERT);
+  PatBlt(screen, r.left, r.bottom - kBand, width, kBand, PATINVERT);
+  PatBlt(screen, r.left, r.top + kBand, kBand, height - 2 * kBand, PATINVERT);
+  PatBlt(screen, r.right - kBand, r.top + kBand, kBand, height - 2 * kBand, PATINVERT);
 }
 
 POINT ScreenPoint(HWND window, LPARAM lParam) {

@@ -61,3 +61,19 @@ class SelectedObject : private NonCopyable {
   HDC dc_;
   HGDIOBJ previous_;
 };
+
+// A window's device context (the screen's for no window), released when
+// it goes. get() is null when Windows gave none.
+class WindowDC : private NonCopyable {
+ public:
+  explicit WindowDC(HWND window) : window_(window), dc_(GetDC(window)) {}
+  ~WindowDC() {
+    if (dc_ != nullptr) ReleaseDC(window_, dc_);
+  }
+
+  HDC get() const { return dc_; }
+
+ private:
+  HWND window_;
+  HDC dc_;
+};
