@@ -20,8 +20,7 @@
 namespace {
 
 constexpr char kWindowClass[] = "ZorvakomatToolBar";
-constexpr int kPad = 2;      // around the buttons
-constexpr int kGripper = 9;  // the gripper's strip, before the buttons
+constexpr int kPad = DockingBar::kPad;
 
 // A drag frame as the system draws one: a halftone band three pixels wide,
 // drawn and taken away again by inverting.
@@ -237,51 +236,45 @@ void Win32DockingToolBar::SetOrientation(bool horizontal) {
                  reinterpret_cast<LPARAM>(&item));
     UnionRect(&all, &all, &item);
   }
-  const SIZE size{all.right, all.bottom};
-  (horizontal ? row_ : column_) = size;
-  SetWindowPos(tool_bar_, nullptr, 0, 0, size.cx, size.cy,
+  model_.SetButtonExtent(horizontal, {all.right, all.bottom});
+  SetWindowPos(tool_bar_, nullptr, 0, 0, all.right, all.bottom,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-bool Win32DockingToolBar::Horizontal() const { return floating_ || IsHorizontal(last_side_); }
+bool Win32DockingToolBar::Horizontal() const { return model_.Horizontal(); }
 
 SIZE Win32DockingToolBar::WindowSizeFor(bool floating, bool horizontal) const {
   if (floating) {
-    RECT r{0, 0, row_.cx + 2 * kPad, row_.cy + 2 * kPad};
+    const BarSize client = model_.FloatingClientSize();
+    RECT r{0, 0, client.width, client.height};
     AdjustWindowRectEx(
         &r, static_cast<DWORD>(GetWindowLongPtrA(floating_window_->m_hWnd, GWL_STYLE)), FALSE,
         static_cast<DWORD>(GetWindowLongPtrA(floating_window_->m_hWnd, GWL_EXSTYLE)));
     return {r.right - r.left, r.bottom - r.top};
   }
-  if (horizontal) return {kGripper + row_.cx + 2 * kPad, row_.cy + 2 * kPad};
-  return {column_.cx + 2 * kPad, kGripper + column_.cy + 2 * kPad};
+  const BarSize size = model_.DockedWindowSize(horizontal);
+  return {size.width, size.height};
 }
 
-DockedBar Win32DockingToolBar::Docked() const {
-  if (!shown_ || floating_) return {last_side_, 0};
-  const SIZE size = WindowSizeFor(false, IsHorizontal(last_side_));
-  return {last_side_, IsHorizontal(last_side_) ? size.cy : size.cx};
-}
+DockedBar Win32DockingToolBar::Docked() const { return model_.Docked(); }
 
 RECT Win32DockingToolBar::GripperRect() const {
   RECT client{};
   GetClientRect(docked_->m_hWnd, &client);
-  if (Horizontal())
-    client.right = std::min<LONG>(client.right, kGripper + kPad);
-  else
-    client.bottom = std::min<LONG>(client.bottom, kGripper + kPad);
-  return client;
+  const LayoutRect gripper = model_.GripperRect(
+      {client.left, client.top, static_cast<int>(client.right), static_cast<int>(client.bottom)});
+  return {gripper.left, gripper.top, gripper.right, gripper.bottom};
 }
 
 void Win32DockingToolBar::Place(const LayoutRect& rect) {
-  if (floating_ || rect.right <= rect.left || rect.bottom <= rect.top) return;
+  if (model_.floating || rect.right <= rect.left || rect.bottom <= rect.top) return;
   SetWindowPos(docked_->m_hWnd, nullptr, rect.left, rect.top, rect.right - rect.left,
                rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Win32DockingToolBar::Show(bool show) {
-  shown_ = show;
-  if (floating_) {
+  model_.shown = show;
+  if (model_.floating) {
     ShowWindow(floating_window_->m_hWnd, show && IsWindowVisible(frame_) ? SW_SHOWNA : SW_HIDE);
   } else {
     ShowWindow(docked_->m_hWnd, show ? SW_SHOWNA : SW_HIDE);
@@ -290,7 +283,8 @@ void Win32DockingToolBar::Show(bool show) {
 }
 
 void Win32DockingToolBar::OnFrameShown(bool shown) {
-  if (floating_ && shown_) ShowWindow(floating_window_->m_hWnd, shown ? SW_SHOWNA : SW_HIDE);
+  if (model_.floating && model_.shown)
+    ShowWindow(floating_window_->m_hWnd, shown ? SW_SHOWNA : SW_HIDE);
 }
 
 void Win32DockingToolBar::OnFrameEnabled(bool enabled) {
@@ -298,26 +292,26 @@ void Win32DockingToolBar::OnFrameEnabled(bool enabled) {
 }
 
 void Win32DockingToolBar::DockTo(DockSide side) {
-  last_side_ = side;
-  floating_ = false;
+  model_.last_side = side;
+  model_.floating = false;
   SetParent(tool_bar_, docked_->m_hWnd);
   SetOrientation(IsHorizontal(side));
-  const POINT at = IsHorizontal(side) ? POINT{kGripper + kPad, kPad} : POINT{kPad, kGripper + kPad};
-  SetWindowPos(tool_bar_, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const auto [x, y] = DockingBar::ButtonsOrigin(IsHorizontal(side));
+  SetWindowPos(tool_bar_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   ShowWindow(floating_window_->m_hWnd, SW_HIDE);
-  ShowWindow(docked_->m_hWnd, shown_ ? SW_SHOWNA : SW_HIDE);
+  ShowWindow(docked_->m_hWnd, model_.shown ? SW_SHOWNA : SW_HIDE);
   relayout_();
   InvalidateRect(docked_->m_hWnd, nullptr, TRUE);
 }
 
 void Win32DockingToolBar::FloatAt(POINT topLeft) {
-  floating_ = true;
+  model_.floating = true;
   SetParent(tool_bar_, floating_window_->m_hWnd);
   SetOrientation(true);
   SetWindowPos(tool_bar_, nullptr, kPad, kPad, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   const SIZE size = WindowSizeFor(true, true);
   SetWindowPos(floating_window_->m_hWnd, HWND_TOP, topLeft.x, topLeft.y, size.cx, size.cy,
-               SWP_NOACTIVATE | (shown_ && IsWindowVisible(frame_) ? SWP_SHOWWINDOW : 0));
+               SWP_NOACTIVATE | (model_.shown && IsWindowVisible(frame_) ? SWP_SHOWWINDOW : 0));
   ShowWindow(docked_->m_hWnd, SW_HIDE);
   relayout_();
 }
@@ -327,22 +321,19 @@ std::optional<DockSide> Win32DockingToolBar::DropSide(POINT at) const {
   GetClientRect(frame_, &c);
   MapWindowPoints(frame_, nullptr, reinterpret_cast<POINT*>(&c), 2);
   // Near a side: about as far as a docked bar reaches into the frame.
-  return DockSideForDrop({c.left, c.top, c.right, c.bottom}, at.x, at.y,
-                         row_.cy + 2 * kPad + kGripper);
+  return DockSideForDrop({c.left, c.top, c.right, c.bottom}, at.x, at.y, model_.DropReach());
 }
 
 RECT Win32DockingToolBar::DropRect(POINT at) const {
   const std::optional<DockSide> side = DropSide(at);
   const SIZE size = side ? WindowSizeFor(false, IsHorizontal(*side)) : WindowSizeFor(true, true);
-  // Held where it was taken, as far as the bar's new shape allows.
-  const LONG x = at.x - std::min<LONG>(grab_.x, size.cx - 1);
-  const LONG y = at.y - std::min<LONG>(grab_.y, size.cy - 1);
-  return {x, y, x + size.cx, y + size.cy};
+  const LayoutRect r = DockingBar::DropRect(at.x, at.y, {grab_.x, grab_.y}, {size.cx, size.cy});
+  return {r.left, r.top, r.right, r.bottom};
 }
 
 void Win32DockingToolBar::BeginDrag(HWND from, POINT at) {
   RECT r{};
-  GetWindowRect(floating_ ? floating_window_->m_hWnd : docked_->m_hWnd, &r);
+  GetWindowRect(model_.floating ? floating_window_->m_hWnd : docked_->m_hWnd, &r);
   grab_ = {at.x - r.left, at.y - r.top};
   press_ = at;
   dragging_ = true;

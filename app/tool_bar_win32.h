@@ -13,6 +13,7 @@
 #include <memory>
 #include <optional>
 
+#include "framework/bar_docking.h"
 #include "framework/frame_layout.h"
 #include "storage/non_copyable.h"
 
@@ -28,7 +29,7 @@ class Win32DockingToolBar : private NonCopyable {
   // again (it asks Docked() and calls Place()).
   bool Create(HWND frame, int id, std::function<void()> relayout);
 
-  bool IsShown() const { return shown_; }
+  bool IsShown() const { return model_.shown; }
   void Show(bool show);
   // The side and thickness the frame's layout gives the bar (thickness 0
   // while it floats or is hidden).
@@ -47,7 +48,7 @@ class Win32DockingToolBar : private NonCopyable {
   void EndDrag(POINT at);
   void CancelDrag();
   bool Dragging() const { return dragging_; }
-  void DockAgain() { DockTo(last_side_); }
+  void DockAgain() { DockTo(model_.last_side); }
   // The docked bar's gripper: where a drag starts, and its drawing.
   RECT GripperRect() const;
   bool Horizontal() const;
@@ -70,11 +71,7 @@ class Win32DockingToolBar : private NonCopyable {
   std::unique_ptr<ToolBarWindow> docked_;
   std::unique_ptr<ToolBarWindow> floating_window_;
   std::function<void()> relayout_;
-  bool shown_ = true;
-  bool floating_ = false;
-  DockSide last_side_ = DockSide::top;
-  SIZE row_{};     // the buttons laid out in a row
-  SIZE column_{};  // and in a column
+  DockingBar model_;
   bool dragging_ = false;
   POINT press_{};  // where the drag began, on the screen
   POINT grab_{};   // where the pointer holds the bar, from its top-left
