@@ -50,7 +50,7 @@ CMainFrame::CMainFrame(CZorvakDoc& doc, Win32DocumentCommands& documentCommands,
 
 CMainFrame::~CMainFrame() {
   // Destroyed while this object (and its view) are whole.
-  if (m_hWnd != nullptr) DestroyWindow(m_hWnd);
+  if (hwnd != nullptr) DestroyWindow(hwnd);
 }
 
 bool CMainFrame::Create() {
@@ -110,10 +110,10 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       SetMessageText(LoadResourceString(IDS_IDLEMESSAGE));
       return 0;
     case WM_SETFOCUS:
-      if (view_ && view_->m_hWnd != nullptr) SetFocus(view_->m_hWnd);
+      if (view_ && view_->hwnd != nullptr) SetFocus(view_->hwnd);
       return 0;
     case WM_CLOSE:
-      if (QueryEnd()) DestroyWindow(m_hWnd);
+      if (QueryEnd()) DestroyWindow(hwnd);
       return 0;
     case WM_QUERYENDSESSION:
       return QueryEnd() ? TRUE : FALSE;
@@ -122,7 +122,7 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       // be stopped any time after this returns, so it finishes now.
       if (wParam != 0) {
         if (end_session_) end_session_();
-        DestroyWindow(m_hWnd);
+        DestroyWindow(hwnd);
       }
       return 0;
     case WM_DESTROY:
@@ -136,19 +136,19 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 int CMainFrame::OnCreate() {
   if (!CreateToolBar() || !CreateStatusBar()) return -1;
   view_ = std::make_unique<CZorvakView>(doc_, document_commands_, shell_, *this);
-  if (!view_->Create(m_hWnd, kViewChildId)) return -1;
+  if (!view_->Create(hwnd, kViewChildId)) return -1;
   RecalcLayout();
   return 0;
 }
 
 bool CMainFrame::CreateToolBar() {
-  return tool_bar_.Create(m_hWnd, ID_VIEW_TOOLBAR, [this] { RecalcLayout(); });
+  return tool_bar_.Create(hwnd, ID_VIEW_TOOLBAR, [this] { RecalcLayout(); });
 }
 
 bool CMainFrame::CreateStatusBar() {
   status_bar_ =
       CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0,
-                      m_hWnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(ID_VIEW_STATUS_BAR)),
+                      hwnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(ID_VIEW_STATUS_BAR)),
                       AfxGetResourceHandle(), nullptr);
   if (status_bar_ == nullptr) return false;
   SetMessageText(LoadResourceString(IDS_IDLEMESSAGE));
@@ -156,9 +156,9 @@ bool CMainFrame::CreateStatusBar() {
 }
 
 void CMainFrame::RecalcLayout() {
-  if (m_hWnd == nullptr) return;
+  if (hwnd == nullptr) return;
   RECT client{};
-  GetClientRect(m_hWnd, &client);
+  GetClientRect(hwnd, &client);
   int statusBarHeight = 0;
   std::array<int, 3> indicatorWidths{};
   if (status_bar_ != nullptr && IsWindowVisible(status_bar_)) {
@@ -176,14 +176,14 @@ void CMainFrame::RecalcLayout() {
     std::array<int, 4> edges = layout.status_edges;
     SendMessageA(status_bar_, SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
   }
-  if (view_ && view_->m_hWnd != nullptr) {
+  if (view_ && view_->hwnd != nullptr) {
     RECT current{};
-    GetWindowRect(view_->m_hWnd, &current);
-    MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&current), 2);
+    GetWindowRect(view_->hwnd, &current);
+    MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&current), 2);
     const LayoutRect& v = layout.view;
     if (current.left != v.left || current.top != v.top || current.right != v.right ||
         current.bottom != v.bottom) {
-      SetWindowPos(view_->m_hWnd, nullptr, v.left, v.top, v.right - v.left, v.bottom - v.top,
+      SetWindowPos(view_->hwnd, nullptr, v.left, v.top, v.right - v.left, v.bottom - v.top,
                    SWP_NOZORDER | SWP_NOACTIVATE);
     }
   }
@@ -194,7 +194,7 @@ bool CMainFrame::QueryEnd() {
     case DocumentCommands::EndAnswer::end:
       return true;
     case DocumentCommands::EndAnswer::showModalWindow:
-      BringModalWindowForward(m_hWnd);
+      BringModalWindowForward(hwnd);
       return false;
     case DocumentCommands::EndAnswer::keepRunning:
       return false;
@@ -203,7 +203,7 @@ bool CMainFrame::QueryEnd() {
 }
 
 void CMainFrame::UpdateFrameTitle(const std::string& documentTitle) {
-  if (m_hWnd != nullptr) SetWindowTextA(m_hWnd, FrameCaption(documentTitle).c_str());
+  if (hwnd != nullptr) SetWindowTextA(hwnd, FrameCaption(documentTitle).c_str());
 }
 
 void CMainFrame::OnIdleUpdate() {
@@ -227,7 +227,7 @@ void CMainFrame::SetMessageText(const std::string& text) {
 void CMainFrame::OnCommand(int id) {
   // No command runs inside another one's dialog or question.
   if (ModalWindowScope::AnyOpen()) {
-    BringModalWindowForward(m_hWnd);
+    BringModalWindowForward(hwnd);
     return;
   }
   if (view_ && view_->OnCmdMsg(id)) return;

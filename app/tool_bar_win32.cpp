@@ -74,15 +74,15 @@ class ToolBarWindow : public CWnd {
     switch (message) {
       case WM_PAINT: {
         PAINTSTRUCT paint;
-        HDC dc = BeginPaint(m_hWnd, &paint);
+        HDC dc = BeginPaint(hwnd, &paint);
         if (!floating_) {
           // A groove under the menu bar, then the gripper.
           RECT client{};
-          GetClientRect(m_hWnd, &client);
+          GetClientRect(hwnd, &client);
           DrawEdge(dc, &client, EDGE_ETCHED, BF_TOP);
           DrawGripper(dc);
         }
-        EndPaint(m_hWnd, &paint);
+        EndPaint(hwnd, &paint);
         return 0;
       }
       case WM_SETCURSOR:
@@ -92,13 +92,13 @@ class ToolBarWindow : public CWnd {
         }
         break;
       case WM_LBUTTONDOWN:
-        if (!floating_ && OnGripper()) bar_.BeginDrag(m_hWnd, ScreenPoint(m_hWnd, lParam));
+        if (!floating_ && OnGripper()) bar_.BeginDrag(hwnd, ScreenPoint(hwnd, lParam));
         return 0;
       case WM_NCLBUTTONDOWN:
         // The caption drags the bar as the gripper does, rather than only
         // moving the window.
         if (floating_ && wParam == HTCAPTION) {
-          bar_.BeginDrag(m_hWnd, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+          bar_.BeginDrag(hwnd, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
           return 0;
         }
         break;
@@ -109,10 +109,10 @@ class ToolBarWindow : public CWnd {
         }
         break;
       case WM_MOUSEMOVE:
-        if (bar_.Dragging()) bar_.TrackDrag(ScreenPoint(m_hWnd, lParam));
+        if (bar_.Dragging()) bar_.TrackDrag(ScreenPoint(hwnd, lParam));
         return 0;
       case WM_LBUTTONUP:
-        if (bar_.Dragging()) bar_.EndDrag(ScreenPoint(m_hWnd, lParam));
+        if (bar_.Dragging()) bar_.EndDrag(ScreenPoint(hwnd, lParam));
         return 0;
       case WM_CAPTURECHANGED:
         if (bar_.Dragging()) bar_.CancelDrag();
@@ -124,7 +124,7 @@ class ToolBarWindow : public CWnd {
       case WM_NOTIFY:
         // The buttons report to the frame; anything that still comes here
         // goes there too.
-        return SendMessageA(GetParent(m_hWnd), message, wParam, lParam);
+        return SendMessageA(GetParent(hwnd), message, wParam, lParam);
       default:
         break;
     }
@@ -135,7 +135,7 @@ class ToolBarWindow : public CWnd {
   bool OnGripper() const {
     POINT p{};
     GetCursorPos(&p);
-    ScreenToClient(m_hWnd, &p);
+    ScreenToClient(hwnd, &p);
     const RECT gripper = bar_.GripperRect();
     return PtInRect(&gripper, p) != FALSE;
   }
@@ -174,12 +174,12 @@ bool Win32DockingToolBar::Create(HWND frame, int id, std::function<void()> relay
   if (!docked_->Create(frame, id) || !floating_window_->Create(frame, 0)) return false;
 
   // Placed and sized here, wherever it lives; it reports to the frame.
-  tool_bar_ = CreateWindowExA(0, TOOLBARCLASSNAMEA, nullptr,
-                              WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS |
-                                  CCS_NODIVIDER | CCS_NORESIZE | CCS_NOPARENTALIGN,
-                              0, 0, 0, 0, docked_->m_hWnd,
-                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                              AfxGetResourceHandle(), nullptr);
+  tool_bar_ =
+      CreateWindowExA(0, TOOLBARCLASSNAMEA, nullptr,
+                      WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NODIVIDER |
+                          CCS_NORESIZE | CCS_NOPARENTALIGN,
+                      0, 0, 0, 0, docked_->hwnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                      AfxGetResourceHandle(), nullptr);
   if (tool_bar_ == nullptr) return false;
   SendMessageA(tool_bar_, TB_SETPARENT, reinterpret_cast<WPARAM>(frame), 0);
   SendMessageA(tool_bar_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
@@ -247,9 +247,9 @@ SIZE Win32DockingToolBar::WindowSizeFor(bool floating, bool horizontal) const {
   if (floating) {
     const BarSize client = model_.FloatingClientSize();
     RECT r{0, 0, client.width, client.height};
-    AdjustWindowRectEx(
-        &r, static_cast<DWORD>(GetWindowLongPtrA(floating_window_->m_hWnd, GWL_STYLE)), FALSE,
-        static_cast<DWORD>(GetWindowLongPtrA(floating_window_->m_hWnd, GWL_EXSTYLE)));
+    AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongPtrA(floating_window_->hwnd, GWL_STYLE)),
+                       FALSE,
+                       static_cast<DWORD>(GetWindowLongPtrA(floating_window_->hwnd, GWL_EXSTYLE)));
     return {r.right - r.left, r.bottom - r.top};
   }
   const BarSize size = model_.DockedWindowSize(horizontal);
@@ -260,7 +260,7 @@ DockedBar Win32DockingToolBar::Docked() const { return model_.Docked(); }
 
 RECT Win32DockingToolBar::GripperRect() const {
   RECT client{};
-  GetClientRect(docked_->m_hWnd, &client);
+  GetClientRect(docked_->hwnd, &client);
   const LayoutRect gripper = model_.GripperRect(
       {client.left, client.top, static_cast<int>(client.right), static_cast<int>(client.bottom)});
   return {gripper.left, gripper.top, gripper.right, gripper.bottom};
@@ -268,51 +268,51 @@ RECT Win32DockingToolBar::GripperRect() const {
 
 void Win32DockingToolBar::Place(const LayoutRect& rect) {
   if (model_.floating || rect.right <= rect.left || rect.bottom <= rect.top) return;
-  SetWindowPos(docked_->m_hWnd, nullptr, rect.left, rect.top, rect.right - rect.left,
+  SetWindowPos(docked_->hwnd, nullptr, rect.left, rect.top, rect.right - rect.left,
                rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Win32DockingToolBar::Show(bool show) {
   model_.shown = show;
   if (model_.floating) {
-    ShowWindow(floating_window_->m_hWnd, show && IsWindowVisible(frame_) ? SW_SHOWNA : SW_HIDE);
+    ShowWindow(floating_window_->hwnd, show && IsWindowVisible(frame_) ? SW_SHOWNA : SW_HIDE);
   } else {
-    ShowWindow(docked_->m_hWnd, show ? SW_SHOWNA : SW_HIDE);
+    ShowWindow(docked_->hwnd, show ? SW_SHOWNA : SW_HIDE);
   }
   relayout_();
 }
 
 void Win32DockingToolBar::OnFrameShown(bool shown) {
   if (model_.floating && model_.shown)
-    ShowWindow(floating_window_->m_hWnd, shown ? SW_SHOWNA : SW_HIDE);
+    ShowWindow(floating_window_->hwnd, shown ? SW_SHOWNA : SW_HIDE);
 }
 
 void Win32DockingToolBar::OnFrameEnabled(bool enabled) {
-  EnableWindow(floating_window_->m_hWnd, enabled ? TRUE : FALSE);
+  EnableWindow(floating_window_->hwnd, enabled ? TRUE : FALSE);
 }
 
 void Win32DockingToolBar::DockTo(DockSide side) {
   model_.last_side = side;
   model_.floating = false;
-  SetParent(tool_bar_, docked_->m_hWnd);
+  SetParent(tool_bar_, docked_->hwnd);
   SetOrientation(IsHorizontal(side));
   const auto [x, y] = DockingBar::ButtonsOrigin(IsHorizontal(side));
   SetWindowPos(tool_bar_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  ShowWindow(floating_window_->m_hWnd, SW_HIDE);
-  ShowWindow(docked_->m_hWnd, model_.shown ? SW_SHOWNA : SW_HIDE);
+  ShowWindow(floating_window_->hwnd, SW_HIDE);
+  ShowWindow(docked_->hwnd, model_.shown ? SW_SHOWNA : SW_HIDE);
   relayout_();
-  InvalidateRect(docked_->m_hWnd, nullptr, TRUE);
+  InvalidateRect(docked_->hwnd, nullptr, TRUE);
 }
 
 void Win32DockingToolBar::FloatAt(POINT topLeft) {
   model_.floating = true;
-  SetParent(tool_bar_, floating_window_->m_hWnd);
+  SetParent(tool_bar_, floating_window_->hwnd);
   SetOrientation(true);
   SetWindowPos(tool_bar_, nullptr, kPad, kPad, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   const SIZE size = WindowSizeFor(true, true);
-  SetWindowPos(floating_window_->m_hWnd, HWND_TOP, topLeft.x, topLeft.y, size.cx, size.cy,
+  SetWindowPos(floating_window_->hwnd, HWND_TOP, topLeft.x, topLeft.y, size.cx, size.cy,
                SWP_NOACTIVATE | (model_.shown && IsWindowVisible(frame_) ? SWP_SHOWWINDOW : 0));
-  ShowWindow(docked_->m_hWnd, SW_HIDE);
+  ShowWindow(docked_->hwnd, SW_HIDE);
   relayout_();
 }
 
@@ -333,7 +333,7 @@ RECT Win32DockingToolBar::DropRect(POINT at) const {
 
 void Win32DockingToolBar::BeginDrag(HWND from, POINT at) {
   RECT r{};
-  GetWindowRect(model_.floating ? floating_window_->m_hWnd : docked_->m_hWnd, &r);
+  GetWindowRect(model_.floating ? floating_window_->hwnd : docked_->hwnd, &r);
   grab_ = {at.x - r.left, at.y - r.top};
   press_ = at;
   dragging_ = true;

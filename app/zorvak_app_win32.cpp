@@ -52,13 +52,13 @@ bool CZorvakApp::InitInstance() {
   }
 
   // The pick hotkey; a key that cannot be had is told in the status bar.
-  pick_hotkey_ = std::make_unique<PickHotkeyRegistration>(*profile_, frame_->View().m_hWnd);
+  pick_hotkey_ = std::make_unique<PickHotkeyRegistration>(*profile_, frame_->View().hwnd);
   if (!pick_hotkey_->Problem().empty()) frame_->SetMessageText(pick_hotkey_->Problem());
 
   // Shown now; the view's first paint hides it again and the program
   // waits in the tray.
-  ShowWindow(frame_->m_hWnd, SW_SHOW);
-  UpdateWindow(frame_->m_hWnd);
+  ShowWindow(frame_->hwnd, SW_SHOW);
+  UpdateWindow(frame_->hwnd);
   return true;
 }
 
@@ -68,26 +68,26 @@ bool CZorvakApp::CreateMainFrame() {
     frame_.reset();
     return false;
   }
-  messages_.SetOwner(reinterpret_cast<std::uintptr_t>(frame_->m_hWnd));
-  SetMainWindow(frame_->m_hWnd,
+  messages_.SetOwner(reinterpret_cast<std::uintptr_t>(frame_->hwnd));
+  SetMainWindow(frame_->hwnd,
                 LoadAcceleratorsA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME)));
   document_commands_.SetFrame(
-      frame_->m_hWnd, frame_->View().m_hWnd, [this] { OnTitleChanged(); },
+      frame_->hwnd, frame_->View().hwnd, [this] { OnTitleChanged(); },
       [this] { OnContentChanged(); });
   frame_->SetEndSessionHandler([this] { WriteSettings(); });
   return true;
 }
 
 void CZorvakApp::OnTitleChanged() {
-  if (frame_ && frame_->m_hWnd != nullptr) frame_->UpdateFrameTitle(doc_.GetTitle());
+  if (frame_ && frame_->hwnd != nullptr) frame_->UpdateFrameTitle(doc_.GetTitle());
 }
 
 void CZorvakApp::OnContentChanged() {
-  if (frame_ && frame_->m_hWnd != nullptr) InvalidateRect(frame_->View().m_hWnd, nullptr, TRUE);
+  if (frame_ && frame_->hwnd != nullptr) InvalidateRect(frame_->View().hwnd, nullptr, TRUE);
 }
 
 bool CZorvakApp::OnIdle(long count) {
-  if (count == 0 && frame_ && frame_->m_hWnd != nullptr) frame_->OnIdleUpdate();
+  if (count == 0 && frame_ && frame_->hwnd != nullptr) frame_->OnIdleUpdate();
   return false;
 }
 
@@ -110,7 +110,7 @@ bool CZorvakApp::OnCmdMsg(int id) {
       OnAppAbout();
       return true;
     case ID_APP_EXIT:
-      if (frame_ && frame_->m_hWnd != nullptr) SendMessageA(frame_->m_hWnd, WM_CLOSE, 0, 0);
+      if (frame_ && frame_->hwnd != nullptr) SendMessageA(frame_->hwnd, WM_CLOSE, 0, 0);
       return true;
     default:
       return false;

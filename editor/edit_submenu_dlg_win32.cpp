@@ -11,9 +11,9 @@ CEditSubMenuDlg::CEditSubMenuDlg(MacroData& workingCopy, HWND parent)
 
 BOOL CEditSubMenuDlg::OnInitDialog() {
   CDialog::OnInitDialog();
-  controls_.Bind(m_hWnd);
+  controls_.Bind(hwnd);
   // Refusals are owned by the dialog, which they keep disabled.
-  messages_.SetOwner(reinterpret_cast<std::uintptr_t>(m_hWnd));
+  messages_.SetOwner(reinterpret_cast<std::uintptr_t>(hwnd));
   return editor_.OnInitDialog() ? TRUE : FALSE;
 }
 

@@ -17,7 +17,7 @@ INT_PTR CALLBACK CDialog::StaticDialogProc(HWND dialog, UINT message, WPARAM wPa
   if (message == WM_INITDIALOG) {
     // Bound first: notifications raised while initialising reach the object.
     auto* self = reinterpret_cast<CDialog*>(lParam);
-    self->m_hWnd = dialog;
+    self->hwnd = dialog;
     SetWindowLongPtrA(dialog, DWLP_USER, lParam);
     return self->OnInitDialog();
   }
@@ -40,7 +40,7 @@ INT_PTR CALLBACK CDialog::StaticDialogProc(HWND dialog, UINT message, WPARAM wPa
     }
     case WM_NCDESTROY:
       SetWindowLongPtrA(dialog, DWLP_USER, 0);
-      self->m_hWnd = nullptr;
+      self->hwnd = nullptr;
       return FALSE;
     default:
       return FALSE;

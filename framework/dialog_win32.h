@@ -17,7 +17,7 @@ class CDialog : private NonCopyable {
   // the dialog could not be made).
   INT_PTR DoModal();
 
-  HWND m_hWnd = nullptr;
+  HWND hwnd = nullptr;
 
  protected:
   // True: the dialog manager gives the focus to the first tab stop.
@@ -31,8 +31,8 @@ class CDialog : private NonCopyable {
   virtual void OnOK() { EndDialog(IDOK); }
   virtual void OnCancel() { EndDialog(IDCANCEL); }
 
-  void EndDialog(INT_PTR result) { ::EndDialog(m_hWnd, result); }
-  HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
+  void EndDialog(INT_PTR result) { ::EndDialog(hwnd, result); }
+  HWND GetDlgItem(int id) const { return ::GetDlgItem(hwnd, id); }
 
  private:
   static INT_PTR CALLBACK StaticDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

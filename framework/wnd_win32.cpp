@@ -3,10 +3,10 @@
 CWnd::~CWnd() {
   // An object going away before its window: unbind and close the window,
   // so the procedure never reaches a dead object.
-  if (m_hWnd != nullptr) {
-    SetWindowLongPtrA(m_hWnd, GWLP_USERDATA, 0);
-    DestroyWindow(m_hWnd);
-    m_hWnd = nullptr;
+  if (hwnd != nullptr) {
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+    DestroyWindow(hwnd);
+    hwnd = nullptr;
   }
 }
 
@@ -41,14 +41,14 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CWnd::Default(UINT message, WPARAM wParam, LPARAM lParam) {
-  return DefWindowProcA(m_hWnd, message, wParam, lParam);
+  return DefWindowProcA(hwnd, message, wParam, lParam);
 }
 
 LRESULT CALLBACK CWnd::StaticWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
     auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
     auto* self = static_cast<CWnd*>(create->lpCreateParams);
-    self->m_hWnd = window;
+    self->hwnd = window;
     SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
   }
   auto* self = reinterpret_cast<CWnd*>(GetWindowLongPtrA(window, GWLP_USERDATA));
@@ -56,7 +56,7 @@ LRESULT CALLBACK CWnd::StaticWindowProc(HWND window, UINT message, WPARAM wParam
   const LRESULT result = self->WindowProc(message, wParam, lParam);
   if (message == WM_NCDESTROY) {
     SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-    self->m_hWnd = nullptr;
+    self->hwnd = nullptr;
   }
   return result;
 }

@@ -12,7 +12,7 @@ class CWnd : private NonCopyable {
   CWnd() = default;
   virtual ~CWnd();
 
-  HWND m_hWnd = nullptr;
+  HWND hwnd = nullptr;
 
   // Registers a window class whose windows are bound to CWnd objects.
   static bool RegisterWindowClass(const char* className, UINT style, HICON icon, HCURSOR cursor,

@@ -29,7 +29,7 @@ CZorvakView::CZorvakView(CZorvakDoc& doc, DocumentCommandPort& documentCommands,
 
 CZorvakView::~CZorvakView() {
   // Destroyed while this object is whole, so the destroy handler runs.
-  if (m_hWnd != nullptr) DestroyWindow(m_hWnd);
+  if (hwnd != nullptr) DestroyWindow(hwnd);
 }
 
 bool CZorvakView::Create(HWND frame, int childId) {
@@ -45,18 +45,18 @@ bool CZorvakView::Create(HWND frame, int childId) {
 LRESULT CZorvakView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE:
-      core_.playback.SetOwnWindow(AsWindowId(m_hWnd));
+      core_.playback.SetOwnWindow(AsWindowId(hwnd));
       core_.playback.SetStopKeyWatch(&stop_key_);
       return Default(message, wParam, lParam);
     case WM_SHOWWINDOW: {
       const LRESULT result = Default(message, wParam, lParam);
       // The handle given to the procedure: the creator may not know it yet.
-      if (wParam != 0) AddTrayIcon(m_hWnd);
+      if (wParam != 0) AddTrayIcon(hwnd);
       return result;
     }
     case WM_DESTROY: {
       const LRESULT result = Default(message, wParam, lParam);
-      DeleteTrayIcon(m_hWnd);
+      DeleteTrayIcon(hwnd);
       return result;
     }
     case WM_KILLFOCUS: {
@@ -64,15 +64,15 @@ LRESULT CZorvakView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       core_.playback.OnKillFocus();
       // A tray click or the hotkey that came during the run has its turn.
       if (const auto mouse = core_.TakeWaitingTrayNotify()) {
-        PostMessageA(m_hWnd, WM_TRAY_NOTIFY, TRAY_ICON_ID, static_cast<LPARAM>(*mouse));
+        PostMessageA(hwnd, WM_TRAY_NOTIFY, TRAY_ICON_ID, static_cast<LPARAM>(*mouse));
       }
       return result;
     }
     case WM_PAINT: {
       PAINTSTRUCT paint;
-      HDC dc = BeginPaint(m_hWnd, &paint);
+      HDC dc = BeginPaint(hwnd, &paint);
       OnDraw(dc);
-      EndPaint(m_hWnd, &paint);
+      EndPaint(hwnd, &paint);
       return 0;
     }
     case WM_LBUTTONUP:
@@ -94,7 +94,7 @@ LRESULT CZorvakView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void CZorvakView::OnTaskbarCreated() {
-  if (m_hWnd != nullptr) AddTrayIcon(m_hWnd);
+  if (hwnd != nullptr) AddTrayIcon(hwnd);
 }
 
 void CZorvakView::OnDraw(HDC dc) {
@@ -121,8 +121,8 @@ void CZorvakView::ShowPickMenu() {
   // With the view in front and holding the focus, the menu closes when
   // the user clicks elsewhere, and the click into the target window that
   // follows a pick takes the focus away from the view.
-  BringWindowForward(AsWindowId(m_hWnd));
-  TrackPickMenu(entries, cursor, m_hWnd);
+  BringWindowForward(AsWindowId(hwnd));
+  TrackPickMenu(entries, cursor, hwnd);
 }
 
 void CZorvakView::OnCommandHook(WPARAM wParam) {
@@ -135,8 +135,8 @@ void CZorvakView::OnCommandHook(WPARAM wParam) {
       break;
     case HookAction::trayExit:
       if (document_commands_.SaveModified()) {
-        DeleteTrayIcon(m_hWnd);
-        PostMessageA(m_hWnd, WM_QUIT, 0, 0);
+        DeleteTrayIcon(hwnd);
+        PostMessageA(hwnd, WM_QUIT, 0, 0);
       }
       break;
     case HookAction::passOn:
@@ -182,7 +182,7 @@ void CZorvakView::ShowFrame(FrameShow how) {
       ShowWindow(Frame(), SW_SHOWNORMAL);
       break;
     case FrameShow::showMaximized:
-      BringWindowForward(AsWindowId(m_hWnd));
+      BringWindowForward(AsWindowId(hwnd));
       ShowWindow(Frame(), SW_SHOWMAXIMIZED);
       break;
   }

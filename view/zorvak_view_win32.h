@@ -60,7 +60,7 @@ class CZorvakView : public CWnd {
   void OnHelpIndex();
   void OnWinMoney();
 
-  HWND Frame() const { return GetParent(m_hWnd); }
+  HWND Frame() const { return GetParent(hwnd); }
 
   DocumentCommandPort& document_commands_;
   ShellOpenPort& shell_;
