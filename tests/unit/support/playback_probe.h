@@ -1,7 +1,5 @@
 #pragma once
-// What the tests read and set inside playback that the program itself
-// never needs: the pending pick, the prompt variables, the recording
-// clipboard's contents and its next failure.
+// What the tests see and set inside playback that the program never needs.
 
 #include <optional>
 #include <string>
@@ -10,17 +8,12 @@
 #include "playback/recording_platform.h"
 
 struct PlaybackProbe {
-  static std::optional<Pick> PendingPick(const Playback& playback) {
-    if (!playback.bPickPending) return std::nullopt;
-    return Pick{playback.nPickSubMenu, playback.nPickItem};
+  static std::optional<Pick> PendingPick(const Playback& p) {
+    return p.bPickPending ? std::optional<Pick>(Pick{p.nPickSubMenu, p.nPickItem}) : std::nullopt;
   }
-  static const std::string& Variable(const Playback& playback, int d) {
-    return playback.prompts_.strVariables.at(static_cast<std::size_t>(d));
+  static const std::string& Variable(const Playback& p, int d) {
+    return p.prompts_.strVariables.at(static_cast<std::size_t>(d));
   }
-  static void SetContents(RecordingClipboard& clipboard, std::optional<std::string> text) {
-    clipboard.text_ = std::move(text);
-  }
-  static void FailNext(RecordingClipboard& clipboard, ClipboardStep step) {
-    clipboard.fail_next_ = step;
-  }
+  static void SetContents(RecordingClipboard& c, std::string text) { c.text_ = std::move(text); }
+  static void FailNext(RecordingClipboard& c, ClipboardStep step) { c.fail_next_ = step; }
 };
