@@ -2,12 +2,8 @@
 
 #include "storage/file_path.h"
 
-std::string LocateHelpPage(const std::string& fileName, const std::string& executableDir,
-                           const std::string& currentDir,
-                           const std::function<bool(const std::string&)>& fileExists) {
-  if (!executableDir.empty()) {
-    std::string besideProgram = JoinPath(executableDir, fileName);
-    if (fileExists(besideProgram)) return besideProgram;
-  }
-  return JoinPath(currentDir, fileName);
+std::optional<std::string> HelpPagePath(const std::string& fileName,
+                                        const std::string& programFolder) {
+  if (programFolder.empty()) return std::nullopt;
+  return JoinPath(programFolder, fileName);
 }

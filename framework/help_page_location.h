@@ -1,14 +1,13 @@
 #pragma once
-// Where a help page is found: next to the executable first (where the
-// program is installed), then in the current directory (a program started
-// by opening a document runs in the document's folder).
+// Where a help page is found: in the program's own folder, where it is
+// installed, and nowhere else. The current folder is never searched: a
+// program started by opening a shared document runs in that document's
+// folder, and a page lying there did not come with the program.
 
-#include <functional>
+#include <optional>
 #include <string>
 
-// The first of the two places where the page exists; when it exists in
-// neither, the current directory's, so the failure names where it was
-// expected last.
-std::string LocateHelpPage(const std::string& fileName, const std::string& executableDir,
-                           const std::string& currentDir,
-                           const std::function<bool(const std::string&)>& fileExists);
+// The page's path in programFolder; none when the program's folder is not
+// known (a bare name would be looked for in the current folder).
+std::optional<std::string> HelpPagePath(const std::string& fileName,
+                                        const std::string& programFolder);

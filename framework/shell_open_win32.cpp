@@ -15,18 +15,6 @@ std::string ExecutableDirectory() {
   return FolderOf(std::string(path, length));
 }
 
-std::string CurrentDirectory() {
-  char path[MAX_PATH * 4];
-  const DWORD length = GetCurrentDirectoryA(sizeof path, path);
-  if (length == 0 || length >= sizeof path) return {};
-  return std::string(path, length);
-}
-
-bool FileExists(const std::string& path) {
-  const DWORD attributes = GetFileAttributesA(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
-}
-
 void ShellOpen(const std::string& target) {
   // As with the "start" command, a failure gives no message.
   ShellExecuteA(nullptr, "open", target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
@@ -35,7 +23,8 @@ void ShellOpen(const std::string& target) {
 }  // namespace
 
 void Win32ShellOpen::OpenHelpPage(const std::string& fileName) {
-  ShellOpen(LocateHelpPage(fileName, ExecutableDirectory(), CurrentDirectory(), FileExists));
+  // A page missing from the program's folder is looked for nowhere else.
+  if (const auto page = HelpPagePath(fileName, ExecutableDirectory())) ShellOpen(*page);
 }
 
 void Win32ShellOpen::OpenAddress(const std::string& address) { ShellOpen(address); }

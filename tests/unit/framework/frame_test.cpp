@@ -3,7 +3,6 @@
 // resources, and where help pages are found.
 #include <gtest/gtest.h>
 
-#include <set>
 #include <tuple>
 
 #include "framework/bar_docking.h"
@@ -82,17 +81,12 @@ TEST(BarDockingTest, TheBarsWindowFitsItsButtonsAndTheDropKeepsTheGrip) {
       << "a grip beyond the narrower bar moves to its last pixel";
 }
 
-TEST(HelpPageLocationTest, ThePageNextToTheProgramComesFirst) {
-  const std::string program = "C:\\Program Files\\Zorvakomat";
-  std::set<std::string> existing = {program + "\\index.html", "D:\\macros\\index.html"};
-  const auto exists = [&](const std::string& p) { return existing.count(p) > 0; };
-  EXPECT_EQ(LocateHelpPage("index.html", program, "D:\\macros", exists), program + "\\index.html");
-  existing.erase(program + "\\index.html");
-  EXPECT_EQ(LocateHelpPage("index.html", program, "D:\\macros", exists), "D:\\macros\\index.html");
-  // Found nowhere: the current directory's, where it was looked for last.
-  existing.clear();
-  EXPECT_EQ(LocateHelpPage("index.html", "C:\\Zvk", "D:\\", exists), "D:\\index.html");
-  EXPECT_EQ(LocateHelpPage("index.html", "", "", exists), "index.html");
+TEST(HelpPageLocationTest, APageIsOnlyEverTheOneInTheProgramsFolder) {
+  EXPECT_EQ(HelpPagePath("index.html", "C:\\Program Files\\Zorvakomat"),
+            "C:\\Program Files\\Zorvakomat\\index.html");
+  EXPECT_EQ(HelpPagePath("EditSubMenuHelp.html", "D:\\"), "D:\\EditSubMenuHelp.html");
+  // An unknown program folder is never the current folder's page.
+  EXPECT_EQ(HelpPagePath("index.html", ""), std::nullopt);
 }
 
 TEST(CommandPromptTest, PromptAndTooltipAreSplitAtTheLineFeed) {
