@@ -1,6 +1,15 @@
 #include "storage/disk_file.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+
 #include <cerrno>
+
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
 
 #include "storage/exceptions.h"
 
@@ -21,6 +30,24 @@ int Seek(std::FILE* f, std::int64_t offset, int origin) {
 #else
   return fseeko(f, offset, origin);
 #endif
+}
+
+// A new file opened for reading and writing, made in one step with the
+// check that the name is free.
+std::FILE* OpenNew(const std::string& path) {
+#ifdef _WIN32
+  const int fd =
+      _open(path.c_str(), _O_CREAT | _O_EXCL | _O_RDWR | _O_BINARY, _S_IREAD | _S_IWRITE);
+  if (fd < 0) return nullptr;
+  std::FILE* file = _fdopen(fd, "w+b");
+  if (file == nullptr) _close(fd);
+#else
+  const int fd = open(path.c_str(), O_CREAT | O_EXCL | O_RDWR | O_CLOEXEC, S_IRUSR | S_IWUSR);
+  if (fd < 0) return nullptr;
+  std::FILE* file = fdopen(fd, "w+b");
+  if (file == nullptr) close(fd);
+#endif
+  return file;
 }
 
 }  // namespace
@@ -54,10 +81,11 @@ int FileCauseFromErrno(int error) {
 
 DiskFile::DiskFile(const std::string& path, Mode mode) : path_(path) {
   errno = 0;
-  file_ = std::fopen(path.c_str(), mode == Mode::read ? "rb" : "w+b");
+  file_ = mode == Mode::createNew ? OpenNew(path)
+                                  : std::fopen(path.c_str(), mode == Mode::read ? "rb" : "w+b");
   // A file to be made in a folder that does not exist has a bad path, as
   // Windows reports it, rather than being a file that was not found.
-  if (file_ == nullptr) Fail(mode == Mode::create && errno == ENOENT ? ENOTDIR : errno);
+  if (file_ == nullptr) Fail(mode != Mode::read && errno == ENOENT ? ENOTDIR : errno);
   // The archive buffers; a second buffer here would only copy every byte
   // once more.
   std::setvbuf(file_, nullptr, _IONBF, 0);

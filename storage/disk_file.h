@@ -9,7 +9,10 @@
 
 class DiskFile : public CFile {
  public:
-  enum class Mode { read, create };
+  // create empties a file that is there; createNew makes a file that is
+  // not there yet, readable and writable by its owner only, and fails
+  // (EEXIST) when the name is taken, whoever took it meanwhile.
+  enum class Mode { read, create, createNew };
   DiskFile(const std::string& path, Mode mode);
   ~DiskFile() override;
 

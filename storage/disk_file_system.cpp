@@ -1,5 +1,6 @@
 #include "storage/disk_file_system.h"
 
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <random>
@@ -41,8 +42,12 @@ std::string DiskFileSystem::CreateTempFileIn(const std::string& folder) {
     char name[32];
     std::snprintf(name, sizeof name, "zvk%08x.tmp", static_cast<unsigned>(random() & 0xFFFFFFFFu));
     std::string candidate = prefix + name;
-    if (Exists(candidate)) continue;
-    DiskFile(candidate, DiskFile::Mode::create).Close();
+    try {
+      DiskFile(candidate, DiskFile::Mode::createNew).Close();
+    } catch (const CFileException& e) {
+      if (e.OsError() == EEXIST) continue;
+      throw;
+    }
     return candidate;
   }
   throw CFileException(CFileException::genericException, 0, folder);
