@@ -9,6 +9,7 @@
 namespace MB {
 constexpr unsigned kOk = 0x00;
 constexpr unsigned kYesNoCancel = 0x03;
+constexpr unsigned kYesNo = 0x04;
 constexpr unsigned kIconStop = 0x10;
 constexpr unsigned kIconQuestion = 0x20;
 constexpr unsigned kIconExclamation = 0x30;

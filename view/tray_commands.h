@@ -12,6 +12,7 @@ enum class HookAction {
   trayOpen,                 // the tray's own Open, and nothing more
   trayExit,                 // the save-changes question, then the icon goes and the loop ends
   itemPicked,               // a pick is now pending
+  pickRefused,              // the question before a pick was answered No: nothing plays
   bringModalWindowForward,  // a modal window is open: it comes to the front
 };
 

@@ -23,7 +23,7 @@ std::optional<Pick> ShownItem(const MacroData& doc, int id) {
 }  // namespace
 
 ViewCore::ViewCore(const PlaybackPorts& ports, const MacroData& doc)
-    : playback(ports, doc), doc_(doc) {}
+    : playback(ports, doc), doc_(doc), messages_(ports.messages) {}
 
 TrayAction ViewCore::OnTrayNotify(unsigned iconId, unsigned mouseMessage) {
   if (iconId != TRAY_ICON_ID) return TrayAction::none;
@@ -49,6 +49,7 @@ HookAction ViewCore::OnCommandHook(int id) {
   if (const TrayCommand* fixed = FindTrayCommand(id)) return fixed->action;
   const std::optional<Pick> pick = ShownItem(doc_, id);
   if (!pick) return HookAction::passOn;
+  if (!question.MayPlay(doc_, *pick, messages_)) return HookAction::pickRefused;
   playback.ArmPick(*pick);
   return HookAction::itemPicked;
 }

@@ -8,6 +8,7 @@
 
 #include "document/macro_data.h"
 #include "playback/playback.h"
+#include "safety/pick_question.h"
 #include "view/tray_commands.h"
 
 enum class TrayAction { none, restoreMainWindow, showPickMenu, bringModalWindowForward };
@@ -20,6 +21,9 @@ class ViewCore {
   ViewCore(const PlaybackPorts& ports, const MacroData& doc);
 
   Playback playback;
+  // The question before a pick from a document of the internet plays an
+  // item that can run a command; the shell tells it the document's origin.
+  PickQuestion question;
   // True while the main window is to stay hidden: a paint then hides it.
   bool bHideOnPaint = true;
 
@@ -38,7 +42,8 @@ class ViewCore {
   // A command sent to the view by the pick menu: a fixed command's action
   // from the tray's table; otherwise only an id that names an item of the
   // document as the menu shows it sets a pick, and any other id is passed
-  // on, setting nothing. A command that arrives while a modal window is
+  // on, setting nothing; a pick that needs the question and is refused
+  // sets nothing either. A command that arrives while a modal window is
   // open (sent by another program) brings that window forward and does
   // nothing more.
   HookAction OnCommandHook(int id);
@@ -50,5 +55,6 @@ class ViewCore {
 
  private:
   const MacroData& doc_;
+  MessageBoxPort& messages_;
   std::optional<unsigned> waiting_tray_notify_;
 };

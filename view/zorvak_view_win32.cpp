@@ -6,6 +6,7 @@
 #include "framework/modal_window_win32.h"
 #include "hotkey/pick_hotkey.h"
 #include "resources/resource.h"
+#include "safety/zone_mark.h"
 #include "view/pick_menu_win32.h"
 #include "view/tray_icon_win32.h"
 #include "view/welcome_page.h"
@@ -128,6 +129,11 @@ void CZorvakView::ShowPickMenu() {
 void CZorvakView::OnCommandHook(WPARAM wParam) {
   // Menu commands carry no notification code; anything else is passed on.
   const int id = LOWORD(wParam);
+  if (HIWORD(wParam) == 0) {
+    // Read at every command: the same file may have been replaced meanwhile.
+    const std::string& path = pDoc->GetPathName();
+    core_.question.SetDocument(path, CameFromTheInternet(files_, path));
+  }
   const HookAction action = HIWORD(wParam) == 0 ? core_.OnCommandHook(id) : HookAction::passOn;
   switch (action) {
     case HookAction::trayOpen:
@@ -146,6 +152,7 @@ void CZorvakView::OnCommandHook(WPARAM wParam) {
       BringModalWindowForward(Frame());
       break;
     case HookAction::itemPicked:
+    case HookAction::pickRefused:
       break;
   }
 }

@@ -12,6 +12,7 @@
 #include "framework/wnd_win32.h"
 #include "playback/playback_platform_win32.h"
 #include "playback/stop_key_hook_win32.h"
+#include "storage/file_system_win32.h"
 #include "view/document_command_port.h"
 #include "view/zorvak_view.h"
 
@@ -67,5 +68,6 @@ class CZorvakView : public CWnd {
   ViewFrame& frame_layout_;
   Win32PlaybackPlatform platform_;
   Win32StopKeyHook stop_key_;
+  Win32FileSystem files_;
   ViewCore core_;
 };

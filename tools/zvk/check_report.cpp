@@ -2,6 +2,7 @@
 
 #include "document/zorvak_doc.h"
 #include "playback/effect_text.h"
+#include "safety/risky_item.h"
 
 namespace {
 
@@ -29,6 +30,9 @@ void WarnAboutItems(const MacroData& doc, int s, std::vector<std::string>& out) 
       out.push_back("Item " + ItemLabel(doc, s, j) +
                     " has an empty text: it is shown grayed and runs only through a chain, as an "
                     "empty paste.");
+    }
+    if (PickPressesSystemKeys(doc, {s, j})) {
+      out.push_back("Item " + ItemLabel(doc, s, j) + ": " + kRiskyItemWarning + ".");
     }
   }
   if (count > 0 && doc.bChainToNext[ItemSlot(s, count - 1)] != 0) {

@@ -18,6 +18,8 @@ std::vector<std::string> CheckSummary(const MacroData& doc, std::int32_t version
 //    50th item, which the pick menu cannot offer;
 //  - several submenus named TopLevel (in any letter case);
 //  - an item with an empty text (shown grayed; reached only by a chain);
+//  - an item whose pick presses a Windows key, Ctrl+Esc or Alt+F4
+//    (safety/risky_item.h);
 //  - a chain that runs past the last item of its submenu.
 std::vector<std::string> CheckWarnings(const MacroData& doc, std::int32_t version);
 

@@ -51,6 +51,16 @@ TEST_F(ViewTest, OnlyAnIdOfAShownItemSetsAPick) {
       << "an unknown id leaves the pick as it was";
 }
 
+// A pick from a document of the internet that can run a command asks
+// first; the recording boxes answer OK, which is no Yes: nothing is picked.
+TEST_F(ViewTest, ARefusedQuestionSetsNoPick) {
+  doc->strSubMenuItemText[ItemSlot(3, 7)] = "[left_win]";
+  view.question.SetDocument("C:\\Downloads\\shared.zvk", true);
+  EXPECT_EQ(view.OnCommandHook(1232), HookAction::pickRefused);
+  EXPECT_NE(log.Take().find("came from the internet"), std::string::npos);
+  ExpectNoPick();
+}
+
 // While a dialog, a message box or a file dialog of the program is open,
 // the tray brings it forward: no menu, no main window, no command, and a
 // pick made before stays as it was.

@@ -197,15 +197,18 @@ TEST_F(CheckTest, WarnsAboutCountsBeyondWhatTheEditorMakesOrBelowZeroAndAnOldVer
   EXPECT_EQ(Warnings(), "The submenu count is -1, which is read as no submenus.\n");
 }
 
-TEST_F(CheckTest, WarnsAboutEmptyTextsChainsPastTheEndAndSeveralTopLevels) {
+TEST_F(CheckTest, WarnsAboutEmptyTextsChainsPastTheEndSeveralTopLevelsAndItemsThatRunCommands) {
   AddSubMenu("toplevel", 2);
   AddSubMenu("TOPLEVEL", 50);
   doc->strSubMenuItemText[ItemSlot(0, 1)] = "";
   doc->bChainToNext[ItemSlot(0, 1)] = -3;  // chained past its last item: any nonzero value counts
   doc->bChainToNext[ItemSlot(1, 49)] = 1;  // the row ends; nothing runs after
+  doc->strSubMenuItemText[ItemSlot(1, 3)] = "[left_win][\"cmd\"][enter]";
   EXPECT_THAT(
       Warnings(),
-      AllOf(HasSubstr("2 submenus are named TopLevel (0 \"toplevel\", 1 \"TOPLEVEL\")"),
+      AllOf(HasSubstr("Item 1.3 \"item\": this item opens the Start menu or the Run box and "
+                      "types a command.\n"),
+            Not(HasSubstr("Item 1.2 \"item\": this item")),HasSubstr("2 submenus are named TopLevel (0 \"toplevel\", 1 \"TOPLEVEL\")"),
             HasSubstr("Item 0.1 \"item\" has an empty text"),
             HasSubstr("Item 0.1 \"item\" is the last of its submenu but is chained to the next "
                       "item: a run"),
