@@ -1,0 +1,40 @@
+"""A macro document from the internet: the question before an item that can
+open the Start menu or the Run box and type a command."""
+from harness.e2e_case import E2ETestCase, Item, SubMenu
+from harness.zorvakomat import entry
+
+RUN = '[left_win]["notepad"][enter]'
+DOCUMENT = [SubMenu("TopLevel", [Item("Run", RUN), Item("Hello", '["hello"]')])]
+# Wine keeps no alternate streams: NAME:Zone.Identifier is a file of that name.
+MARK = b"[ZoneTransfer]\r\nZoneId=3\r\nHostUrl=https://example.com/shared.zvk\r\n"
+LEFT_WIN = 0x5B
+
+
+class Downloads(E2ETestCase):
+    def test_a_marked_document_asks_before_an_item_that_runs_a_command(self):
+        target = self.start_target()
+        path = self.document(DOCUMENT, "shared.zvk")
+        with open(path + ":Zone.Identifier", "wb") as mark:
+            mark.write(MARK)
+        program = self.zorvakomat().start(path)
+        program.wait_hidden()
+
+        # No plays nothing: the harmless item picked next is all the target gets.
+        program.menu(*entry(0))
+        program.answer("n")
+        program.menu(*entry(1), into=target)
+        target.wait_for_text("hello")
+        self.assertNotIn(LEFT_WIN, target.keys("keydown", "keyup"))
+        questions = program.messages()
+        self.assertEqual(len(questions), 1, questions)
+        self.assertIn("came from the internet", questions[0])
+        self.assertIn(RUN, questions[0])
+
+        # Yes plays it (a text of several tokens is pasted), and holds for the file.
+        program.menu(*entry(0))
+        program.answer("y")
+        target.click()
+        target.wait_for_text("hello" + RUN)
+        program.menu(*entry(0), into=target)
+        target.wait_for_text("hello" + RUN + RUN)
+        self.assertEqual(len(program.messages()), 2, "asked once more, not for the second pick")
