@@ -43,6 +43,11 @@
 Name "Zorvakomat ${VERSION}"
 OutFile "${OUTFILE}"
 RequestExecutionLevel user
+; Setup and the uninstaller ask for no-execute data (DEP) and a movable
+; image, and are terminal-server aware. The stub NSIS ships is linked
+; without relocations, so Windows cannot actually move them (no ASLR):
+; NSIS offers no way to add them.
+PEDllCharacteristics 0x8140 0
 ManifestDPIAware true
 SetCompressor /SOLID lzma
 BrandingText "Zorvakomat ${VERSION} (${ARCH})"
@@ -168,13 +173,24 @@ Function WriteRunEntry
   WriteRegStr HKCU "${ZVK_RUN_KEY}" "Zorvakomat" '"$INSTDIR\zorvakomat.exe"'
 FunctionEnd
 
+; Started by Setup, the program would run with Setup's rights: after an
+; install with administrator rights, a keystroke typer able to type into
+; administrator windows. So only a Setup without those rights offers it.
 Function OpenStarterMacros
-  Exec '"$INSTDIR\zorvakomat.exe" "$INSTDIR\examples\starter.zvk"'
+  ${If} $IsAdmin != 1
+    Exec '"$INSTDIR\zorvakomat.exe" "$INSTDIR\examples\starter.zvk"'
+  ${EndIf}
 FunctionEnd
 
+; The sign-in entry is always offered: Windows starts it at sign-in with the
+; signed-in user's own rights, never with Setup's.
 Function FinishPageShow
   ${If} $StartAtSignIn == 1
     ${NSD_Check} $mui.FinishPage.ShowReadme
+  ${EndIf}
+  ${If} $IsAdmin == 1
+    ${NSD_Uncheck} $mui.FinishPage.Run
+    ShowWindow $mui.FinishPage.Run ${SW_HIDE}
   ${EndIf}
 FunctionEnd
 
