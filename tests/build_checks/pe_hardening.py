@@ -103,23 +103,10 @@ class PeImage:
         return self.data[at:end].decode("latin-1")
 
     def imports(self):
-        names = []
-        rva, _ = self.directory(1)
-        while rva:
-            at = self.offset(rva)
-            name_rva = self._u32(at + 12)
-            if self._u32(at) == 0 and name_rva == 0:
-                break
-            names.append(self.c_string(name_rva))
+        names, rva = [], self.directory(1)[0]
+        while rva and self._u32(self.offset(rva) + 12):
+            names.append(self.c_string(self._u32(self.offset(rva) + 12)))
             rva += 20
-        rva, _ = self.directory(13)
-        while rva:
-            at = self.offset(rva)
-            name_rva = self._u32(at + 4)
-            if name_rva == 0:
-                break
-            names.append(self.c_string(name_rva))
-            rva += 32
         return names
 
     def manifest(self):
@@ -209,15 +196,16 @@ def check_program(path):
 
 
 def check_setup(path):
+    # NSIS's stubs are linked without relocations: the flag is asked for,
+    # but Windows cannot move them.
     image = PeImage(open(path, "rb").read())
     findings = header_findings(image, relocatable_required=False)
-    notes = []
-    if image.characteristics & RELOCS_STRIPPED or not image.directory(5)[0]:
-        notes.append("relocations stripped by the installer tool's stub (no ASLR possible)")
     if not image.dll_characteristics & DYNAMIC_BASE:
         findings.append("no DYNAMIC_BASE flag")
+    stripped = image.characteristics & RELOCS_STRIPPED or not image.directory(5)[0]
     return findings, "DllCharacteristics 0x%04x%s" % (
-        image.dll_characteristics, "; " + "; ".join(notes) if notes else "")
+        image.dll_characteristics,
+        "; relocations stripped by the installer tool's stub (no ASLR possible)" if stripped else "")
 
 
 def main(argv):

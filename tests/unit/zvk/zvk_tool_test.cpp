@@ -208,7 +208,8 @@ TEST_F(CheckTest, WarnsAboutEmptyTextsChainsPastTheEndSeveralTopLevelsAndItemsTh
       Warnings(),
       AllOf(HasSubstr("Item 1.3 \"item\": this item opens the Start menu or the Run box and "
                       "types a command.\n"),
-            Not(HasSubstr("Item 1.2 \"item\": this item")),HasSubstr("2 submenus are named TopLevel (0 \"toplevel\", 1 \"TOPLEVEL\")"),
+            Not(HasSubstr("Item 1.2 \"item\": this item")),
+            HasSubstr("2 submenus are named TopLevel (0 \"toplevel\", 1 \"TOPLEVEL\")"),
             HasSubstr("Item 0.1 \"item\" has an empty text"),
             HasSubstr("Item 0.1 \"item\" is the last of its submenu but is chained to the next "
                       "item: a run"),
