@@ -16,6 +16,9 @@ class Win32Keyboard : public Keyboard {
 class Win32Clipboard : public Clipboard {
  public:
   std::optional<ClipboardFailure> SetText(std::string_view text, WindowId owner) override;
+  std::optional<KeptClipboard> Keep(WindowId owner) override;
+  bool GiveBack(const KeptClipboard& kept, WindowId owner) override;
+  std::uint32_t SequenceNumber() override;
 };
 
 class Win32PromptBox : public PromptBox {
