@@ -76,6 +76,10 @@ void Output::ShowMessage(const std::string& text, unsigned type) {
 
 WindowId Output::GetForegroundWindow() { return ports_.prompt_box.GetForegroundWindow(); }
 
+bool Output::ForegroundTakesKeys() {
+  return MayTypeInto(ports_.prompt_box.LevelsOf(GetForegroundWindow()));
+}
+
 void Output::SetForegroundWindow(WindowId window) { ports_.prompt_box.SetForegroundWindow(window); }
 
 std::optional<DataEntryResult> Output::RunDataEntry(const DataEntryRequest& request) {

@@ -46,6 +46,9 @@ class Output : private NonCopyable {
   void ShowMessage(const std::string& text, unsigned type);
 
   WindowId GetForegroundWindow();
+  // Whether keys sent now reach the foreground window (its process runs
+  // with no more rights than the program's).
+  bool ForegroundTakesKeys();
   void SetForegroundWindow(WindowId window);
   // Nothing when the run was stopped before the box could show.
   std::optional<DataEntryResult> RunDataEntry(const DataEntryRequest& request);

@@ -42,6 +42,11 @@ void Playback::OnKillFocus() {
 
   const RunScope run(control_, stop_key_watch_);
   output_.Sleep(kWaitBeforePick);
+  // Keys into a window with more rights would be dropped without a word.
+  if (!output_.Stopped() && !output_.ForegroundTakesKeys()) {
+    output_.ShowMessage(kElevatedTargetMessage, MB::kIconExclamation);
+    return;
+  }
   // Only the flag of the item just run counts; the row of 50 slots ends
   // the chain at the latest.
   while (!output_.Stopped()) {

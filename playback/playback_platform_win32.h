@@ -25,6 +25,7 @@ class Win32PromptBox : public PromptBox {
  public:
   WindowId GetForegroundWindow() override;
   void SetForegroundWindow(WindowId window) override;
+  IntegrityLevels LevelsOf(WindowId window) override;
   DataEntryResult RunDataEntry(const DataEntryRequest& request) override;
 };
 

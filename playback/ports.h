@@ -16,6 +16,7 @@
 #include "framework/message_box.h"
 #include "framework/virtual_keys.h"
 #include "playback/run_control.h"
+#include "playback/target_rights.h"
 
 // An opaque window handle; 0 is none.
 using WindowId = std::uintptr_t;
@@ -86,11 +87,13 @@ struct DataEntryResult {
 };
 
 // The data entry box, and the foreground window that is handed to it and
-// given back afterwards.
+// given back afterwards (and whose rights a run checks first).
 class PromptBox {
  public:
   virtual WindowId GetForegroundWindow() = 0;
   virtual void SetForegroundWindow(WindowId window) = 0;
+  // The integrity levels of this program and of the window's process.
+  virtual IntegrityLevels LevelsOf(WindowId window) = 0;
   // Shows the box modally.
   virtual DataEntryResult RunDataEntry(const DataEntryRequest& request) = 0;
 

@@ -63,6 +63,9 @@ class RecordingPromptBox : public PromptBox {
 
   WindowId GetForegroundWindow() override { return foreground_; }
   void SetForegroundWindow(WindowId window) override;
+  // Alike for every window unless a test sets them.
+  IntegrityLevels LevelsOf(WindowId) override { return levels; }
+  IntegrityLevels levels;
   DataEntryResult RunDataEntry(const DataEntryRequest& request) override;
 
  private:

@@ -336,6 +336,27 @@ TEST_F(PlaybackTest, TheUsersEscapeEndsTheRunAfterTheCharacterUnderWayAndRelease
             "run 2 2, down 51, up 51, recognised");
 }
 
+// Into a window whose process runs with more rights a pick types nothing
+// and says why; with the same or fewer rights, or rights not known, it types.
+TEST_F(PlaybackTest, APickIntoAWindowWithMoreRightsTypesNothingAndSaysWhy) {
+  SetChain(0, {"[shift]", "[\"a\"]"});
+  const std::string refused =
+      "sleep 500, message \"" + std::string(kElevatedTargetMessage) + "\" 48";
+  const std::string typed =
+      "sleep 500, run 0 0, down 10, recognised, run 0 1, down 41, up 41, recognised";
+  const std::pair<IntegrityLevels, std::string> rows[] = {
+      {{0x2000, 0x3000, false}, refused},     {{0x2000, std::nullopt, true}, refused},
+      {{0x3000, 0x2000, false}, typed},       {{0x2000, 0x2000, false}, typed},
+      {{std::nullopt, 0x3000, false}, typed},
+  };
+  for (const auto& [levels, effects] : rows) {
+    rec.PromptBoxPort().levels = levels;
+    EXPECT_EQ(RunPick(0, 0), effects) << levels.target.value_or(0);
+    playback.RunToken("[SHIFT_UP]");
+    log.Take();
+  }
+}
+
 // Slices come out a little long or short; the tenth ends with the user's
 // Escape, which stops the wait only during a run.
 struct UnevenTimer : SliceTimer {
