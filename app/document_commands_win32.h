@@ -44,6 +44,7 @@ class Win32DocumentCommands : public DocumentCommandPort, private NonCopyable {
   bool SaveModified() override { return commands_.SaveModified(); }
   DocumentCommands::EndAnswer QueryEnd() { return commands_.QueryEnd(); }
   void OnTrayOpen() override { commands_.OnTrayFileOpen(); }
+  void OnTrayOpenFile(const std::string& path) { commands_.OnTrayOpenFile(path); }
   // New, Open, Save, Save As and the recent files, from the main menu, the
   // toolbar, the accelerators or the tray menu.
   bool OnCmdMsg(int id) override;

@@ -14,12 +14,12 @@
 #include "framework/modal_window.h"
 #include "framework/modal_window_win32.h"
 #include "framework/resource_strings_win32.h"
+#include "framework/single_instance_win32.h"
 #include "resources/resource.h"
 #include "view/tray_icon_win32.h"
 
 namespace {
 
-constexpr char kFrameClass[] = "ZorvakomatFrame";
 constexpr int kViewChildId = 0xE900;  // the first pane of a frame
 
 std::string PromptOf(int id) {
@@ -68,6 +68,7 @@ bool CMainFrame::Create() {
     DestroyMenu(menu);  // a window that failed to be made owns nothing
     return false;
   }
+  AcceptHandOvers(hwnd);
   return true;
 }
 
@@ -115,6 +116,13 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
       if (QueryEnd()) DestroyWindow(hwnd);
       return 0;
+    case WM_COPYDATA: {
+      // Only read here: what it asks for is done once the sender has its answer.
+      const std::optional<HandOver> handOver = ReadHandOver(lParam);
+      if (!handOver || !hand_over_) return FALSE;
+      hand_over_(*handOver);
+      return TRUE;
+    }
     case WM_QUERYENDSESSION:
       return QueryEnd() ? TRUE : FALSE;
     case WM_ENDSESSION:

@@ -13,8 +13,12 @@
 #include "app/command_target_win32.h"
 #include "app/document_commands_win32.h"
 #include "app/tool_bar_win32.h"
+#include "framework/single_instance.h"
 #include "framework/wnd_win32.h"
 #include "view/zorvak_view_win32.h"
+
+// The frame's window class, by which a later start finds the program.
+inline constexpr char kFrameClass[] = "ZorvakomatFrame";
 
 class CMainFrame : public CWnd, public ViewFrame {
  public:
@@ -39,6 +43,10 @@ class CMainFrame : public CWnd, public ViewFrame {
   // What must be done before the session ends and the program with it (the
   // settings written): the frame then goes, taking the tray icon along.
   void SetEndSessionHandler(std::function<void()> handler) { end_session_ = std::move(handler); }
+  // What a later start of the program handed over (WM_COPYDATA).
+  void SetHandOverHandler(std::function<void(const HandOver&)> handler) {
+    hand_over_ = std::move(handler);
+  }
 
  protected:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -67,4 +75,5 @@ class CMainFrame : public CWnd, public ViewFrame {
   std::string indicator_text_[3];
   std::string tooltip_text_;
   std::function<void()> end_session_;
+  std::function<void(const HandOver&)> hand_over_;
 };

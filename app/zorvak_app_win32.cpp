@@ -9,7 +9,11 @@
 #include "app/about_dlg_win32.h"
 #include "document_commands/command_line.h"
 #include "document_commands/shell_registration_win32.h"
+#include "framework/app_name.h"
+#include "framework/modal_window.h"
+#include "framework/modal_window_win32.h"
 #include "framework/resource_strings_win32.h"
+#include "playback/restore_clipboard_setting.h"
 #include "resources/resource.h"
 
 namespace {
@@ -25,6 +29,11 @@ std::vector<std::string> ProgramArguments() {
 CZorvakApp::CZorvakApp() : document_commands_(doc_, messages_) {}
 
 bool CZorvakApp::InitInstance() {
+  // One program per user session: a later start hands its command line
+  // over and ends before it touches the settings or shows anything.
+  const CommandLineInfo commandLine = ParseCommandLine(ProgramArguments());
+  if (!ClaimInstance(commandLine)) return false;
+
   // The bars of the main frame are common controls.
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES};
   InitCommonControlsEx(&controls);
@@ -46,20 +55,77 @@ bool CZorvakApp::InitInstance() {
     messages_.AfxMessageBox(LoadResourceString(IDP_FAILED_TO_CREATE_DOC));
     return false;
   }
-  if (!document_commands_.ProcessShellCommand(ParseCommandLine(ProgramArguments()))) {
+  if (!document_commands_.ProcessShellCommand(commandLine)) {
     frame_.reset();
     return false;
   }
 
-  // The pick hotkey; a key that cannot be had is told in the status bar.
+  // The pick hotkey and the clipboard's give-back; a setting that cannot
+  // be used is told in the status bar.
   pick_hotkey_ = std::make_unique<PickHotkeyRegistration>(*profile_, frame_->View().hwnd);
-  if (!pick_hotkey_->Problem().empty()) frame_->SetMessageText(pick_hotkey_->Problem());
+  const RestoreClipboardSetting restore = ReadRestoreClipboard(*profile_);
+  frame_->View().SetGiveBackClipboard(restore.on);
+  std::string problems = pick_hotkey_->Problem();
+  if (!restore.problem.empty()) problems += (problems.empty() ? "" : " ") + restore.problem;
+  if (!problems.empty()) frame_->SetMessageText(problems);
 
   // Shown now; the view's first paint hides it again and the program
   // waits in the tray.
   ShowWindow(frame_->hwnd, SW_SHOW);
   UpdateWindow(frame_->hwnd);
   return true;
+}
+
+bool CZorvakApp::ClaimInstance(const CommandLineInfo& commandLine) {
+  instance_ =
+      std::make_unique<Win32Instance>(InstanceMutexName(kAppName, CurrentUserName()), kFrameClass);
+  HandOver handOver;
+  // The first start may run in another folder: the path goes over whole.
+  if (commandLine.command == CommandLineInfo::Command::fileOpen) {
+    char full[MAX_PATH * 4] = {};
+    const DWORD length =
+        GetFullPathNameA(commandLine.file_name.c_str(), sizeof full, full, nullptr);
+    handOver.file = length > 0 && length < sizeof full ? std::string(full) : commandLine.file_name;
+  }
+  switch (ClaimOrHandOver(*instance_, handOver)) {
+    case StartClaim::first:
+      return true;
+    case StartClaim::handedOver:
+      SetStartExitCode(0);
+      return false;
+    case StartClaim::noAnswer:
+      messages_.AfxMessageBox(kNoAnswerMessage);
+      return false;
+  }
+  return false;
+}
+
+void CZorvakApp::OnHandOver(const HandOver& handOver) {
+  // The newest start counts; it is carried out once the frame's queue
+  // comes round to it (after a run, after a modal window).
+  pending_hand_over_ = handOver;
+  if (DecideHandOver(handOver, ModalWindowScope::AnyOpen()) ==
+      HandOverAction::bringModalWindowForward) {
+    BringModalWindowForward(frame_->hwnd);
+  }
+  PostMessageA(frame_->hwnd, WM_NULL, 0, 0);
+}
+
+void CZorvakApp::CarryOutHandOver() {
+  if (!pending_hand_over_ || !frame_ || frame_->hwnd == nullptr) return;
+  const HandOver handOver = *pending_hand_over_;
+  switch (DecideHandOver(handOver, ModalWindowScope::AnyOpen())) {
+    case HandOverAction::bringModalWindowForward:
+      return;  // kept until the modal window is closed
+    case HandOverAction::showMainWindow:
+      pending_hand_over_.reset();
+      frame_->View().ShowMainWindow();
+      return;
+    case HandOverAction::openFile:
+      pending_hand_over_.reset();
+      document_commands_.OnTrayOpenFile(handOver.file);
+      return;
+  }
 }
 
 bool CZorvakApp::CreateMainFrame() {
@@ -75,6 +141,7 @@ bool CZorvakApp::CreateMainFrame() {
       frame_->hwnd, frame_->View().hwnd, [this] { OnTitleChanged(); },
       [this] { OnContentChanged(); });
   frame_->SetEndSessionHandler([this] { WriteSettings(); });
+  frame_->SetHandOverHandler([this](const HandOver& handOver) { OnHandOver(handOver); });
   return true;
 }
 
@@ -87,7 +154,10 @@ void CZorvakApp::OnContentChanged() {
 }
 
 bool CZorvakApp::OnIdle(long count) {
-  if (count == 0 && frame_ && frame_->hwnd != nullptr) frame_->OnIdleUpdate();
+  if (count == 0 && frame_ && frame_->hwnd != nullptr) {
+    frame_->OnIdleUpdate();
+    CarryOutHandOver();
+  }
   return false;
 }
 

@@ -5,6 +5,7 @@
 // to the application (About, Exit) and writes the recent files back at exit.
 
 #include <memory>
+#include <optional>
 
 #include "app/command_target_win32.h"
 #include "app/document_commands_win32.h"
@@ -12,6 +13,7 @@
 #include "document/zorvak_doc.h"
 #include "framework/message_box_win32.h"
 #include "framework/shell_open_win32.h"
+#include "framework/single_instance_win32.h"
 #include "framework/win_app_win32.h"
 #include "hotkey/pick_hotkey_win32.h"
 #include "settings/registry_profile_win32.h"
@@ -27,6 +29,12 @@ class CZorvakApp : public CWinApp, public CCmdTarget {
   bool OnCmdMsg(int id) override;
 
  private:
+  // False when another start of the program already runs and now has
+  // this start's command line (or does not answer, which is told).
+  bool ClaimInstance(const CommandLineInfo& commandLine);
+  void OnHandOver(const HandOver& handOver);
+  // Carries out a hand-over held, unless a modal window is open.
+  void CarryOutHandOver();
   bool CreateMainFrame();
   void WriteSettings();
   void OnTitleChanged();
@@ -37,6 +45,8 @@ class CZorvakApp : public CWinApp, public CCmdTarget {
   CZorvakDoc doc_;
   Win32DocumentCommands document_commands_;
   Win32ShellOpen shell_;
+  std::unique_ptr<Win32Instance> instance_;
+  std::optional<HandOver> pending_hand_over_;
   // Made once the registry key is set.
   std::unique_ptr<Win32RegistryProfile> profile_;
   std::unique_ptr<CMainFrame> frame_;

@@ -67,6 +67,9 @@ class DocumentCommands : private NonCopyable {
   // later Save writes to the file the caption names. The recent-file list
   // is left alone; failures are shown with the stop icon.
   void OnTrayFileOpen();
+  // The tray's Open of a file chosen elsewhere (named by a later start of
+  // the program): the save-changes question, then the same open.
+  void OnTrayOpenFile(const std::string& path);
 
   // Start-up: a new document, or the document named on the command line.
   // False when that document could not be opened: start-up fails.

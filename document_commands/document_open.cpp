@@ -69,9 +69,12 @@ void DocumentCommands::OnTrayFileOpen() {
   request.filters = DocumentFilters();
   request.default_extension = kDefaultExtension;
   request.flags = OFN::kHideReadOnly | OFN::kOverwritePrompt;
-  const auto chosen = dialogs_.Show(request);
-  if (!chosen || !SaveModified()) return;
-  const std::string fullPath = files_.FullPath(*chosen);
+  if (const auto chosen = dialogs_.Show(request)) OnTrayOpenFile(*chosen);
+}
+
+void DocumentCommands::OnTrayOpenFile(const std::string& path) {
+  if (!SaveModified()) return;
+  const std::string fullPath = files_.FullPath(path);
   if (!LoadDocument(fullPath, EmptyFile::endsTooEarly, OpenMessage::tray)) return;
   // The document is now the file: not modified, and named after it (with
   // its extension), so that Save writes there.

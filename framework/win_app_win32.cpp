@@ -36,7 +36,7 @@ bool CWinApp::PreTranslateMessage(MSG& msg) {
 int CWinApp::Run() {
   if (!InitInstance()) {
     // A start-up that failed ends the program with a failure status.
-    exit_code_ = 1;
+    exit_code_ = start_exit_code_;
     return ExitInstance();
   }
   MSG msg{};

@@ -37,6 +37,11 @@ class CWinApp : private NonCopyable {
   // "Software\<company>\<app>", or empty when no key was set.
   const std::string& RegistryKeyPath() const { return registry_key_path_; }
 
+ protected:
+  // The exit code when InitInstance returns false: 1 (a failed start)
+  // unless another is set, 0 for a start that had nothing left to do.
+  void SetStartExitCode(int code) { start_exit_code_ = code; }
+
  private:
   bool PreTranslateMessage(MSG& msg);
 
@@ -44,6 +49,7 @@ class CWinApp : private NonCopyable {
   HACCEL accelerators_ = nullptr;
   std::string registry_key_path_;
   int exit_code_ = 0;
+  int start_exit_code_ = 1;
 };
 
 // The one application object.

@@ -1,12 +1,17 @@
 // Putting a text on the clipboard: each step's failure is reported, the
 // memory block is freed on every failure and handed over only once the
-// clipboard has accepted it.
+// clipboard has accepted it. Keeping what the clipboard held and giving it
+// back, in the formats clipboard_formats.h names.
 #include <windows.h>
 
 #include <algorithm>
+#include <cstring>
+#include <utility>
+#include <vector>
 
 #include "framework/handles_win32.h"
 #include "playback/clipboard_block.h"
+#include "playback/clipboard_formats.h"
 #include "playback/playback_platform_win32.h"
 #include "storage/non_copyable.h"
 
@@ -57,6 +62,28 @@ std::optional<ClipboardFailure> Failed(ClipboardStep step, std::uint32_t last_er
   return ClipboardFailure{step, last_error};
 }
 
+// A new block holding bytes (at least one byte), or none.
+UniqueGlobal BlockOf(const std::string& bytes) {
+  UniqueGlobal block(GlobalAlloc(GMEM_MOVEABLE, std::max<std::size_t>(bytes.size(), 1)));
+  if (!block) return block;
+  LockedMemory locked(block.get());
+  if (locked.Bytes() == nullptr) return UniqueGlobal();
+  std::memset(locked.Bytes(), 0, GlobalSize(block.get()));
+  std::memcpy(locked.Bytes(), bytes.data(), bytes.size());
+  return block;
+}
+
+// Marks what the open clipboard now holds as the program's own: clipboard
+// monitors, the history and the cloud clipboard leave it alone. A mark
+// that cannot be set costs only that mark.
+void MarkPrivate() {
+  for (const char* name : kPrivateClipboardFormats) {
+    const UINT format = RegisterClipboardFormatA(name);
+    UniqueGlobal zero = BlockOf(std::string(sizeof(DWORD), '\0'));
+    if (format != 0 && zero && SetClipboardData(format, zero.get()) != nullptr) zero.release();
+  }
+}
+
 }  // namespace
 
 std::optional<ClipboardFailure> Win32Clipboard::SetText(std::string_view text, WindowId owner) {
@@ -77,6 +104,55 @@ std::optional<ClipboardFailure> Win32Clipboard::SetText(std::string_view text, W
   if (!EmptyClipboard()) return Failed(ClipboardStep::empty);
   if (SetClipboardData(CF_TEXT, block.get()) == nullptr) return Failed(ClipboardStep::set);
   block.release();  // the clipboard owns it now
+  MarkPrivate();
   if (!clipboard.Close()) return Failed(ClipboardStep::close);
   return std::nullopt;
 }
+
+std::optional<KeptClipboard> Win32Clipboard::Keep(WindowId owner) {
+  OpenedClipboard clipboard(reinterpret_cast<HWND>(owner));
+  if (!clipboard) return std::nullopt;
+  KeptClipboard kept;
+  std::size_t total = 0;
+  SetLastError(ERROR_SUCCESS);
+  for (UINT format = EnumClipboardFormats(0); format != 0; format = EnumClipboardFormats(format)) {
+    if (!CanKeepClipboardFormat(format)) continue;
+    // A format its owner cannot render now is left out.
+    const HANDLE data = GetClipboardData(format);
+    const std::size_t size = data != nullptr ? GlobalSize(data) : 0;
+    if (size == 0) continue;
+    total += size;
+    if (total > kMaxKeptClipboardBytes) return std::nullopt;
+    LockedMemory locked(data);
+    if (locked.Bytes() != nullptr) kept.push_back({format, std::string(locked.Bytes(), size)});
+    SetLastError(ERROR_SUCCESS);
+  }
+  // The list ends with no error; anything else is a list read only in part.
+  if (GetLastError() != ERROR_SUCCESS) return std::nullopt;
+  return kept;
+}
+
+bool Win32Clipboard::GiveBack(const KeptClipboard& kept, WindowId owner) {
+  // Every block is made before the clipboard is touched.
+  std::vector<std::pair<UINT, UniqueGlobal>> blocks;
+  for (const ClipboardFormatBytes& format : kept) {
+    UniqueGlobal block = BlockOf(format.bytes);
+    if (!block) return false;
+    blocks.emplace_back(format.format, std::move(block));
+  }
+  OpenedClipboard clipboard(reinterpret_cast<HWND>(owner));
+  if (!clipboard || !EmptyClipboard()) return false;
+  bool all = true;
+  for (auto& [format, block] : blocks) {
+    if (SetClipboardData(format, block.get()) == nullptr) {
+      all = false;
+    } else {
+      block.release();
+    }
+  }
+  // Given back, not copied anew: no second entry in the history.
+  MarkPrivate();
+  return clipboard.Close() && all;
+}
+
+std::uint32_t Win32Clipboard::SequenceNumber() { return GetClipboardSequenceNumber(); }

@@ -19,6 +19,9 @@ constexpr const char* kClipboardFailureMessages[] = {
 static_assert(std::size(kClipboardFailureMessages) ==
               static_cast<std::size_t>(ClipboardStep::close) + 1);
 
+constexpr const char* kGiveBackFailed =
+    "Zorvakomat could not put back what the clipboard held before the paste.";
+
 }  // namespace
 
 Output::Output(const PlaybackPorts& ports, RunControl& control, WindowId own_window)
@@ -73,6 +76,10 @@ void Output::ShowMessage(const std::string& text, unsigned type) {
 
 WindowId Output::GetForegroundWindow() { return ports_.prompt_box.GetForegroundWindow(); }
 
+bool Output::ForegroundTakesKeys() {
+  return MayTypeInto(ports_.prompt_box.LevelsOf(GetForegroundWindow()));
+}
+
 void Output::SetForegroundWindow(WindowId window) { ports_.prompt_box.SetForegroundWindow(window); }
 
 std::optional<DataEntryResult> Output::RunDataEntry(const DataEntryRequest& request) {
@@ -81,12 +88,24 @@ std::optional<DataEntryResult> Output::RunDataEntry(const DataEntryRequest& requ
   return ports_.prompt_box.RunDataEntry(request);
 }
 
-void Output::SetClipboardText(std::string_view text) {
-  if (Stopped()) return;
+bool Output::SetClipboardText(std::string_view text) {
+  if (Stopped()) return false;
   const auto failure = ports_.clipboard.SetText(text, own_window_);
-  if (!failure) return;
+  if (!failure) return true;
   ShowMessage(kClipboardFailureMessages[static_cast<std::size_t>(failure->step)], MB::kOk);
   if (failure->step == ClipboardStep::unlock) {
     ShowMessage("Last Error = " + std::to_string(failure->last_error), MB::kOk);
   }
+  return failure->step >= ClipboardStep::set;
+}
+
+void Output::PasteText(std::string_view text) {
+  std::optional<KeptClipboard> kept;
+  if (give_back_clipboard_ && !Stopped()) kept = ports_.clipboard.Keep(own_window_);
+  const bool changed = SetClipboardText(text);
+  const std::uint32_t ours = ports_.clipboard.SequenceNumber();
+  SendPasteKeys();
+  // Not kept (it could not be read): the pasted text stays, as it always did.
+  if (!kept || !changed || ports_.clipboard.SequenceNumber() != ours) return;
+  if (!ports_.clipboard.GiveBack(*kept, own_window_)) ShowMessage(kGiveBackFailed, MB::kOk);
 }

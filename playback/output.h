@@ -33,11 +33,22 @@ class Output : private NonCopyable {
   void SendPasteKeys();
   void Sleep(std::uint32_t milliseconds);
 
-  // Replaces the clipboard's contents; a failure is shown, not returned.
-  void SetClipboardText(std::string_view text);
+  // Replaces the clipboard's contents; a failure is shown. True when the
+  // clipboard changed (the text is on it, or it was emptied).
+  bool SetClipboardText(std::string_view text);
+  // Pastes text through the clipboard: the text put on it, the paste keys
+  // and their wait. With the clipboard given back (SetGiveBackClipboard),
+  // what it held before is kept first and put back after the wait, unless
+  // another program changed the clipboard meanwhile; a stopped run gives
+  // it back too.
+  void PasteText(std::string_view text);
+  void SetGiveBackClipboard(bool giveBack) { give_back_clipboard_ = giveBack; }
   void ShowMessage(const std::string& text, unsigned type);
 
   WindowId GetForegroundWindow();
+  // Whether keys sent now reach the foreground window (its process runs
+  // with no more rights than the program's).
+  bool ForegroundTakesKeys();
   void SetForegroundWindow(WindowId window);
   // Nothing when the run was stopped before the box could show.
   std::optional<DataEntryResult> RunDataEntry(const DataEntryRequest& request);
@@ -58,4 +69,5 @@ class Output : private NonCopyable {
   RunControl& control_;
   WindowId own_window_;
   std::bitset<256> held_;  // by virtual-key code
+  bool give_back_clipboard_ = false;
 };

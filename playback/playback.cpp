@@ -42,6 +42,11 @@ void Playback::OnKillFocus() {
 
   const RunScope run(control_, stop_key_watch_);
   output_.Sleep(kWaitBeforePick);
+  // Keys into a window with more rights would be dropped without a word.
+  if (!output_.Stopped() && !output_.ForegroundTakesKeys()) {
+    output_.ShowMessage(kElevatedTargetMessage, MB::kIconExclamation);
+    return;
+  }
   // Only the flag of the item just run counts; the row of 50 slots ends
   // the chain at the latest.
   while (!output_.Stopped()) {
@@ -58,8 +63,11 @@ bool Playback::RunSlot(Pick slot) {
   if (listener_ != nullptr) listener_->SlotStarting(slot);
   const bool recognised = interpreter_.RunItemToken(slot);
   if (!recognised) {
-    PasteToClipboard(slot.submenu, slot.item);
-    output_.SendPasteKeys();
+    if (const auto text = ItemText(slot.submenu, slot.item)) {
+      output_.PasteText(*text);
+    } else {
+      output_.SendPasteKeys();
+    }
   }
   if (listener_ != nullptr) listener_->SlotFinished(recognised);
   return recognised;
@@ -67,28 +75,29 @@ bool Playback::RunSlot(Pick slot) {
 
 bool Playback::RunText(std::string_view text) {
   const bool recognised = interpreter_.RunToken(text);
-  if (!recognised) {
-    output_.SetClipboardText(text);
-    output_.SendPasteKeys();
-  }
+  if (!recognised) output_.PasteText(text);
   return recognised;
 }
 
 void Playback::PasteToClipboard(int nWhichSubMenu, int nWhichSubMenuItem) {
+  if (const auto text = ItemText(nWhichSubMenu, nWhichSubMenuItem)) output_.SetClipboardText(*text);
+}
+
+std::optional<std::string_view> Playback::ItemText(int nWhichSubMenu, int nWhichSubMenuItem) {
   // Nothing outside the document's capacity is read.
   if (nWhichSubMenu > doc_.nNumSubMenus || !IsSubMenuIndex(nWhichSubMenu)) {
     output_.ShowMessage(
         "Internal Application Error: PasteToClipboard(int, int) nWhichSubMenu > "
         "pDoc->nNumSubMenus",
         MB::kIconExclamation);
-    return;
+    return std::nullopt;
   }
   if (nWhichSubMenuItem > doc_.nNumSubMenuItems[nWhichSubMenu] || !IsItemIndex(nWhichSubMenuItem)) {
     output_.ShowMessage(
         "Internal Application Error: PasteToClipboard(int, int) nWhichSubMenuItem > "
         "pDoc->nNumSubMenuItems[nWhichSubMenu]",
         MB::kIconExclamation);
-    return;
+    return std::nullopt;
   }
-  output_.SetClipboardText(doc_.strSubMenuItemText[ItemSlot(nWhichSubMenu, nWhichSubMenuItem)]);
+  return doc_.strSubMenuItemText[ItemSlot(nWhichSubMenu, nWhichSubMenuItem)];
 }

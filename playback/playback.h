@@ -29,6 +29,8 @@ class Playback : private NonCopyable {
   void SetListener(SlotListener* listener) { listener_ = listener; }
   // Watches for the user's stop key while a run goes on.
   void SetStopKeyWatch(StopKeyWatch* watch) { stop_key_watch_ = watch; }
+  // Whether a paste gives the clipboard back (the RestoreClipboard setting).
+  void SetGiveBackClipboard(bool giveBack) { output_.SetGiveBackClipboard(giveBack); }
 
   // An item was chosen: it runs at the next focus loss. A pick outside the
   // document's capacity is not kept.
@@ -62,6 +64,9 @@ class Playback : private NonCopyable {
 
   // The token, or else a paste of the item's text; says which.
   bool RunSlot(Pick slot);
+  // The text of an item to paste; nothing, after a message, for an index
+  // outside the document.
+  std::optional<std::string_view> ItemText(int nWhichSubMenu, int nWhichSubMenuItem);
 
   RunControl control_;
   Output output_;

@@ -16,12 +16,16 @@ class Win32Keyboard : public Keyboard {
 class Win32Clipboard : public Clipboard {
  public:
   std::optional<ClipboardFailure> SetText(std::string_view text, WindowId owner) override;
+  std::optional<KeptClipboard> Keep(WindowId owner) override;
+  bool GiveBack(const KeptClipboard& kept, WindowId owner) override;
+  std::uint32_t SequenceNumber() override;
 };
 
 class Win32PromptBox : public PromptBox {
  public:
   WindowId GetForegroundWindow() override;
   void SetForegroundWindow(WindowId window) override;
+  IntegrityLevels LevelsOf(WindowId window) override;
   DataEntryResult RunDataEntry(const DataEntryRequest& request) override;
 };
 

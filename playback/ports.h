@@ -11,10 +11,12 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "framework/message_box.h"
 #include "framework/virtual_keys.h"
 #include "playback/run_control.h"
+#include "playback/target_rights.h"
 
 // An opaque window handle; 0 is none.
 using WindowId = std::uintptr_t;
@@ -39,13 +41,30 @@ struct ClipboardFailure {
   std::uint32_t last_error = 0;  // unlock: the system's error code
 };
 
+// What the clipboard held, kept to be given back: the bytes of each format
+// that can be copied, by the format's number. Empty: the clipboard was.
+struct ClipboardFormatBytes {
+  std::uint32_t format = 0;
+  std::string bytes;
+  bool operator==(const ClipboardFormatBytes&) const = default;
+};
+using KeptClipboard = std::vector<ClipboardFormatBytes>;
+
 class Clipboard {
  public:
   // Replaces the clipboard's contents with text (CF_TEXT, owned by the
-  // window owner) and tells which step failed, if one did. A failure before
+  // window owner, kept out of the clipboard history and the cloud
+  // clipboard) and tells which step failed, if one did. A failure before
   // "set" leaves the clipboard as it was; a failed "close" leaves the text on
   // it.
   virtual std::optional<ClipboardFailure> SetText(std::string_view text, WindowId owner) = 0;
+  // What the clipboard holds now; nothing when it cannot be read whole.
+  virtual std::optional<KeptClipboard> Keep(WindowId owner) = 0;
+  // Puts kept contents back in place of what the clipboard holds; false
+  // when that failed.
+  virtual bool GiveBack(const KeptClipboard& kept, WindowId owner) = 0;
+  // A number that changes with every change of the clipboard, by any program.
+  virtual std::uint32_t SequenceNumber() = 0;
 
  protected:
   ~Clipboard() = default;
@@ -68,11 +87,13 @@ struct DataEntryResult {
 };
 
 // The data entry box, and the foreground window that is handed to it and
-// given back afterwards.
+// given back afterwards (and whose rights a run checks first).
 class PromptBox {
  public:
   virtual WindowId GetForegroundWindow() = 0;
   virtual void SetForegroundWindow(WindowId window) = 0;
+  // The integrity levels of this program and of the window's process.
+  virtual IntegrityLevels LevelsOf(WindowId window) = 0;
   // Shows the box modally.
   virtual DataEntryResult RunDataEntry(const DataEntryRequest& request) = 0;
 

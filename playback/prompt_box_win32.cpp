@@ -3,6 +3,7 @@
 
 #include "playback/data_entry_dlg_win32.h"
 #include "playback/playback_platform_win32.h"
+#include "playback/target_rights_win32.h"
 
 namespace {
 
@@ -26,6 +27,8 @@ void WaitUntilFocusArrives(HWND root) {
 }
 
 }  // namespace
+
+IntegrityLevels Win32PromptBox::LevelsOf(WindowId window) { return IntegrityLevelsOf(window); }
 
 WindowId Win32PromptBox::GetForegroundWindow() {
   return reinterpret_cast<WindowId>(::GetForegroundWindow());

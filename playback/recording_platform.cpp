@@ -24,6 +24,7 @@ std::optional<ClipboardFailure> RecordingClipboard::SetText(std::string_view tex
   if (failing && *failing < ClipboardStep::set) {
     return ClipboardFailure{*failing, *failing == ClipboardStep::unlock ? kErrorNotLocked : 0};
   }
+  ++sequence_;
   if (failing == ClipboardStep::set) {
     text_.reset();  // emptied, and nothing set
     return ClipboardFailure{ClipboardStep::set};
@@ -35,6 +36,25 @@ std::optional<ClipboardFailure> RecordingClipboard::SetText(std::string_view tex
   sink_.Write(e);
   if (failing == ClipboardStep::close) return ClipboardFailure{ClipboardStep::close};
   return std::nullopt;
+}
+
+std::optional<KeptClipboard> RecordingClipboard::Keep(WindowId) {
+  if (std::exchange(fail_keep_, false)) return std::nullopt;
+  if (!text_) return KeptClipboard{};
+  return KeptClipboard{{1, *text_}};
+}
+
+bool RecordingClipboard::GiveBack(const KeptClipboard& kept, WindowId) {
+  if (std::exchange(fail_give_back_, false)) return false;
+  ++sequence_;
+  text_.reset();
+  for (const ClipboardFormatBytes& format : kept) {
+    if (format.format == 1) text_ = format.bytes;
+  }
+  Effect e{Effect::Kind::clipboard};
+  e.text = text_.value_or("");
+  sink_.Write(e);
+  return true;
 }
 
 void RecordingPromptBox::SetForegroundWindow(WindowId window) {

@@ -3,7 +3,8 @@
 // sink as they happen. The keyboard models a US English layout, the
 // clipboard keeps a text of its own and can fail at any one step, the data
 // entry box answers from a queue. The zvk trace command runs on them, and
-// so do the playback tests.
+// so do the playback tests. Kept clipboard contents are its text as
+// format 1 (CF_TEXT); a text given back is written as a clipboard effect.
 
 #include <deque>
 #include <optional>
@@ -31,13 +32,19 @@ class RecordingClipboard : public Clipboard {
   const std::optional<std::string>& Text() const { return text_; }
 
   std::optional<ClipboardFailure> SetText(std::string_view text, WindowId owner) override;
+  std::optional<KeptClipboard> Keep(WindowId owner) override;
+  bool GiveBack(const KeptClipboard& kept, WindowId owner) override;
+  std::uint32_t SequenceNumber() override { return sequence_; }
 
  private:
   friend struct PlaybackProbe;  // the tests' clipboard contents and failures
 
   EffectSink& sink_;
   std::optional<ClipboardStep> fail_next_;
+  bool fail_keep_ = false;
+  bool fail_give_back_ = false;
   std::optional<std::string> text_;
+  std::uint32_t sequence_ = 0;
 };
 
 // What the data entry box does when it is shown.
@@ -56,6 +63,9 @@ class RecordingPromptBox : public PromptBox {
 
   WindowId GetForegroundWindow() override { return foreground_; }
   void SetForegroundWindow(WindowId window) override;
+  // Alike for every window unless a test sets them.
+  IntegrityLevels LevelsOf(WindowId) override { return levels; }
+  IntegrityLevels levels;
   DataEntryResult RunDataEntry(const DataEntryRequest& request) override;
 
  private:

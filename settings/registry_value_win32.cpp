@@ -30,10 +30,19 @@ std::optional<std::string> ReadRegString(HKEY root, const std::string& path,
   if (!key) return std::nullopt;
   DWORD type = 0;
   DWORD size = 0;
-  if (RegQueryValueExA(key.get(), name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
-      (type != REG_SZ && type != REG_EXPAND_SZ) || size > kMaxValueBytes) {
+  if (RegQueryValueExA(key.get(), name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS) {
     return std::nullopt;
   }
+  // A number (a DWORD value a user may set by hand) reads as its digits.
+  DWORD number = 0;
+  if (type == REG_DWORD && size == sizeof number) {
+    if (RegQueryValueExA(key.get(), name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&number),
+                         &size) != ERROR_SUCCESS) {
+      return std::nullopt;
+    }
+    return std::to_string(number);
+  }
+  if ((type != REG_SZ && type != REG_EXPAND_SZ) || size > kMaxValueBytes) return std::nullopt;
   std::vector<char> data(size + 1, '\0');
   if (RegQueryValueExA(key.get(), name.c_str(), nullptr, &type,
                        reinterpret_cast<BYTE*>(data.data()), &size) != ERROR_SUCCESS) {

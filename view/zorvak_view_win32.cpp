@@ -115,6 +115,8 @@ void CZorvakView::OnTrayNotify(WPARAM iconId, LPARAM mouseMessage) {
   if (action == TrayAction::bringModalWindowForward) BringModalWindowForward(Frame());
 }
 
+void CZorvakView::ShowMainWindow() { ShowFrame(core_.OnRestore()); }
+
 void CZorvakView::ShowPickMenu() {
   POINT cursor{};
   GetCursorPos(&cursor);

@@ -43,6 +43,11 @@ class CZorvakView : public CWnd {
   // The taskbar was created anew: the icon is added again.
   void OnTaskbarCreated();
 
+  // The main window shown, as a double click on the tray icon shows it.
+  void ShowMainWindow();
+  // Whether a paste gives the clipboard back (the RestoreClipboard setting).
+  void SetGiveBackClipboard(bool giveBack) { core_.playback.SetGiveBackClipboard(giveBack); }
+
   CZorvakDoc* pDoc;
 
  protected:

@@ -2,10 +2,12 @@
 that the build made (their paths in the environment, set by CTest)."""
 import glob
 import os
+import re
 import shutil
 import subprocess
 import zipfile
 from urllib.parse import unquote, urlparse
+from xml.etree import ElementTree
 
 from harness.e2e_case import E2ETestCase, read
 from harness.polling import wait_until
@@ -25,6 +27,18 @@ EXTENSION = CLASSES + r"\.zvk"
 FOLDER = "AppData/Local/Programs/Zorvakomat"
 SHORTCUT = "AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Zorvakomat.lnk"
 SIGN_OFF = "Best regards,\r\nSam"   # the starter macros' third TopLevel entry
+
+
+# What the program's manifest must say, by where it says it.
+ASM_V3, WINDOWS_SETTINGS = "{urn:schemas-microsoft-com:asm.v3}", "{http://schemas.microsoft.com/SMI/20%s/WindowsSettings}"
+WINDOWS_10, WINDOWS_7 = "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}", "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}"
+
+
+def manifest_of(rc_text):
+    """The manifest in the resources windres wrote as a .rc text, parsed."""
+    block = rc_text.split("1 24 /* RT_MANIFEST */\nBEGIN\n", 1)[1].split("\nEND", 1)[0]
+    text = "".join(line.strip()[1:-1].replace('""', '"') for line in block.splitlines())
+    return ElementTree.fromstring(text.encode().decode("unicode_escape").encode())
 
 
 def files_under(folder):
@@ -56,6 +70,21 @@ class Install(E2ETestCase):
                 self.assertIn(f'VALUE "{field}", "{value}"', text, exe)
             self.assertRegex(text, r'VALUE "LegalCopyright", "Copyright \(c\) \d{4} the Zorvakomat developers"')
         self.assertIn(f'"Zorvakomat  Version {VERSION}"', text)   # the program's About box
+        # The program's manifest: the Common Controls 6, no administrator
+        # rights, Windows 7 to 11, sharp at every display scale; its dialogs
+        # in the system's dialog font.
+        manifest = manifest_of(text)
+        [controls] = [identity.attrib for identity in manifest.iter("{urn:schemas-microsoft-com:asm.v1}assemblyIdentity")]
+        self.assertEqual((controls["name"], controls["version"]), ("Microsoft.Windows.Common-Controls", "6.0.0.0"))
+        [level] = manifest.iter(ASM_V3 + "requestedExecutionLevel")
+        self.assertEqual(level.attrib["level"], "asInvoker")
+        systems = [os_.attrib["Id"] for os_ in manifest.iter("{urn:schemas-microsoft-com:compatibility.v1}supportedOS")]
+        self.assertEqual([WINDOWS_7 in systems, WINDOWS_10 in systems], [True, True])
+        [aware] = manifest.iter(WINDOWS_SETTINGS % "05" + "dpiAware")
+        [awareness] = manifest.iter(WINDOWS_SETTINGS % "16" + "dpiAwareness")
+        self.assertEqual((aware.text, awareness.text), ("true", "PerMonitorV2, System"))
+        self.assertEqual(len(re.findall(r'\nFONT 8, "MS Shell Dlg 2", 400, 0, 1\n', text)), 3, "dialog fonts")
+        self.assertEqual(len(re.findall(r" DIALOG(EX)? ", text)), 3)
 
         # Nothing of an earlier run; settings of the user's own; Wine's browser
         # (in which .html files open) a script that writes down what it opens.

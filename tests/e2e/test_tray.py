@@ -1,5 +1,6 @@
 """The program in the tray: picks, prompts, the main window and the Exit; the
-pick hotkey, a key taken by another program and the user's Escape."""
+pick hotkey, the user's Escape, later starts handing over to the first, and
+a key taken by another program."""
 import os
 import re
 
@@ -38,9 +39,12 @@ class Tray(E2ETestCase):
         program.wait_hidden()   # by its first paint
 
         # A plain text is pasted, a token typed key by key. The TopLevel
-        # items stand in the menu itself.
+        # items stand in the menu itself. The paste gives the user's
+        # clipboard back.
+        self.x11.set_clipboard("keep me")
         program.menu(*entry(0, 0), into=target)
         target.wait_for_text(LITERAL)
+        wait_until(self.x11.clipboard, lambda text: text == "keep me", what="the user's clipboard back")
         program.menu(*entry(1), into=target)
         target.wait_for_text(LITERAL + TYPED)
 
@@ -102,17 +106,6 @@ class Tray(E2ETestCase):
         program.answer("Escape", DATA_ENTRY)
         wait_until(target.chars, lambda chars: chars[before:] == "ab\x1bcd<>", what="the item after the cancelled box")
 
-        # A second program finds the key taken: it says so in the status bar,
-        # in the help page's words, and shows no box.
-        second = self.zorvakomat().start()
-        taken = wait_until(lambda: [text for text in second.status_texts() if "Ctrl+Alt+Z" in text],
-                           what="the status bar to tell of the taken key")
-        self.assertEqual(taken, ["Ctrl+Alt+Z is in use by another program, so it does not open "
-                                 "the pick menu. Choose another key in the PickHotkey setting."])
-        with open(os.path.join(os.path.dirname(self.session.app_exe), "index.html"), encoding="cp1252") as page:
-            self.assertIn(taken[0], " ".join(re.sub(r"<[^>]+>", " ", page.read()).split()))
-        self.assertEqual(second.messages(), [])
-
         # The first program still has the key: pressed in the target, it
         # opens the pick menu at the pointer, and a pick types.
         target.click()
@@ -127,3 +120,35 @@ class Tray(E2ETestCase):
         program.wait_closed(menu)
         target.click()
         wait_until(target.chars, lambda chars: chars[before:] == "next", what="the pick by the hotkey")
+
+        # Later starts hand over to this program and end. One with a file
+        # (double-clicked in Explorer) has it opened
+        # here as the tray's Open does: the pick menu is the new file's.
+        # One without (the Start menu) shows the main window.
+        second = self.document([SubMenu("TopLevel", [Item("Second", '["second"]')])], "second.zvk")
+        for document in (second, None):
+            later = self.zorvakomat().launch(document, cwd=self.scratch)
+            self.assertEqual(wait_until(later.process.poll, lambda code: code is not None, timeout=30,
+                                        what="the later start to end"), 0)
+            if document:
+                program.wait_caption(second)
+                program.menu(*entry(0), into=target)
+                wait_until(target.chars, lambda chars: chars[before:] == "nextsecond",
+                           what="the pick from the handed-over file")
+        wait_until(lambda: self.x11.geometry(program.main_window()), lambda r: r and r.mapped,
+                   what="the main window shown")
+        self.assertEqual((program.process.poll(), program.messages()), (None, []))
+
+        # With the key held by another program, the program says so in the
+        # status bar, in the help page's words, and shows no box.
+        program.menu("x")
+        self.assertEqual(program.wait_ended(), 0)
+        self.start_target(hold_hotkey=True)
+        program = self.zorvakomat().start()
+        taken = wait_until(lambda: [text for text in program.status_texts() if "Ctrl+Alt+Z" in text],
+                           what="the status bar to tell of the taken key")
+        self.assertEqual(taken, ["Ctrl+Alt+Z is in use by another program, so it does not open "
+                                 "the pick menu. Choose another key in the PickHotkey setting."])
+        with open(os.path.join(os.path.dirname(self.session.app_exe), "index.html"), encoding="cp1252") as page:
+            self.assertIn(taken[0], " ".join(re.sub(r"<[^>]+>", " ", page.read()).split()))
+        self.assertEqual(program.messages(), [])

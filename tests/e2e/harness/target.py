@@ -12,8 +12,9 @@ class TargetWindow:
                                      for name in ("target-report.txt", "target-keys.log"))
         self.process = None
 
-    def start(self):
-        self.process = self.wine.start(self.exe, [windows_path(self.report), windows_path(self.key_log)],
+    def start(self, hold_hotkey=False):   # hold_hotkey: it takes Ctrl+Alt+Z first
+        self.process = self.wine.start(self.exe, [windows_path(self.report), windows_path(self.key_log)]
+                                       + (["hotkey"] if hold_hotkey else []),
                                        log_name="target.log")
 
         def window():

@@ -117,6 +117,13 @@ class X11:
     def type(self, text):
         self._run("xdotool", "type", "--delay", "40", "--", text)
 
+    def set_clipboard(self, text):   # as an X program copies a text
+        subprocess.run(["xclip", "-selection", "clipboard", "-i"], input=text.encode(), env=self.env,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=10, check=True)
+
+    def clipboard(self):   # the clipboard's text, None when nothing holds it
+        return self._output("xclip", "-selection", "clipboard", "-o")
+
     def screenshot(self, path):
         self._run("import", "-window", "root", path, timeout=20)
         return path

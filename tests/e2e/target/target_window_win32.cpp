@@ -1,10 +1,11 @@
 // The end-to-end tests' target, a window filled by a multi-line edit box:
 //
-//   zvk_e2e_target.exe <report> <keylog>
+//   zvk_e2e_target.exe <report> <keylog> [hotkey]
 //
 // writes the box's whole text to <report> (atomically) once the window shows
 // and after every change, and a line per key message it sees to <keylog>
 // ("keydown 09", "char 61", "keyup 10"), keys that change no text too.
+// With "hotkey" it holds Ctrl+Alt+Z (and ends at once if it cannot).
 #include <windows.h>
 
 #include <cstdio>
@@ -74,7 +75,7 @@ LRESULT CALLBACK TargetWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-  if (__argc != 3) return 2;
+  if (__argc != 3 && __argc != 4) return 2;
   g_reportPath = __argv[1];
   g_keyLog.open(__argv[2], std::ios::binary | std::ios::trunc);
 
@@ -88,6 +89,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   HWND window = CreateWindowExA(0, kClassName, "Zorvakomat Target", WS_OVERLAPPEDWINDOW, 40, 40,
                                 640, 420, nullptr, nullptr, instance, nullptr);
   if (!window) return 1;
+  // A third argument: the target holds Ctrl+Alt+Z, as another program may.
+  if (__argc == 4 && !RegisterHotKey(window, 1, MOD_CONTROL | MOD_ALT, 'Z')) return 1;
   ShowWindow(window, SW_SHOWNORMAL);
   WriteReport();
 

@@ -1,26 +1,67 @@
 // The Windows clipboard, through the system itself: another program reads
-// the text and nothing but zeros after it, and the clipboard is closed again.
+// the text and nothing but zeros after it, marked as kept out of the
+// clipboard history, and the clipboard is closed again; what it held before
+// is kept in every format that can be copied and given back.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
 #include "playback/playback_platform_win32.h"
 
 namespace {
 
+std::string Data(UINT format) {
+  const HANDLE data = GetClipboardData(format);
+  const auto* bytes = data ? static_cast<const char*>(GlobalLock(data)) : nullptr;
+  const std::string block = bytes ? std::string(bytes, GlobalSize(data)) : "(none)";
+  if (bytes) GlobalUnlock(data);
+  return block;
+}
+
+void Put(UINT format, const std::string& bytes) {
+  const HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes.size());
+  std::memcpy(GlobalLock(block), bytes.data(), bytes.size());
+  GlobalUnlock(block);
+  if (SetClipboardData(format, block) == nullptr) GlobalFree(block);
+}
+
 TEST(Win32ClipboardTest, PutsTheTextWithZerosAfterIt) {
   const std::string text = "line 1\r\nline 2";
   EXPECT_FALSE(Win32Clipboard().SetText(text, 0).has_value());
   ASSERT_TRUE(OpenClipboard(nullptr));
-  const HANDLE data = GetClipboardData(CF_TEXT);
-  const auto* bytes = data ? static_cast<const char*>(GlobalLock(data)) : nullptr;
-  const std::string block = bytes ? std::string(bytes, GlobalSize(data)) : "(no text)";
-  if (bytes) GlobalUnlock(data);
+  const std::string block = Data(CF_TEXT);
+  const std::string history = Data(RegisterClipboardFormatA("CanIncludeInClipboardHistory"));
   CloseClipboard();
   ASSERT_GT(block.size(), text.size()) << block;
   EXPECT_EQ(block, text + std::string(block.size() - text.size(), '\0'));
+  EXPECT_EQ(history, std::string(4, '\0'));
+}
+
+TEST(Win32ClipboardTest, KeepsWhatItHeldAndGivesItBack) {
+  const UINT rich = RegisterClipboardFormatA("Rich Text Format");
+  const std::string unicode("k\0e\0e\0p\0\0\0", 10), rtf = "{\\rtf1 keep}";
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  EmptyClipboard();
+  Put(CF_UNICODETEXT, unicode);
+  Put(rich, rtf);
+  CloseClipboard();
+
+  Win32Clipboard clipboard;
+  const std::optional<KeptClipboard> kept = clipboard.Keep(0);
+  ASSERT_TRUE(kept.has_value());
+  EXPECT_FALSE(clipboard.SetText("pasted", 0).has_value());
+  const std::uint32_t ours = clipboard.SequenceNumber();
+  EXPECT_TRUE(clipboard.GiveBack(*kept, 0));
+  EXPECT_NE(clipboard.SequenceNumber(), ours);
+
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  const std::string text = Data(CF_UNICODETEXT), format = Data(rich);
+  CloseClipboard();
+  EXPECT_EQ(text.substr(0, unicode.size()), unicode);
+  EXPECT_EQ(format.substr(0, rtf.size()), rtf);
 }
 
 }  // namespace

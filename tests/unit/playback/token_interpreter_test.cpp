@@ -6,9 +6,11 @@
 
 #include "playback/clipboard_block.h"
 #include "playback/data_entry_model.h"
+#include "playback/restore_clipboard_setting.h"
 #include "playback/sliced_wait.h"
 #include "recording_fixture.h"
 #include "support/playback_probe.h"
+#include "support/scripted_ports.h"
 
 namespace {
 
@@ -89,6 +91,96 @@ TEST_F(PlaybackTest, EveryClipboardFailureIsShown) {
     EXPECT_EQ(Run("[^new]"), effects);
     EXPECT_EQ(rec.ClipboardPort().Text(), clipboard);
   }
+}
+
+// A paste keeps what the clipboard held and gives it back after the paste
+// keys and their wait: what the user had (nothing included) is back, unless
+// another program changed the clipboard meanwhile; a failure to keep leaves
+// the pasted text, as it always was; a failure to give back is told. A
+// failed put that left the clipboard as it was gives nothing back.
+TEST_F(PlaybackTest, APasteGivesTheClipboardBackUnlessAnotherProgramChangedItMeanwhile) {
+  const std::string paste = "clipboard \"new\", down 11, down 56, up 56, up 11, sleep 250";
+  const std::string lost =
+      "Zorvakomat could not put back what the clipboard held before the paste.";
+  struct Row {
+    const char* what;
+    std::optional<std::string> before;
+    std::function<void()> arrange;
+    std::string effects;
+    std::optional<std::string> after;
+  };
+  RecordingClipboard& clipboard = rec.ClipboardPort();
+  const auto at_wait = [&](std::function<void()> act) {
+    return [this, act] {
+      log.on_line = [act](std::string_view line) {
+        if (line == "sleep 250") act();
+      };
+    };
+  };
+  const Row rows[] = {
+      {"given back", "keep me", {}, paste + ", clipboard \"keep me\"", "keep me"},
+      {"empty before", std::nullopt, {}, paste + ", clipboard \"\"", std::nullopt},
+      {"changed meanwhile", "keep me",
+       at_wait([&] { PlaybackProbe::ChangeElsewhere(clipboard, "theirs"); }), paste, "theirs"},
+      {"stopped in the wait", "keep me",
+       at_wait([&] { playback.Control().OnKey(kVkEscape, true, false); }),
+       paste + ", clipboard \"keep me\"", "keep me"},
+      {"not kept", "keep me", [&] { PlaybackProbe::FailKeep(clipboard); }, paste, "new"},
+      {"not given back", "keep me", [&] { PlaybackProbe::FailGiveBack(clipboard); },
+       paste + ", message \"" + lost + "\" 0", "new"},
+      {"not put", "keep me", [&] { PlaybackProbe::FailNext(clipboard, ClipboardStep::open); },
+       "message \"Error opening clipboard\" 0, down 11, down 56, up 56, up 11, sleep 250",
+       "keep me"},
+      {"emptied, not set", "keep me",
+       [&] { PlaybackProbe::FailNext(clipboard, ClipboardStep::set); },
+       "message \"Error setting clipboard data\" 0, down 11, down 56, up 56, up 11, sleep 250, "
+       "clipboard \"keep me\"",
+       "keep me"},
+  };
+  playback.SetGiveBackClipboard(true);
+  for (const Row& row : rows) {
+    playback.Control().BeginRun();
+    log.on_line = nullptr;
+    PlaybackProbe::SetContents(clipboard, row.before);
+    if (row.arrange) row.arrange();
+    playback.RunText("new");
+    EXPECT_EQ(log.Take(), row.effects) << row.what;
+    EXPECT_EQ(clipboard.Text(), row.after) << row.what;
+  }
+  // The [^text] token puts its text there to stay; with the setting off a
+  // paste leaves its text too.
+  playback.Control().BeginRun();
+  log.on_line = nullptr;
+  PlaybackProbe::SetContents(clipboard, "keep me");
+  EXPECT_EQ(Run("[^new]"), "clipboard \"new\"");
+  playback.SetGiveBackClipboard(false);
+  playback.RunText("newer");
+  EXPECT_EQ(log.Take(), "clipboard \"newer\", down 11, down 56, up 56, up 11, sleep 250");
+  EXPECT_EQ(clipboard.Text(), "newer");
+}
+
+TEST(RestoreClipboardSettingTest, OnUnlessTurnedOffAndAValueNotUsedIsTold) {
+  MemoryProfile settings;
+  EXPECT_TRUE(ReadRestoreClipboard(settings).on);  // missing
+  for (const auto& [value, on] : std::vector<std::pair<std::string, bool>>{{"", true},
+                                                                           {"1", true},
+                                                                           {"ON", true},
+                                                                           {"yes", true},
+                                                                           {"0", false},
+                                                                           {"Off", false},
+                                                                           {"NO", false},
+                                                                           {"false", false}}) {
+    settings.values[{"Settings", "RestoreClipboard"}] = value;
+    const RestoreClipboardSetting setting = ReadRestoreClipboard(settings);
+    EXPECT_EQ(std::make_pair(setting.on, setting.problem), std::make_pair(on, std::string()))
+        << value;
+  }
+  settings.values[{"Settings", "RestoreClipboard"}] = "2";
+  const RestoreClipboardSetting setting = ReadRestoreClipboard(settings);
+  EXPECT_TRUE(setting.on);
+  EXPECT_EQ(setting.problem,
+            "The RestoreClipboard setting \"2\" is not used: it is 1 (on) or 0 (off). The "
+            "clipboard is given back after every paste until the setting is corrected.");
 }
 
 // Each row runs in turn, the prompt state going from one to the next. A
@@ -242,6 +334,27 @@ TEST_F(PlaybackTest, TheUsersEscapeEndsTheRunAfterTheCharacterUnderWayAndRelease
             "sleep 500, run 2 0, down 41, up 41, down 1b, up 1b, down 42, up 42, recognised, "
             "run 2 1, foreground 7, prompt 1 \"Name?\" single, foreground 0, recognised, "
             "run 2 2, down 51, up 51, recognised");
+}
+
+// Into a window whose process runs with more rights a pick types nothing
+// and says why; with the same or fewer rights, or rights not known, it types.
+TEST_F(PlaybackTest, APickIntoAWindowWithMoreRightsTypesNothingAndSaysWhy) {
+  SetChain(0, {"[shift]", "[\"a\"]"});
+  const std::string refused =
+      "sleep 500, message \"" + std::string(kElevatedTargetMessage) + "\" 48";
+  const std::string typed =
+      "sleep 500, run 0 0, down 10, recognised, run 0 1, down 41, up 41, recognised";
+  const std::pair<IntegrityLevels, std::string> rows[] = {
+      {{0x2000, 0x3000, false}, refused},     {{0x2000, std::nullopt, true}, refused},
+      {{0x3000, 0x2000, false}, typed},       {{0x2000, 0x2000, false}, typed},
+      {{std::nullopt, 0x3000, false}, typed},
+  };
+  for (const auto& [levels, effects] : rows) {
+    rec.PromptBoxPort().levels = levels;
+    EXPECT_EQ(RunPick(0, 0), effects) << levels.target.value_or(0);
+    playback.RunToken("[SHIFT_UP]");
+    log.Take();
+  }
 }
 
 // Slices come out a little long or short; the tenth ends with the user's

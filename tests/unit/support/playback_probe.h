@@ -14,6 +14,15 @@ struct PlaybackProbe {
   static const std::string& Variable(const Playback& p, int d) {
     return p.prompts_.strVariables.at(static_cast<std::size_t>(d));
   }
-  static void SetContents(RecordingClipboard& c, std::string text) { c.text_ = std::move(text); }
+  static void SetContents(RecordingClipboard& c, std::optional<std::string> text) {
+    c.text_ = std::move(text);
+  }
   static void FailNext(RecordingClipboard& c, ClipboardStep step) { c.fail_next_ = step; }
+  static void FailKeep(RecordingClipboard& c) { c.fail_keep_ = true; }
+  static void FailGiveBack(RecordingClipboard& c) { c.fail_give_back_ = true; }
+  // Another program puts its text on the clipboard.
+  static void ChangeElsewhere(RecordingClipboard& c, std::string text) {
+    c.text_ = std::move(text);
+    ++c.sequence_;
+  }
 };
