@@ -14,6 +14,9 @@ struct PlaybackProbe {
   static const std::string& Variable(const Playback& p, int d) {
     return p.prompts_.strVariables.at(static_cast<std::size_t>(d));
   }
+  static void SetVariable(Playback& p, int d, std::string text) {
+    p.prompts_.strVariables.at(static_cast<std::size_t>(d)) = std::move(text);
+  }
   static void SetContents(RecordingClipboard& c, std::string text) { c.text_ = std::move(text); }
   static void FailNext(RecordingClipboard& c, ClipboardStep step) { c.fail_next_ = step; }
 };
