@@ -36,8 +36,8 @@ class E2ETestCase(unittest.TestCase):
         self.scratch = self.session.scratch_dir(self.id())
         self.registry = Registry(self.session.wine, self.scratch)
 
-    def start_target(self):
-        target = TargetWindow(self.session.wine, self.x11, self.session.target_exe, self.scratch)
+    def start_target(self, wide=False):
+        target = TargetWindow(self.session.wine, self.x11, self.session.target_exe, self.scratch, wide)
         self.addCleanup(target.stop)
         return target.start()
 
