@@ -28,7 +28,12 @@ constexpr std::uint8_t kVkDelete = 0x2E;
 constexpr std::uint8_t kVkLeftWin = 0x5B;
 constexpr std::uint8_t kVkRightWin = 0x5C;
 constexpr std::uint8_t kVkApps = 0x5D;
-constexpr std::uint8_t kVkF1 = 0x70;  // F1 to F24 follow one another
+constexpr std::uint8_t kVkV = 0x56;       // the letter V, on every layout
+constexpr std::uint8_t kVkDivide = 0x6F;  // on the numeric pad
+constexpr std::uint8_t kVkNumLock = 0x90;
+constexpr std::uint8_t kVkRightControl = 0xA3;
+constexpr std::uint8_t kVkRightMenu = 0xA5;  // right Alt
+constexpr std::uint8_t kVkF1 = 0x70;         // F1 to F24 follow one another
 constexpr int kFunctionKeyCount = 24;
 
 // "F1" .. "F24", the F in either case, no leading zero: the key's code.

@@ -9,8 +9,9 @@
 
 struct Effect {
   enum class Kind {
-    keyDown,        // key: the virtual-key code
-    keyUp,          // key
+    keyDown,        // input: a key or a character sent as itself
+    keyUp,          // input
+    released,       // input: a key left down, released at the end of the run
     sleep,          // number: milliseconds
     clipboard,      // text: what the clipboard now holds
     message,        // text, number: the box type
@@ -20,7 +21,7 @@ struct Effect {
   explicit Effect(Kind k) : kind(k) {}
 
   Kind kind;
-  std::uint8_t key = 0;
+  KeyInput input;
   std::uint32_t number = 0;
   std::string text;
   DataEntryRequest request;

@@ -10,6 +10,13 @@ std::string Hex2(unsigned value) {
   return buffer;
 }
 
+std::string InputText(const KeyInput& input) {
+  if (!input.unicode) return Hex2(input.vk);
+  char buffer[12];
+  std::snprintf(buffer, sizeof buffer, "u+%04x", static_cast<unsigned>(input.scan));
+  return buffer;
+}
+
 }  // namespace
 
 std::string QuoteText(std::string_view text) {
@@ -31,9 +38,11 @@ std::string QuoteText(std::string_view text) {
 std::string EffectText(const Effect& effect) {
   switch (effect.kind) {
     case Effect::Kind::keyDown:
-      return "down " + Hex2(effect.key);
+      return "down " + InputText(effect.input);
     case Effect::Kind::keyUp:
-      return "up " + Hex2(effect.key);
+      return "up " + InputText(effect.input);
+    case Effect::Kind::released:
+      return "released " + InputText(effect.input);
     case Effect::Kind::sleep:
       return "sleep " + std::to_string(effect.number);
     case Effect::Kind::clipboard:

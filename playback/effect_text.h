@@ -2,6 +2,8 @@
 // One line of text per recorded effect, as the zvk trace command prints
 // them:
 //   down XX / up XX            a key press / release (hex virtual-key code)
+//   down u+XXXX / up u+XXXX    a character sent as itself (its UTF-16 unit)
+//   released XX                a key left down, released at the end of a run
 //   sleep N                    a wait of N milliseconds
 //   clipboard "TEXT"           the clipboard set to TEXT
 //   message "TEXT"             a message box

@@ -1,40 +1,26 @@
 #include "playback/key_strokes.h"
 
-#include "playback/ports.h"
+#include "framework/virtual_keys.h"
 
-namespace {
-
-std::uint8_t LowByte(std::int16_t layout_key) {
-  return static_cast<std::uint8_t>(layout_key & 0xFF);
-}
-
-}  // namespace
-
-bool IsInShiftSet(char c) {
-  if (static_cast<signed char>(c) < 0) return false;
-  if (c >= 'A' && c <= 'Z') return true;
-  switch (c) {
-    case '!':
-    case '"':
-    case '#':
-    case '$':
-    case '%':
-    case '&':
-    case '(':
-    case ')':
-    case '*':
-    case '+':
-    case ':':
-    case '<':
-    case '>':
-    case '?':
-    case '@':
-    case '^':
-    case '_':
-    case '{':
-    case '|':
-    case '}':
-    case '~':
+bool IsExtendedKey(std::uint8_t vk) {
+  switch (vk) {
+    case kVkPrior:
+    case kVkNext:
+    case kVkEnd:
+    case kVkHome:
+    case kVkLeft:
+    case kVkUp:
+    case kVkRight:
+    case kVkDown:
+    case kVkInsert:
+    case kVkDelete:
+    case kVkLeftWin:
+    case kVkRightWin:
+    case kVkApps:
+    case kVkDivide:
+    case kVkNumLock:
+    case kVkRightControl:
+    case kVkRightMenu:
       return true;
     default:
       return false;
@@ -48,25 +34,41 @@ KeyStrokes TapKeyStrokes(std::uint8_t vk) {
   return strokes;
 }
 
-KeyStrokes CharacterKeyStrokes(char c, Guard guard, std::int16_t layout_key) {
+KeyStrokes CharacterKeyStrokes(char c, char16_t unit, Guard guard,
+                               const std::optional<LayoutKey>& key, const HeldKeys& held) {
   KeyStrokes strokes;
-  const bool shift = IsInShiftSet(c);
-  if (shift) strokes.Add(kVkShift, false);
-  const std::uint8_t key = LowByte(layout_key);
-  const bool skip = guard == Guard::byKey ? key == kVkReturn : c == '\r';
-  if (!skip) {
-    strokes.Add(key, false);
-    strokes.Add(key, true);
+  if (c == '\0') return strokes;
+  if (!key || key->dead) {
+    strokes.AddUnit(unit, false);
+    strokes.AddUnit(unit, true);
+    return strokes;
   }
-  if (shift) strokes.Add(kVkShift, true);
+  const bool skip = guard == Guard::byKey ? key->vk == kVkReturn : c == '\r';
+  if (skip) return strokes;
+  // Ctrl or Alt alone makes a control character or a shortcut (the layout
+  // puts a line feed on Ctrl+Enter): only AltGr types a character.
+  const bool alt_gr = key->ctrl && key->alt;
+  std::array<std::uint8_t, 3> modifiers{};
+  std::size_t count = 0;
+  const auto want = [&](bool wanted, std::uint8_t vk) {
+    if (wanted && !held[vk]) modifiers[count++] = vk;
+  };
+  want(key->shift, kVkShift);
+  want(alt_gr, kVkControl);
+  want(alt_gr, kVkMenu);
+  for (std::size_t i = 0; i < count; ++i) strokes.Add(modifiers[i], false);
+  strokes.Add(key->vk, false);
+  strokes.Add(key->vk, true);
+  while (count > 0) strokes.Add(modifiers[--count], true);
   return strokes;
 }
 
-KeyStrokes PasteKeyStrokes(std::int16_t layout_key_of_v) {
+KeyStrokes PasteKeyStrokes(const HeldKeys& held) {
   KeyStrokes strokes;
-  strokes.Add(kVkControl, false);
-  strokes.Add(LowByte(layout_key_of_v), false);
-  strokes.Add(LowByte(layout_key_of_v), true);
-  strokes.Add(kVkControl, true);
+  const bool press_ctrl = !held[kVkControl];
+  if (press_ctrl) strokes.Add(kVkControl, false);
+  strokes.Add(kVkV, false);
+  strokes.Add(kVkV, true);
+  if (press_ctrl) strokes.Add(kVkControl, true);
   return strokes;
 }

@@ -1,6 +1,8 @@
 #include "playback/output.h"
 
+#include <array>
 #include <iterator>
+#include <span>
 
 namespace {
 
@@ -25,39 +27,52 @@ constexpr const char* kGiveBackFailed =
 }  // namespace
 
 Output::Output(const PlaybackPorts& ports, RunControl& control, WindowId own_window)
-    : ports_(ports), control_(control), own_window_(own_window) {}
+    : ports_(ports), control_(control), own_window_(own_window), layout_(ports.keyboard) {}
 
-void Output::SendNow(KeyStroke stroke) {
+KeyInput Output::Input(KeyStroke stroke) {
+  if (stroke.unit != 0) return {0, stroke.unit, stroke.release, false, true};
   held_[stroke.vk] = !stroke.release;
-  ports_.keyboard.KeyEvent(stroke.vk, stroke.release);
-}
-
-void Output::Send(KeyStroke stroke) {
-  if (!Stopped()) SendNow(stroke);
+  return {stroke.vk, layout_.ScanCode(stroke.vk), stroke.release, IsExtendedKey(stroke.vk), false};
 }
 
 void Output::Send(const KeyStrokes& strokes) {
-  if (Stopped()) return;
-  for (const KeyStroke& stroke : strokes) SendNow(stroke);
+  if (Stopped() || strokes.size() == 0) return;
+  std::array<KeyInput, 8> inputs{};
+  std::size_t count = 0;
+  for (const KeyStroke& stroke : strokes) inputs[count++] = Input(stroke);
+  ports_.keyboard.Send(std::span<const KeyInput>(inputs.data(), count));
 }
 
 void Output::ReleaseHeldKeys() {
+  std::array<KeyInput, 256> releases{};
+  std::size_t count = 0;
   for (std::size_t vk = 0; vk < held_.size(); ++vk) {
-    if (held_[vk]) SendNow({static_cast<std::uint8_t>(vk), true});
+    if (held_[vk]) releases[count++] = Input({static_cast<std::uint8_t>(vk), true, 0});
   }
+  if (count > 0) ports_.keyboard.SendEndOfRun(std::span<const KeyInput>(releases.data(), count));
 }
 
 void Output::TapKey(std::uint8_t vk) { Send(TapKeyStrokes(vk)); }
 
-void Output::PressKey(std::uint8_t vk) { Send({vk, false}); }
-
-void Output::ReleaseKey(std::uint8_t vk) { Send({vk, true}); }
-
-void Output::TypeChar(char c, Guard guard) {
-  Send(CharacterKeyStrokes(c, guard, ports_.keyboard.KeyForChar(c)));
+void Output::PressKey(std::uint8_t vk) {
+  KeyStrokes press;
+  press.Add(vk, false);
+  Send(press);
 }
 
-void Output::SendPasteKeysNoWait() { Send(PasteKeyStrokes(ports_.keyboard.KeyForChar('v'))); }
+void Output::ReleaseKey(std::uint8_t vk) {
+  KeyStrokes release;
+  release.Add(vk, true);
+  Send(release);
+}
+
+void Output::TypeChar(char c, Guard guard) {
+  if (Stopped()) return;
+  const LayoutCache::CharKey& key = layout_.ForByte(c);
+  Send(CharacterKeyStrokes(c, key.unit, guard, key.key, held_));
+}
+
+void Output::SendPasteKeysNoWait() { Send(PasteKeyStrokes(held_)); }
 
 void Output::SendPasteKeys() {
   SendPasteKeysNoWait();
@@ -80,7 +95,10 @@ bool Output::ForegroundTakesKeys() {
   return MayTypeInto(ports_.prompt_box.LevelsOf(GetForegroundWindow()));
 }
 
-void Output::SetForegroundWindow(WindowId window) { ports_.prompt_box.SetForegroundWindow(window); }
+void Output::SetForegroundWindow(WindowId window) {
+  ports_.prompt_box.SetForegroundWindow(window);
+  layout_.Forget();  // the window given the focus may type with another layout
+}
 
 std::optional<DataEntryResult> Output::RunDataEntry(const DataEntryRequest& request) {
   if (Stopped()) return std::nullopt;

@@ -4,13 +4,13 @@
 // boxes and the data entry box with the foreground around it. Once the run
 // is asked to stop, none of them happens any more.
 
-#include <bitset>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "playback/key_strokes.h"
+#include "playback/layout_cache.h"
 #include "playback/ports.h"
 #include "playback/run_control.h"
 #include "storage/non_copyable.h"
@@ -24,11 +24,16 @@ class Output : private NonCopyable {
   void SetOwnWindow(WindowId window) { own_window_ = window; }
   WindowId OwnWindow() const { return own_window_; }
 
+  // A step of a run begins: the focus window's layout is looked up again
+  // when next needed.
+  void BeginStep() { layout_.Forget(); }
+
   void TapKey(std::uint8_t vk);
   void TypeChar(char c, Guard guard);
   void PressKey(std::uint8_t vk);    // one press only (modifier tokens)
   void ReleaseKey(std::uint8_t vk);  // one release only
-  // Ctrl+V; SendPasteKeys then waits 250 ms, the "[paste]" token does not.
+  // Ctrl+V (the V key on every layout); SendPasteKeys then waits 250 ms, the "[paste]" token does
+  // not.
   void SendPasteKeysNoWait();
   void SendPasteKeys();
   void Sleep(std::uint32_t milliseconds);
@@ -55,19 +60,20 @@ class Output : private NonCopyable {
 
   bool Stopped() const { return control_.StopRequested(); }
   // Releases every key playback pressed and has not released yet (the
-  // modifiers of "[CTRL]", "[shift]", "[alt]"), so that none stays down.
+  // modifiers of "[CTRL]", "[shift]", "[alt]"), so that none stays down at
+  // the end of a run, however it ended.
   void ReleaseHeldKeys();
 
  private:
-  // The one place key events leave. A character or a tap goes out whole
-  // or not at all.
-  void Send(KeyStroke stroke);
+  // The one place key events leave, each with its scan code. A character
+  // or a tap goes out whole, in one go, or not at all.
   void Send(const KeyStrokes& strokes);
-  void SendNow(KeyStroke stroke);
+  KeyInput Input(KeyStroke stroke);
 
   PlaybackPorts ports_;
   RunControl& control_;
   WindowId own_window_;
-  std::bitset<256> held_;  // by virtual-key code
+  LayoutCache layout_;
+  HeldKeys held_;
   bool give_back_clipboard_ = false;
 };

@@ -56,11 +56,13 @@ void Playback::OnKillFocus() {
     }
     ++slot.item;
   }
-  if (output_.Stopped()) output_.ReleaseHeldKeys();
+  // Normal end, a failure or the user's Escape: no key stays down.
+  output_.ReleaseHeldKeys();
 }
 
 bool Playback::RunSlot(Pick slot) {
   if (listener_ != nullptr) listener_->SlotStarting(slot);
+  output_.BeginStep();
   const bool recognised = interpreter_.RunItemToken(slot);
   if (!recognised) {
     if (const auto text = ItemText(slot.submenu, slot.item)) {
@@ -73,9 +75,15 @@ bool Playback::RunSlot(Pick slot) {
   return recognised;
 }
 
+bool Playback::RunToken(std::string_view text) {
+  output_.BeginStep();
+  return interpreter_.RunToken(text);
+}
+
 bool Playback::RunText(std::string_view text) {
-  const bool recognised = interpreter_.RunToken(text);
+  const bool recognised = RunToken(text);
   if (!recognised) output_.PasteText(text);
+  output_.ReleaseHeldKeys();  // the end of the run
   return recognised;
 }
 

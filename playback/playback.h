@@ -4,8 +4,8 @@
 // interpreter (or is pasted through the clipboard), followed by the items
 // chained to it. It holds the pending pick and the prompt state, reads the
 // document's items and works through the ports it is given. The user's
-// Escape stops a run: nothing more is sent, and the keys it holds down are
-// released.
+// Escape stops a run: nothing more is sent. However a run ends, the keys it
+// holds down are released.
 
 #include <optional>
 #include <string_view>
@@ -50,9 +50,10 @@ class Playback : private NonCopyable {
 
   // A text given directly: carried out when it is one token (the result
   // says whether it was).
-  bool RunToken(std::string_view text) { return interpreter_.RunToken(text); }
-  // A text given directly, run the way an item slot runs: the token, or
-  // else a paste of the text (zvk trace).
+  bool RunToken(std::string_view text);
+  // A text given directly, run the way a pick of one item runs: the token,
+  // or else a paste of the text, then the release of every key left down
+  // (zvk trace).
   bool RunText(std::string_view text);
 
   // Puts the text of an item on the clipboard without pasting it. An index

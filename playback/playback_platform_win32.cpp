@@ -3,6 +3,9 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <array>
+
 #include "playback/sliced_wait.h"
 
 namespace {
@@ -38,17 +41,57 @@ class Win32ResponsiveSlices : public SliceTimer {
 
 }  // namespace
 
-void Win32Keyboard::KeyEvent(std::uint8_t vk, bool release) {
-  keybd_event(vk, 0, release ? KEYEVENTF_KEYUP : 0, 0);
+LayoutId Win32Keyboard::FocusLayout() {
+  const HWND focus = ::GetForegroundWindow();
+  const DWORD thread = focus != nullptr ? GetWindowThreadProcessId(focus, nullptr) : 0;
+  return reinterpret_cast<LayoutId>(GetKeyboardLayout(thread));
 }
 
-std::int16_t Win32Keyboard::KeyForChar(char c) {
+std::optional<LayoutKey> Win32Keyboard::KeyForChar(char16_t c, LayoutId layout) {
+  const auto hkl = reinterpret_cast<HKL>(layout);
   // Windows gives a line feed the Enter key (with Ctrl) on every layout; some
   // hosts that run Windows programs report Ctrl+J instead, which would type
   // a "j" wherever a line break was meant. Answer as Windows does.
-  constexpr std::int16_t kCtrlEnter = 0x20D;
-  if (c == '\n') return kCtrlEnter;
-  return VkKeyScanA(c);
+  if (c == u'\n') return LayoutKey{VK_RETURN, false, true, false, false};
+  const SHORT found = VkKeyScanExW(static_cast<WCHAR>(c), hkl);
+  if (found == -1) return std::nullopt;
+  const auto vk = static_cast<std::uint8_t>(found & 0xFF);
+  const auto state = static_cast<unsigned>((found >> 8) & 0xFF);
+  // Shift, Ctrl and Alt only; the states beyond them (Kana and the like)
+  // cannot be pressed as keys.
+  if ((state & ~7u) != 0) return std::nullopt;
+  // The layout marks a dead key by the top bit of its plain character. A
+  // key that is dead without modifiers is taken as dead with them too: its
+  // character then goes as itself, which is never wrong.
+  const bool dead = (MapVirtualKeyExW(vk, MAPVK_VK_TO_CHAR, hkl) & 0x80000000u) != 0;
+  return LayoutKey{vk, (state & 1u) != 0, (state & 2u) != 0, (state & 4u) != 0, dead};
+}
+
+std::uint16_t Win32Keyboard::ScanCode(std::uint8_t vk, LayoutId layout) {
+  return static_cast<std::uint16_t>(
+      MapVirtualKeyExW(vk, MAPVK_VK_TO_VSC, reinterpret_cast<HKL>(layout)) & 0xFF);
+}
+
+char16_t Win32Keyboard::CharOfByte(char c) {
+  WCHAR unit = 0;
+  if (MultiByteToWideChar(CP_ACP, 0, &c, 1, &unit, 1) != 1) return u'?';
+  return static_cast<char16_t>(unit);
+}
+
+void Win32Keyboard::Send(std::span<const KeyInput> inputs) {
+  std::array<INPUT, 256> events{};
+  const std::size_t count = std::min(inputs.size(), events.size());
+  for (std::size_t i = 0; i < count; ++i) {
+    const KeyInput& input = inputs[i];
+    KEYBDINPUT& key = events[i].ki;
+    events[i].type = INPUT_KEYBOARD;
+    key.wVk = input.vk;
+    key.wScan = input.scan;
+    key.dwFlags = (input.release ? KEYEVENTF_KEYUP : 0) |
+                  (input.extended ? KEYEVENTF_EXTENDEDKEY : 0) |
+                  (input.unicode ? KEYEVENTF_UNICODE : 0);
+  }
+  SendInput(static_cast<UINT>(count), events.data(), sizeof(INPUT));
 }
 
 void Win32Clock::Sleep(std::uint32_t milliseconds, const RunControl& control) {

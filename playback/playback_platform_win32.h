@@ -1,6 +1,6 @@
 #pragma once
-// Playback carried out on Windows: injected key events and the layout's key
-// lookup, the clipboard, the data entry box with the foreground around it,
+// Playback carried out on Windows: injected input and the focus window's
+// layout, the clipboard, the data entry box with the foreground around it,
 // sleeping and message boxes.
 
 #include "framework/message_box_win32.h"
@@ -9,8 +9,11 @@
 
 class Win32Keyboard : public Keyboard {
  public:
-  void KeyEvent(std::uint8_t vk, bool release) override;
-  std::int16_t KeyForChar(char c) override;
+  LayoutId FocusLayout() override;
+  std::optional<LayoutKey> KeyForChar(char16_t c, LayoutId layout) override;
+  std::uint16_t ScanCode(std::uint8_t vk, LayoutId layout) override;
+  char16_t CharOfByte(char c) override;
+  void Send(std::span<const KeyInput> inputs) override;
 };
 
 class Win32Clipboard : public Clipboard {

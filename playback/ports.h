@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,13 +22,44 @@
 // An opaque window handle; 0 is none.
 using WindowId = std::uintptr_t;
 
+// A keyboard layout as the system names it; layouts differ by their id.
+using LayoutId = std::uintptr_t;
+
+// The key a layout types a character with, and the modifiers it asks for
+// (Ctrl and Alt together are AltGr).
+struct LayoutKey {
+  std::uint8_t vk = 0;
+  bool shift = false;
+  bool ctrl = false;
+  bool alt = false;
+  bool dead = false;  // the key starts an accent that waits for the next key
+  friend bool operator==(const LayoutKey&, const LayoutKey&) = default;
+};
+
+// One injected input event: a key, or a character sent as itself.
+struct KeyInput {
+  std::uint8_t vk = 0;     // 0 for a character event
+  std::uint16_t scan = 0;  // the key's scan code, or the character's UTF-16 unit
+  bool release = false;
+  bool extended = false;  // the key's scan code has the extended prefix
+  bool unicode = false;   // a character event
+  friend bool operator==(const KeyInput&, const KeyInput&) = default;
+};
+
 class Keyboard {
  public:
-  // One injected key event (scan code 0, never extended).
-  virtual void KeyEvent(std::uint8_t vk, bool release) = 0;
-  // The layout's key for a character: key code in the low byte, shift state
-  // in the high byte, -1 when the layout has none.
-  virtual std::int16_t KeyForChar(char c) = 0;
+  // The layout of the window that has the keyboard focus now.
+  virtual LayoutId FocusLayout() = 0;
+  // The layout's key for a character, or nothing when it has none.
+  virtual std::optional<LayoutKey> KeyForChar(char16_t c, LayoutId layout) = 0;
+  // The layout's scan code for a key; 0 when it has none.
+  virtual std::uint16_t ScanCode(std::uint8_t vk, LayoutId layout) = 0;
+  // The character a byte of a macro's text stands for (the ANSI code page).
+  virtual char16_t CharOfByte(char c) = 0;
+  // Injects the events in order, in one go.
+  virtual void Send(std::span<const KeyInput> inputs) = 0;
+  // The releases of the keys a run left down, at its end.
+  virtual void SendEndOfRun(std::span<const KeyInput> releases) { Send(releases); }
 
  protected:
   ~Keyboard() = default;

@@ -2,22 +2,42 @@
 
 #include <utility>
 
-#include "playback/us_english_layout.h"
+#include "storage/ansi_codepage.h"
 
 namespace {
 
 // What a failed GlobalUnlock reports: the segment is already unlocked.
 constexpr std::uint32_t kErrorNotLocked = 158;
 
+ModelledLayout ModelledLayoutOf(LayoutId layout) { return static_cast<ModelledLayout>(layout - 1); }
+
 }  // namespace
 
-void RecordingKeyboard::KeyEvent(std::uint8_t vk, bool release) {
-  Effect e{release ? Effect::Kind::keyUp : Effect::Kind::keyDown};
-  e.key = vk;
-  sink_.Write(e);
+std::optional<LayoutKey> RecordingKeyboard::KeyForChar(char16_t c, LayoutId layout) {
+  return ModelledKeyForChar(ModelledLayoutOf(layout), c);
 }
 
-std::int16_t RecordingKeyboard::KeyForChar(char c) { return UsEnglishKeyForChar(c); }
+std::uint16_t RecordingKeyboard::ScanCode(std::uint8_t vk, LayoutId layout) {
+  return ModelledScanCode(ModelledLayoutOf(layout), vk);
+}
+
+char16_t RecordingKeyboard::CharOfByte(char c) { return Cp1252ToWide(std::string_view(&c, 1))[0]; }
+
+void RecordingKeyboard::Send(std::span<const KeyInput> inputs) {
+  for (const KeyInput& input : inputs) {
+    Effect e{input.release ? Effect::Kind::keyUp : Effect::Kind::keyDown};
+    e.input = input;
+    sink_.Write(e);
+  }
+}
+
+void RecordingKeyboard::SendEndOfRun(std::span<const KeyInput> releases) {
+  for (const KeyInput& input : releases) {
+    Effect e{Effect::Kind::released};
+    e.input = input;
+    sink_.Write(e);
+  }
+}
 
 std::optional<ClipboardFailure> RecordingClipboard::SetText(std::string_view text, WindowId) {
   const std::optional<ClipboardStep> failing = std::exchange(fail_next_, std::nullopt);

@@ -1,6 +1,6 @@
 #pragma once
 // Playback ports that record instead of acting: each hands its effects to a
-// sink as they happen. The keyboard models a US English layout, the
+// sink as they happen. The keyboard models a US, French or German layout, the
 // clipboard keeps a text of its own and can fail at any one step, the data
 // entry box answers from a queue. The zvk trace command runs on them, and
 // so do the playback tests. Kept clipboard contents are its text as
@@ -12,17 +12,27 @@
 #include <vector>
 
 #include "playback/effect.h"
+#include "playback/modelled_layouts.h"
 #include "playback/ports.h"
 #include "storage/non_copyable.h"
 
+// The focus window types with one of the modelled layouts (US unless
+// chosen); a byte of a macro's text is a Windows-1252 character.
 class RecordingKeyboard : public Keyboard {
  public:
   explicit RecordingKeyboard(EffectSink& sink) : sink_(sink) {}
-  void KeyEvent(std::uint8_t vk, bool release) override;
-  std::int16_t KeyForChar(char c) override;
+  void SetLayout(ModelledLayout layout) { layout_ = layout; }
+
+  LayoutId FocusLayout() override { return static_cast<LayoutId>(layout_) + 1; }
+  std::optional<LayoutKey> KeyForChar(char16_t c, LayoutId layout) override;
+  std::uint16_t ScanCode(std::uint8_t vk, LayoutId layout) override;
+  char16_t CharOfByte(char c) override;
+  void Send(std::span<const KeyInput> inputs) override;
+  void SendEndOfRun(std::span<const KeyInput> releases) override;
 
  private:
   EffectSink& sink_;
+  ModelledLayout layout_ = ModelledLayout::us;
 };
 
 class RecordingClipboard : public Clipboard {
@@ -101,6 +111,7 @@ class RecordingPlatform : private NonCopyable {
       : keyboard_(sink), clipboard_(sink), prompt_box_(sink), messages_(sink), clock_(sink) {}
 
   PlaybackPorts Ports() { return {keyboard_, clipboard_, prompt_box_, messages_, clock_}; }
+  RecordingKeyboard& KeyboardPort() { return keyboard_; }
   RecordingClipboard& ClipboardPort() { return clipboard_; }
   RecordingPromptBox& PromptBoxPort() { return prompt_box_; }
 

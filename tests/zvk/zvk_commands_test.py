@@ -172,6 +172,7 @@ def usage_errors():
     expect(zvk(), 1, ("Usage:",))
     expect(zvk("frobnicate"), 1, ('Unknown command "frobnicate".',))
     expect(zvk("build", "a.json"), 1, ("build takes 2 arguments, not 1.",))
+    expect(zvk("trace", "--layout", "uk", "a"), 1, ("--layout needs us, fr or de.",))
     check("zvk trace" in expect(zvk("help"), 0).out, "help shows the usage")
 
 
@@ -180,7 +181,15 @@ def trace_shows_each_effect_of_a_text_or_a_pick_and_refuses_what_the_menu_cannot
               (["--answer", "Bob", '["[&1Name?][%1]"]'], ['prompt 1 "Name?" single', "down 10",
                "down 42", "up 42", "up 10", "down 4f", "up 4f", "down 42", "up 42", "recognised"])]
     if not ARGS.emulator:   # Wine hands the program its arguments in the system code page
-        traces += [(['["\u00e9\u20ac"]'], ["down ff", "up ff", "down ff", "up ff", "recognised"]),
+        # A character the layout lacks goes as itself; AltGr is Ctrl with Alt;
+        # a key the macro left down is released at the end.
+        traces += [(['["\u00e9\u20ac"]'], ["down u+00e9", "up u+00e9", "down u+20ac", "up u+20ac",
+                                          "recognised"]),
+                   (["--layout", "de", '["@\u00e9[shift]"]'],
+                    ["down 11", "down 12", "down 51", "up 51", "up 12", "up 11", "down u+00e9",
+                     "up u+00e9", "down 10", "released 10", "recognised"]),
+                   (["--layout", "fr", '["1\u00e9"]'], ["down 10", "down 31", "up 31", "up 10",
+                                                      "down 32", "up 32", "recognised"]),
                    (["\u00e9"], ['clipboard "\\xe9"'] + PASTE + ["pasted"])]
         expect(zvk("trace", "\u4e2d"), 1, ("(U+4E2D) has no byte in Windows-1252",))
     # A picked chain answers its prompts: the default with OK, nothing typed on Cancel.

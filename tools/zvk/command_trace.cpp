@@ -39,7 +39,7 @@ void CheckPick(const MacroData& doc, Pick pick, const std::string& file) {
 int RunTrace(const Arguments& args, std::ostream& out, std::ostream& /*err*/) {
   TraceOptions options = ParseTraceOptions(args);
   // Everything that can be refused is checked before the first line.
-  Trace trace(out);
+  Trace trace(out, options.layout);
   for (DataEntryAnswer& answer : options.answers) {
     if (answer.kind == DataEntryAnswer::Kind::answer) {
       answer.text = CommandLineText(answer.text, "The TEXT of --answer");

@@ -34,6 +34,11 @@ TraceOptions ParseTraceOptions(const std::vector<std::string>& args) {
       options.answers.push_back({DataEntryAnswer::Kind::ok, {}});
     } else if (a == "--cancel") {
       options.answers.push_back({DataEntryAnswer::Kind::cancel, {}});
+    } else if (a == "--layout") {
+      const auto layout = i + 1 < args.size() ? ModelledLayoutNamed(args[i + 1]) : std::nullopt;
+      if (!layout) Usage("--layout needs us, fr or de.");
+      options.layout = *layout;
+      ++i;
     } else if (a == "--answer") {
       if (i + 1 >= args.size()) Usage("--answer needs a TEXT.");
       options.answers.push_back({DataEntryAnswer::Kind::answer, args[++i]});

@@ -15,7 +15,10 @@
 
 class Trace : private NonCopyable {
  public:
-  explicit Trace(std::ostream& out) : lines_(out) {}
+  // layout: the focus window's.
+  Trace(std::ostream& out, ModelledLayout layout) : lines_(out) {
+    platform_.KeyboardPort().SetLayout(layout);
+  }
 
   // Answers for the data entry boxes to come, in order.
   void QueueAnswer(DataEntryAnswer answer) {

@@ -8,10 +8,11 @@ std::string UsageText() {
          "  zvk dump FILE          print a macro file as JSON\n"
          "  zvk build JSON OUT     write a macro file from JSON\n"
          "  zvk check FILE         summarise a macro file and warn about its pitfalls\n"
-         "  zvk trace [--answer TEXT | --ok | --cancel]... TEXT\n"
+         "  zvk trace [--layout us|fr|de] [--answer TEXT | --ok | --cancel]... TEXT\n"
          "                         show the keys and pastes an item text makes\n"
-         "  zvk trace [--answer TEXT | --ok | --cancel]... --pick S J FILE\n"
-         "                         show what picking item J of submenu S of FILE makes\n";
+         "  zvk trace [--layout us|fr|de] [--answer TEXT | --ok | --cancel]... --pick S J FILE\n"
+         "                         show what picking item J of submenu S of FILE makes\n"
+         "                         (the target window's keyboard layout: US unless given)\n";
 }
 
 void ExpectArgumentCount(const Arguments& args, std::size_t count, const char* command) {

@@ -36,11 +36,11 @@ class E2ETestCase(unittest.TestCase):
         self.scratch = self.session.scratch_dir(self.id())
         self.registry = Registry(self.session.wine, self.scratch)
 
-    def start_target(self, hold_hotkey=False):
+    def start_target(self, hold_hotkey=False, wide=False):
         """The target; hold_hotkey: another one, that takes Ctrl+Alt+Z first."""
         folder = os.path.join(self.scratch, "key holder") if hold_hotkey else self.scratch
         os.makedirs(folder, exist_ok=True)
-        target = TargetWindow(self.session.wine, self.x11, self.session.target_exe, folder)
+        target = TargetWindow(self.session.wine, self.x11, self.session.target_exe, folder, wide)
         self.addCleanup(target.stop)
         return target.start(hold_hotkey)
 

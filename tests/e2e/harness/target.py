@@ -6,14 +6,16 @@ from .wine import windows_path
 
 
 class TargetWindow:
-    def __init__(self, wine, x11, exe, folder):
-        self.wine, self.x11, self.exe = wine, x11, exe
+    def __init__(self, wine, x11, exe, folder, wide=False):
+        """wide: a Unicode window and edit box, which reports its text in UTF-8."""
+        self.wine, self.x11, self.exe, self.wide = wine, x11, exe, wide
         self.report, self.key_log = (os.path.join(folder, name)
                                      for name in ("target-report.txt", "target-keys.log"))
         self.process = None
 
     def start(self, hold_hotkey=False):   # hold_hotkey: it takes Ctrl+Alt+Z first
         self.process = self.wine.start(self.exe, [windows_path(self.report), windows_path(self.key_log)]
+                                       + (["wide"] if self.wide else [])
                                        + (["hotkey"] if hold_hotkey else []),
                                        log_name="target.log")
 
@@ -37,7 +39,8 @@ class TargetWindow:
         return read(self.report) if os.path.exists(self.report) else None
 
     def wait_for_text(self, expected):
-        return wait_until(self.text, lambda text: text == expected.encode("cp1252"), timeout=15,
+        encoding = "utf-8" if self.wide else "cp1252"
+        return wait_until(self.text, lambda text: text == expected.encode(encoding), timeout=15,
                           what=f"the target to hold {expected!r}")
 
     def chars(self):

@@ -1,10 +1,12 @@
 #pragma once
 // Playback over the recording ports and a blank document, its effects in
 // one line: what zvk trace prints, with each message box's type after its
-// text, and "foreground W" for each change of the foreground.
+// text, "foreground W" for each change of the foreground and, when asked
+// for, each key's scan code.
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <functional>
 #include <memory>
 #include <utility>
@@ -19,6 +21,13 @@ class EffectLog : public EffectLineWriter {
   void Write(const Effect& effect) override {
     if (effect.kind == Effect::Kind::setForeground)
       return WriteLine("foreground " + std::to_string(effect.window));
+    const bool key = effect.kind <= Effect::Kind::released;  // down, up, released
+    if (with_scan_codes && key && !effect.input.unicode) {
+      char scan[16];
+      std::snprintf(scan, sizeof scan, " %02x%s", static_cast<unsigned>(effect.input.scan),
+                    effect.input.extended ? " ext" : "");
+      return WriteLine(EffectText(effect) + scan);
+    }
     if (effect.kind != Effect::Kind::message) return EffectLineWriter::Write(effect);
     WriteLine(EffectText(effect) + " " + std::to_string(effect.number));
   }
@@ -27,6 +36,8 @@ class EffectLog : public EffectLineWriter {
     if (on_line) on_line(line);
   }
   std::string Take() { return std::exchange(lines_, std::string()); }
+  // Key events show their scan code, and "ext" for the extended ones.
+  bool with_scan_codes = false;
   // Sees every line as it is written: a test's hand in the middle of a run.
   std::function<void(std::string_view line)> on_line;
 

@@ -17,6 +17,9 @@ struct PlaybackProbe {
   static void SetContents(RecordingClipboard& c, std::optional<std::string> text) {
     c.text_ = std::move(text);
   }
+  static void SetVariable(Playback& p, int d, std::string text) {
+    p.prompts_.strVariables.at(static_cast<std::size_t>(d)) = std::move(text);
+  }
   static void FailNext(RecordingClipboard& c, ClipboardStep step) { c.fail_next_ = step; }
   static void FailKeep(RecordingClipboard& c) { c.fail_keep_ = true; }
   static void FailGiveBack(RecordingClipboard& c) { c.fail_give_back_ = true; }
