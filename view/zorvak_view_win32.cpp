@@ -6,6 +6,7 @@
 #include "framework/modal_window_win32.h"
 #include "hotkey/pick_hotkey.h"
 #include "resources/resource.h"
+#include "view/focus_return_win32.h"
 #include "view/pick_menu_win32.h"
 #include "view/tray_icon_win32.h"
 #include "view/welcome_page.h"
@@ -14,6 +15,9 @@
 namespace {
 
 constexpr char kViewClass[] = "ZorvakomatView";
+// Posted to itself: the focus went back to the window a hotkey pick types
+// into, and the pick is to run now.
+constexpr UINT kRunPickMessage = WM_APP + 1;
 
 WindowId AsWindowId(HWND window) { return reinterpret_cast<WindowId>(window); }
 
@@ -61,6 +65,12 @@ LRESULT CZorvakView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_KILLFOCUS: {
       const LRESULT result = Default(message, wParam, lParam);
+      // While the focus is being given back, the run waits until that is
+      // done: the control is to have the focus before the keys go out.
+      if (returning_focus_) {
+        PostMessageA(hwnd, kRunPickMessage, 0, 0);
+        return result;
+      }
       core_.playback.OnKillFocus();
       // A tray click or the hotkey that came during the run has its turn.
       if (const auto mouse = core_.TakeWaitingTrayNotify()) {
@@ -82,11 +92,15 @@ LRESULT CZorvakView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       OnCommandHook(wParam);
       return 0;
     case WM_TRAY_NOTIFY:
-      OnTrayNotify(wParam, lParam);
+      CarryOut(core_.OnTrayNotify(static_cast<unsigned>(wParam), static_cast<unsigned>(lParam)));
       return 0;
     case WM_HOTKEY:
-      // The pick hotkey is a right click on the icon, decisions and all.
-      if (wParam == kPickHotkeyId) OnTrayNotify(TRAY_ICON_ID, WM_RBUTTONUP);
+      // The pick hotkey is a right click on the icon, decisions and all,
+      // that remembers where the focus was.
+      if (wParam == kPickHotkeyId) CarryOut(core_.OnPickHotkey(FocusOfAnotherProgram()));
+      return 0;
+    case kRunPickMessage:
+      core_.playback.OnKillFocus();
       return 0;
     default:
       return Default(message, wParam, lParam);
@@ -106,9 +120,7 @@ void CZorvakView::OnDraw(HDC dc) {
   DrawWelcomePage(dc);
 }
 
-void CZorvakView::OnTrayNotify(WPARAM iconId, LPARAM mouseMessage) {
-  const TrayAction action =
-      core_.OnTrayNotify(static_cast<unsigned>(iconId), static_cast<unsigned>(mouseMessage));
+void CZorvakView::CarryOut(TrayAction action) {
   if (action == TrayAction::restoreMainWindow) ShowFrame(core_.OnRestore());
   if (action == TrayAction::showPickMenu) ShowPickMenu();
   if (action == TrayAction::bringModalWindowForward) BringModalWindowForward(Frame());
@@ -146,8 +158,18 @@ void CZorvakView::OnCommandHook(WPARAM wParam) {
       BringModalWindowForward(Frame());
       break;
     case HookAction::itemPicked:
+      ReturnFocusForPick();
       break;
   }
+}
+
+void CZorvakView::ReturnFocusForPick() {
+  Win32WindowPresence windows;
+  const std::optional<FocusTarget> target = core_.FocusAfterPick(windows);
+  if (!target) return;
+  returning_focus_ = true;
+  ReturnFocus(*target);
+  returning_focus_ = false;
 }
 
 bool CZorvakView::OnCmdMsg(int id) {

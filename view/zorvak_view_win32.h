@@ -1,7 +1,8 @@
 #pragma once
 // The view window: it lives inside the main frame, owns the tray icon and
 // the pick menu (also opened by the pick hotkey, registered for this
-// window), runs a pending pick when it loses the keyboard focus,
+// window, whose pick goes back to the window that had the focus), runs a
+// pending pick when it loses the keyboard focus,
 // hides the frame on its first paint and draws the welcome page once the
 // frame has been restored.
 
@@ -49,9 +50,11 @@ class CZorvakView : public CWnd {
 
  private:
   void OnDraw(HDC dc);
-  void OnTrayNotify(WPARAM iconId, LPARAM mouseMessage);
+  void CarryOut(TrayAction action);
   void ShowPickMenu();
   void OnCommandHook(WPARAM wParam);
+  // A pick from the hotkey's menu: the focus goes back where it was.
+  void ReturnFocusForPick();
   void OnLButtonUp(int x, int y);
   void ShowFrame(FrameShow how);
 
@@ -68,4 +71,5 @@ class CZorvakView : public CWnd {
   Win32PlaybackPlatform platform_;
   Win32StopKeyHook stop_key_;
   ViewCore core_;
+  bool returning_focus_ = false;
 };
