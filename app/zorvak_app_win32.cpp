@@ -51,9 +51,15 @@ bool CZorvakApp::InitInstance() {
     return false;
   }
 
-  // The pick hotkey; a key that cannot be had is told in the status bar.
+  // The pick and search hotkeys; a key that cannot be had is told in the
+  // status bar.
   pick_hotkey_ = std::make_unique<PickHotkeyRegistration>(*profile_, frame_->View().hwnd);
-  if (!pick_hotkey_->Problem().empty()) frame_->SetMessageText(pick_hotkey_->Problem());
+  search_hotkey_ = std::make_unique<PickHotkeyRegistration>(*profile_, frame_->View().hwnd,
+                                                            kSearchHotkey, pick_hotkey_->Key());
+  std::string problems = pick_hotkey_->Problem();
+  if (!problems.empty() && !search_hotkey_->Problem().empty()) problems += " ";
+  problems += search_hotkey_->Problem();
+  if (!problems.empty()) frame_->SetMessageText(problems);
 
   // Shown now; the view's first paint hides it again and the program
   // waits in the tray.

@@ -1,14 +1,16 @@
 #include "search/search_index.h"
 
 #include <algorithm>
-#include <array>
+#include <bit>
 
 namespace {
 
-constexpr std::size_t kByteWords = 256 / 64;
-constexpr unsigned kGramShift = 19;  // 32 - 13: a sieve of 8192 bits
-constexpr std::size_t kGramWords = (std::size_t{1} << (32 - kGramShift)) / 64;
-constexpr std::size_t kSieveWords = kByteWords + kGramWords;
+// The sieve's bits: one per byte value, then 8192 for the triples of
+// bytes, hashed. Kept by bit for blocks of 64 rows: a word's candidates in a
+// block are the AND of one 64-bit word per bit it needs.
+constexpr unsigned kTripleShift = 19;  // 32 - 13
+constexpr std::size_t kSieveBits = 256 + (std::size_t{1} << (32 - kTripleShift));
+constexpr std::size_t kBlockRows = 64;
 
 char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
@@ -18,24 +20,21 @@ std::string LowerCase(std::string_view text) {
   return lowered;
 }
 
-// The sieve's bit for the pair or triple starting at text[i] (a triple
-// when three bytes are left), counted after the bits of single bytes.
-std::uint32_t GramBit(std::string_view text, std::size_t i, bool triple) {
+// The sieve's bit for the triple that starts at text[i].
+std::uint32_t TripleBit(std::string_view text, std::size_t i) {
   auto byte = [&](std::size_t k) {
     return static_cast<std::uint32_t>(static_cast<unsigned char>(text[k]));
   };
-  const std::uint32_t key =
-      (triple ? 0x02000000u | byte(i + 2) << 16 : 0x01000000u) | byte(i + 1) << 8 | byte(i);
-  return 256 + ((key * 0x9E3779B1u) >> kGramShift);
+  const std::uint32_t key = byte(i + 2) << 16 | byte(i + 1) << 8 | byte(i);
+  return 256 + ((key * 0x9E3779B1u) >> kTripleShift);
 }
 
-// Every bit a text sets: its bytes, pairs and triples.
+// Every bit a text sets: its bytes and triples.
 template <typename Visit>
 void ForEachBit(std::string_view text, Visit visit) {
   for (std::size_t i = 0; i < text.size(); ++i) {
     visit(static_cast<unsigned char>(text[i]));
-    if (i + 1 < text.size()) visit(GramBit(text, i, false));
-    if (i + 2 < text.size()) visit(GramBit(text, i, true));
+    if (i + 2 < text.size()) visit(TripleBit(text, i));
   }
 }
 
@@ -84,12 +83,11 @@ SearchIndex::SearchIndex(const MacroData& doc) {
           {topLevel ? std::string() : LowerCase(submenu), LowerCase(name), LowerCase(text)});
     }
   }
-  sieves_.assign(rows_.size() * kSieveWords, 0);
+  sieves_.assign((rows_.size() + kBlockRows - 1) / kBlockRows * kSieveBits, 0);
   for (std::size_t row = 0; row < rows_.size(); ++row) {
-    std::uint64_t* sieve = &sieves_[row * kSieveWords];
-    const auto set = [sieve](std::uint32_t bit) {
-      sieve[bit / 64] |= std::uint64_t{1} << (bit % 64);
-    };
+    std::uint64_t* block = &sieves_[row / kBlockRows * kSieveBits];
+    const std::uint64_t mask = std::uint64_t{1} << (row % kBlockRows);
+    const auto set = [block, mask](std::uint32_t bit) { block[bit] |= mask; };
     for (const std::string* field :
          {&lowered_[row].submenu, &lowered_[row].name, &lowered_[row].text}) {
       ForEachBit(*field, set);
@@ -97,19 +95,25 @@ SearchIndex::SearchIndex(const MacroData& doc) {
   }
 }
 
-bool SearchIndex::MayHold(std::size_t row, const Word& word) const {
-  const std::uint64_t* sieve = &sieves_[row * kSieveWords];
-  return std::all_of(word.bits.begin(), word.bits.end(), [sieve](std::uint32_t bit) {
-    return (sieve[bit / 64] >> (bit % 64) & 1) != 0;
-  });
+std::uint64_t SearchIndex::Candidates(std::size_t block, const std::vector<Word>& words) const {
+  const std::uint64_t* bits = &sieves_[block * kSieveBits];
+  std::uint64_t candidates = ~std::uint64_t{0};
+  for (const Word& word : words) {
+    for (const std::uint32_t bit : word.bits) candidates &= bits[bit];
+  }
+  return candidates;
 }
 
-bool SearchIndex::Matches(std::size_t row, const Word& word) const {
-  if (!MayHold(row, word)) return false;
+bool SearchIndex::Holds(std::size_t row, const Word& word) const {
   const Lowered& fields = lowered_[row];
   return fields.name.find(word.text) != std::string::npos ||
          fields.submenu.find(word.text) != std::string::npos ||
          fields.text.find(word.text) != std::string::npos;
+}
+
+void SearchIndex::Rank(std::size_t row, const std::string& phrase, Ranks& ranks) const {
+  const std::size_t at = lowered_[row].name.find(phrase);
+  ranks[at == 0 ? 0 : at != std::string::npos ? 1 : 2].push_back(row);
 }
 
 std::vector<std::size_t> SearchIndex::Filter(std::string_view typed,
@@ -138,14 +142,17 @@ std::vector<std::size_t> SearchIndex::Filter(std::string_view typed,
   }
 
   const std::string phrase = LowerCase(Trimmed(typed));
-  std::array<std::vector<std::size_t>, 3> ranks;
-  for (std::size_t row = 0; row < rows_.size(); ++row) {
-    if (!std::all_of(words.begin(), words.end(), [&](const Word& w) { return Matches(row, w); })) {
-      continue;
+  Ranks ranks;
+  for (std::size_t block = 0; block * kBlockRows < rows_.size(); ++block) {
+    for (std::uint64_t candidates = Candidates(block, words); candidates != 0;
+         candidates &= candidates - 1) {
+      const std::size_t row =
+          block * kBlockRows + static_cast<std::size_t>(std::countr_zero(candidates));
+      if (row >= rows_.size()) break;
+      if (std::all_of(words.begin(), words.end(), [&](const Word& w) { return Holds(row, w); })) {
+        Rank(row, phrase, ranks);
+      }
     }
-    const std::string& name = lowered_[row].name;
-    const std::size_t at = name.find(phrase);
-    ranks[at == 0 ? 0 : at != std::string::npos ? 1 : 2].push_back(row);
   }
   for (const auto& rank : ranks) found.insert(found.end(), rank.begin(), rank.end());
   return found;

@@ -3,9 +3,10 @@
 // Item" (items of a TopLevel submenu by their name alone) with the start of
 // its text, and the filter that every keystroke runs over them. Built once
 // after the document changes: each row keeps its names and text in lower
-// case and a small sieve of the letter pairs and triples they hold, so that
+// case and a sieve of the bytes and triples of bytes they hold, so that
 // most rows that cannot match are passed over without reading their text.
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -45,12 +46,15 @@ class SearchIndex {
     std::string submenu, name, text;
   };
   struct Word;
+  using Ranks = std::array<std::vector<std::size_t>, 3>;
 
-  bool Matches(std::size_t row, const Word& word) const;
-  bool MayHold(std::size_t row, const Word& word) const;
+  // The rows of a block of 64 that may hold every word, as bits.
+  std::uint64_t Candidates(std::size_t block, const std::vector<Word>& words) const;
+  bool Holds(std::size_t row, const Word& word) const;
+  void Rank(std::size_t row, const std::string& phrase, Ranks& ranks) const;
 
   std::vector<SearchRow> rows_;
   std::vector<Lowered> lowered_;
-  // Per row: which bytes occur (256 bits), then the sieve of pairs and triples.
+  // By block of 64 rows, by bit: the rows whose texts set it.
   std::vector<std::uint64_t> sieves_;
 };
