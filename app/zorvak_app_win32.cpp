@@ -89,7 +89,10 @@ void CZorvakApp::OnTitleChanged() {
 }
 
 void CZorvakApp::OnContentChanged() {
-  if (frame_ && frame_->hwnd != nullptr) InvalidateRect(frame_->View().hwnd, nullptr, TRUE);
+  if (frame_ && frame_->hwnd != nullptr) {
+    frame_->View().OnDocumentChanged();
+    InvalidateRect(frame_->View().hwnd, nullptr, TRUE);
+  }
 }
 
 bool CZorvakApp::OnIdle(long count) {

@@ -71,7 +71,8 @@ class ViewCore {
   // The document was replaced or edited.
   void OnDocumentChanged() { search_index_.reset(); }
 
-  // After an item was picked: the window (and control) the focus goes back
+  // After an item was picked (or the search box was closed with Escape,
+  // when nothing is pending): the window (and control) the focus goes back
   // to, once, when the menu came from the hotkey and the window is still
   // there; otherwise the pick waits for a click.
   std::optional<FocusTarget> FocusAfterPick(WindowPresence& windows) {

@@ -29,7 +29,8 @@ CZorvakView::CZorvakView(CZorvakDoc& doc, DocumentCommandPort& documentCommands,
       document_commands_(documentCommands),
       shell_(shell),
       frame_layout_(frame),
-      core_(platform_.Ports(), doc) {}
+      core_(platform_.Ports(), doc),
+      search_window_([this](Pick pick) { OnSearchChoice(pick); }, [this] { OnSearchEscaped(); }) {}
 
 CZorvakView::~CZorvakView() {
   // Destroyed while this object is whole, so the destroy handler runs.
@@ -98,6 +99,7 @@ LRESULT CZorvakView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       // The pick hotkey is a right click on the icon, decisions and all,
       // that remembers where the focus was.
       if (wParam == kPickHotkeyId) CarryOut(core_.OnPickHotkey(FocusOfAnotherProgram()));
+      if (wParam == kSearchHotkeyId) OnSearchHotkey();
       return 0;
     case kRunPickMessage:
       core_.playback.OnKillFocus();
@@ -124,6 +126,41 @@ void CZorvakView::CarryOut(TrayAction action) {
   if (action == TrayAction::restoreMainWindow) ShowFrame(core_.OnRestore());
   if (action == TrayAction::showPickMenu) ShowPickMenu();
   if (action == TrayAction::bringModalWindowForward) BringModalWindowForward(Frame());
+  if (action == TrayAction::showSearchBox) {
+    search_window_.Open(core_.SearchItems(), core_.Recent(), search_near_, Frame());
+  }
+}
+
+void CZorvakView::OnSearchHotkey() {
+  // A second press while the box is open only brings it forward.
+  if (search_window_.IsOpen()) {
+    search_window_.BringForward();
+    return;
+  }
+  const std::optional<FocusTarget> focused = FocusOfAnotherProgram();
+  search_near_ = focused ? reinterpret_cast<HWND>(focused->window) : nullptr;
+  CarryOut(core_.OnSearchHotkey(focused));
+}
+
+void CZorvakView::OnSearchChoice(Pick pick) {
+  if (!core_.OnSearchChoice(pick)) return;
+  // The view takes the focus, so that its loss starts the run: given back
+  // to the window that had it, or taken by the user's click.
+  BringWindowForward(AsWindowId(hwnd));
+  ReturnFocusForPick();
+}
+
+void CZorvakView::OnSearchEscaped() {
+  // The focus goes back where it was when the hotkey was pressed.
+  Win32WindowPresence windows;
+  if (const std::optional<FocusTarget> target = core_.FocusAfterPick(windows)) {
+    ReturnFocus(*target);
+  }
+}
+
+void CZorvakView::OnDocumentChanged() {
+  search_window_.Close();
+  core_.OnDocumentChanged();
 }
 
 void CZorvakView::ShowPickMenu() {
@@ -177,6 +214,10 @@ bool CZorvakView::OnCmdMsg(int id) {
     case ID_EDIT_SUBMENUS:
       OnEditSubMenus();
       return true;
+    case ID_SEARCH_ITEMS:
+      search_near_ = Frame();
+      CarryOut(core_.OnSearchCommand());
+      return true;
     case ID_HIDE_MAIN_WINDOW:
       OnHideMainWindow();
       return true;
@@ -212,7 +253,10 @@ void CZorvakView::ShowFrame(FrameShow how) {
 
 // The dialog has no explicit parent, so the main window owns it; its
 // refusals are message boxes owned by the dialog itself.
-void CZorvakView::OnEditSubMenus() { RunEditSubMenus(*pDoc); }
+void CZorvakView::OnEditSubMenus() {
+  RunEditSubMenus(*pDoc);
+  OnDocumentChanged();
+}
 
 void CZorvakView::OnHideMainWindow() { ShowFrame(core_.OnHideMainWindow()); }
 

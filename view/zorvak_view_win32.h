@@ -13,6 +13,7 @@
 #include "framework/wnd_win32.h"
 #include "playback/playback_platform_win32.h"
 #include "playback/stop_key_hook_win32.h"
+#include "search/search_window_win32.h"
 #include "view/document_command_port.h"
 #include "view/zorvak_view.h"
 
@@ -40,6 +41,10 @@ class CZorvakView : public CWnd {
   // document's. True when one of them handled it.
   bool OnCmdMsg(int id);
 
+  // The document was replaced or edited: an open search box closes, and
+  // lists the new items when it opens again.
+  void OnDocumentChanged();
+
   // The taskbar was created anew: the icon is added again.
   void OnTaskbarCreated();
 
@@ -55,6 +60,9 @@ class CZorvakView : public CWnd {
   void OnCommandHook(WPARAM wParam);
   // A pick from the hotkey's menu: the focus goes back where it was.
   void ReturnFocusForPick();
+  void OnSearchHotkey();
+  void OnSearchChoice(Pick pick);
+  void OnSearchEscaped();
   void OnLButtonUp(int x, int y);
   void ShowFrame(FrameShow how);
 
@@ -72,4 +80,6 @@ class CZorvakView : public CWnd {
   Win32StopKeyHook stop_key_;
   ViewCore core_;
   bool returning_focus_ = false;
+  SearchWindow search_window_;
+  HWND search_near_ = nullptr;  // the box opens on this window's monitor
 };
