@@ -60,13 +60,20 @@ bool CZorvakApp::InitInstance() {
     return false;
   }
 
-  // The pick hotkey and the clipboard's give-back; a setting that cannot
-  // be used is told in the status bar.
+  // The pick and search hotkeys and the clipboard's give-back; a setting
+  // that cannot be used is told in the status bar.
   pick_hotkey_ = std::make_unique<PickHotkeyRegistration>(*profile_, frame_->View().hwnd);
+  search_hotkey_ = std::make_unique<PickHotkeyRegistration>(*profile_, frame_->View().hwnd,
+                                                            kSearchHotkey, pick_hotkey_->Key());
   const RestoreClipboardSetting restore = ReadRestoreClipboard(*profile_);
   frame_->View().SetGiveBackClipboard(restore.on);
-  std::string problems = pick_hotkey_->Problem();
-  if (!restore.problem.empty()) problems += (problems.empty() ? "" : " ") + restore.problem;
+  std::string problems;
+  for (const std::string& problem :
+       {pick_hotkey_->Problem(), search_hotkey_->Problem(), restore.problem}) {
+    if (problem.empty()) continue;
+    if (!problems.empty()) problems += " ";
+    problems += problem;
+  }
   if (!problems.empty()) frame_->SetMessageText(problems);
 
   // Shown now; the view's first paint hides it again and the program
@@ -150,7 +157,10 @@ void CZorvakApp::OnTitleChanged() {
 }
 
 void CZorvakApp::OnContentChanged() {
-  if (frame_ && frame_->hwnd != nullptr) InvalidateRect(frame_->View().hwnd, nullptr, TRUE);
+  if (frame_ && frame_->hwnd != nullptr) {
+    frame_->View().OnDocumentChanged();
+    InvalidateRect(frame_->View().hwnd, nullptr, TRUE);
+  }
 }
 
 bool CZorvakApp::OnIdle(long count) {

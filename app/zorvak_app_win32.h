@@ -51,4 +51,5 @@ class CZorvakApp : public CWinApp, public CCmdTarget {
   std::unique_ptr<Win32RegistryProfile> profile_;
   std::unique_ptr<CMainFrame> frame_;
   std::unique_ptr<PickHotkeyRegistration> pick_hotkey_;
+  std::unique_ptr<PickHotkeyRegistration> search_hotkey_;
 };

@@ -130,13 +130,24 @@ std::string HotkeyText(Hotkey key) {
   return text + static_cast<char>(key.vk);
 }
 
-std::string HotkeyRefusedMessage(std::string_view text, const std::string& refusal) {
-  return "The PickHotkey setting " + Quoted(text) + " is not used: " + refusal +
-         ". No key opens the pick menu until the setting is corrected.";
+HotkeyReading ReadHotkey(ProfilePort& settings, const HotkeyRole& role, std::optional<Hotkey> taken,
+                         const HotkeyRole& takenBy) {
+  HotkeyReading reading{settings.ReadString(kPickHotkeySection, role.entry, role.default_text), {}};
+  reading.setting = ParseHotkey(reading.text);
+  if (taken && reading.setting.key == taken) {
+    reading.setting = Refused(std::string("it is the key of the ") + takenBy.entry + " setting");
+  }
+  return reading;
 }
 
-std::string HotkeyTakenMessage(Hotkey key) {
-  return HotkeyText(key) +
-         " is in use by another program, so it does not open the pick menu. Choose another key "
-         "in the PickHotkey setting.";
+std::string HotkeyRefusedMessage(std::string_view text, const std::string& refusal,
+                                 const HotkeyRole& role) {
+  return std::string("The ") + role.entry + " setting " + Quoted(text) +
+         " is not used: " + refusal + ". No key opens " + role.opens +
+         " until the setting is corrected.";
+}
+
+std::string HotkeyTakenMessage(Hotkey key, const HotkeyRole& role) {
+  return HotkeyText(key) + " is in use by another program, so it does not open " + role.opens +
+         ". Choose another key in the " + role.entry + " setting.";
 }

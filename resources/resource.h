@@ -49,6 +49,7 @@
 #define ID_EDIT_SUBMENUS 32775
 #define ID_HIDE_MAIN_WINDOW 32779
 #define ID_WIN_MONEY 32782
+#define ID_SEARCH_ITEMS 32783
 
 // ---- Standard commands ----
 #define ID_FILE_NEW 57600

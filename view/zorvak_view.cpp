@@ -27,6 +27,18 @@ ViewCore::ViewCore(const PlaybackPorts& ports, const MacroData& doc)
 
 TrayAction ViewCore::OnTrayNotify(unsigned iconId, unsigned mouseMessage) {
   if (iconId != TRAY_ICON_ID) return TrayAction::none;
+  const TrayAction action = Notify(mouseMessage);
+  if (action == TrayAction::showPickMenu) focus_return_.Forget();
+  return action;
+}
+
+TrayAction ViewCore::OnPickHotkey(std::optional<FocusTarget> focused) {
+  const TrayAction action = Notify(kRightButtonUp);
+  if (action == TrayAction::showPickMenu) focus_return_.Remember(focused);
+  return action;
+}
+
+TrayAction ViewCore::Notify(unsigned mouseMessage) {
   if (mouseMessage != kLeftDoubleClick && mouseMessage != kRightButtonUp) return TrayAction::none;
   if (ModalWindowScope::AnyOpen()) return TrayAction::bringModalWindowForward;
   // Nothing starts inside a run: the click takes effect once it is over.
@@ -51,7 +63,36 @@ HookAction ViewCore::OnCommandHook(int id) {
   if (!pick) return HookAction::passOn;
   if (!question.MayPlay(doc_, *pick, messages_)) return HookAction::pickRefused;
   playback.ArmPick(*pick);
+  recent_.Add(*pick);
   return HookAction::itemPicked;
+}
+
+TrayAction ViewCore::OnSearchHotkey(std::optional<FocusTarget> focused) {
+  if (ModalWindowScope::AnyOpen()) return TrayAction::bringModalWindowForward;
+  if (playback.Running()) return TrayAction::none;
+  focus_return_.Remember(focused);
+  return TrayAction::showSearchBox;
+}
+
+TrayAction ViewCore::OnSearchCommand() { return OnSearchHotkey(std::nullopt); }
+
+bool ViewCore::OnSearchChoice(Pick pick) {
+  // Only an item the document holds, within its capacity, is picked.
+  if (ModalWindowScope::AnyOpen() || !IsSubMenuIndex(pick.submenu) ||
+      pick.submenu >= doc_.SubMenuCount() || pick.item < 0 ||
+      pick.item >= doc_.ItemCount(pick.submenu)) {
+    return false;
+  }
+  // A search pick asks the same question as a pick from the menu.
+  if (!question.MayPlay(doc_, pick, messages_)) return false;
+  playback.ArmPick(pick);
+  recent_.Add(pick);
+  return true;
+}
+
+const SearchIndex& ViewCore::SearchItems() {
+  if (!search_index_) search_index_.emplace(doc_);
+  return *search_index_;
 }
 
 FrameShow ViewCore::OnRestore() {

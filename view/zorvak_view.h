@@ -9,9 +9,18 @@
 #include "document/macro_data.h"
 #include "playback/playback.h"
 #include "safety/pick_question.h"
+#include "search/recent_picks.h"
+#include "search/search_index.h"
+#include "view/focus_return.h"
 #include "view/tray_commands.h"
 
-enum class TrayAction { none, restoreMainWindow, showPickMenu, bringModalWindowForward };
+enum class TrayAction {
+  none,
+  restoreMainWindow,
+  showPickMenu,
+  bringModalWindowForward,
+  showSearchBox
+};
 
 // How the main frame is to be shown.
 enum class FrameShow { hide, showNormal, showMaximized };
@@ -35,6 +44,10 @@ class ViewCore {
   // inside another. Otherwise, while a macro runs nothing happens: the
   // notification waits for the run's end.
   TrayAction OnTrayNotify(unsigned iconId, unsigned mouseMessage);
+  // The pick hotkey: a right click on the icon, with the focus where it
+  // was when the key was pressed, so that a pick from the menu it opens
+  // types there.
+  TrayAction OnPickHotkey(std::optional<FocusTarget> focused);
   // Once the run is over: the mouse message of the last notification that
   // waited for it, to be delivered again; nothing when none came.
   std::optional<unsigned> TakeWaitingTrayNotify();
@@ -47,6 +60,29 @@ class ViewCore {
   // open (sent by another program) brings that window forward and does
   // nothing more.
   HookAction OnCommandHook(int id);
+  // The search hotkey opens the search box, remembering where the focus
+  // was; while a modal window is open that comes forward instead, and
+  // while a macro runs the key does nothing. Search Items from the main
+  // window's menu opens the box too; its pick waits for a click.
+  TrayAction OnSearchHotkey(std::optional<FocusTarget> focused);
+  TrayAction OnSearchCommand();
+  // Enter in the search box: the item is picked as from the menu, if the
+  // document holds it; false when nothing was picked.
+  bool OnSearchChoice(Pick pick);
+  // The items the search box lists, built once after the document
+  // changes, and the items picked in this session.
+  const SearchIndex& SearchItems();
+  const RecentPicks& Recent() const { return recent_; }
+  // The document was replaced or edited.
+  void OnDocumentChanged() { search_index_.reset(); }
+
+  // After an item was picked (or the search box was closed with Escape,
+  // when nothing is pending): the window (and control) the focus goes back
+  // to, once, when the menu came from the hotkey and the window is still
+  // there; otherwise the pick waits for a click.
+  std::optional<FocusTarget> FocusAfterPick(WindowPresence& windows) {
+    return focus_return_.AfterPick(windows);
+  }
 
   // The tray double click: shown maximized, drawn from now on.
   FrameShow OnRestore();
@@ -54,7 +90,12 @@ class ViewCore {
   FrameShow OnHideMainWindow();
 
  private:
+  TrayAction Notify(unsigned mouseMessage);
+
   const MacroData& doc_;
   MessageBoxPort& messages_;
   std::optional<unsigned> waiting_tray_notify_;
+  FocusReturn focus_return_;
+  RecentPicks recent_;
+  std::optional<SearchIndex> search_index_;
 };

@@ -7,6 +7,7 @@
 #include "hotkey/pick_hotkey.h"
 #include "resources/resource.h"
 #include "safety/zone_mark.h"
+#include "view/focus_return_win32.h"
 #include "view/pick_menu_win32.h"
 #include "view/tray_icon_win32.h"
 #include "view/welcome_page.h"
@@ -15,6 +16,9 @@
 namespace {
 
 constexpr char kViewClass[] = "ZorvakomatView";
+// Posted to itself: the focus went back to the window a hotkey pick types
+// into, and the pick is to run now.
+constexpr UINT kRunPickMessage = WM_APP + 1;
 
 WindowId AsWindowId(HWND window) { return reinterpret_cast<WindowId>(window); }
 
@@ -26,7 +30,8 @@ CZorvakView::CZorvakView(CZorvakDoc& doc, DocumentCommandPort& documentCommands,
       document_commands_(documentCommands),
       shell_(shell),
       frame_layout_(frame),
-      core_(platform_.Ports(), doc) {}
+      core_(platform_.Ports(), doc),
+      search_window_([this](Pick pick) { OnSearchChoice(pick); }, [this] { OnSearchEscaped(); }) {}
 
 CZorvakView::~CZorvakView() {
   // Destroyed while this object is whole, so the destroy handler runs.
@@ -62,6 +67,12 @@ LRESULT CZorvakView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_KILLFOCUS: {
       const LRESULT result = Default(message, wParam, lParam);
+      // While the focus is being given back, the run waits until that is
+      // done: the control is to have the focus before the keys go out.
+      if (returning_focus_) {
+        PostMessageA(hwnd, kRunPickMessage, 0, 0);
+        return result;
+      }
       core_.playback.OnKillFocus();
       // A tray click or the hotkey that came during the run has its turn.
       if (const auto mouse = core_.TakeWaitingTrayNotify()) {
@@ -83,11 +94,16 @@ LRESULT CZorvakView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       OnCommandHook(wParam);
       return 0;
     case WM_TRAY_NOTIFY:
-      OnTrayNotify(wParam, lParam);
+      CarryOut(core_.OnTrayNotify(static_cast<unsigned>(wParam), static_cast<unsigned>(lParam)));
       return 0;
     case WM_HOTKEY:
-      // The pick hotkey is a right click on the icon, decisions and all.
-      if (wParam == kPickHotkeyId) OnTrayNotify(TRAY_ICON_ID, WM_RBUTTONUP);
+      // The pick hotkey is a right click on the icon, decisions and all,
+      // that remembers where the focus was.
+      if (wParam == kPickHotkeyId) CarryOut(core_.OnPickHotkey(FocusOfAnotherProgram()));
+      if (wParam == kSearchHotkeyId) OnSearchHotkey();
+      return 0;
+    case kRunPickMessage:
+      core_.playback.OnKillFocus();
       return 0;
     default:
       return Default(message, wParam, lParam);
@@ -107,12 +123,45 @@ void CZorvakView::OnDraw(HDC dc) {
   DrawWelcomePage(dc);
 }
 
-void CZorvakView::OnTrayNotify(WPARAM iconId, LPARAM mouseMessage) {
-  const TrayAction action =
-      core_.OnTrayNotify(static_cast<unsigned>(iconId), static_cast<unsigned>(mouseMessage));
+void CZorvakView::CarryOut(TrayAction action) {
   if (action == TrayAction::restoreMainWindow) ShowFrame(core_.OnRestore());
   if (action == TrayAction::showPickMenu) ShowPickMenu();
   if (action == TrayAction::bringModalWindowForward) BringModalWindowForward(Frame());
+  if (action == TrayAction::showSearchBox) {
+    search_window_.Open(core_.SearchItems(), core_.Recent(), search_near_, Frame());
+  }
+}
+
+void CZorvakView::OnSearchHotkey() {
+  // A second press while the box is open only brings it forward.
+  if (search_window_.IsOpen()) {
+    search_window_.BringForward();
+    return;
+  }
+  const std::optional<FocusTarget> focused = FocusOfAnotherProgram();
+  search_near_ = focused ? reinterpret_cast<HWND>(focused->window) : nullptr;
+  CarryOut(core_.OnSearchHotkey(focused));
+}
+
+void CZorvakView::OnSearchChoice(Pick pick) {
+  if (!core_.OnSearchChoice(pick)) return;
+  // The view takes the focus, so that its loss starts the run: given back
+  // to the window that had it, or taken by the user's click.
+  BringWindowForward(AsWindowId(hwnd));
+  ReturnFocusForPick();
+}
+
+void CZorvakView::OnSearchEscaped() {
+  // The focus goes back where it was when the hotkey was pressed.
+  Win32WindowPresence windows;
+  if (const std::optional<FocusTarget> target = core_.FocusAfterPick(windows)) {
+    ReturnFocus(*target);
+  }
+}
+
+void CZorvakView::OnDocumentChanged() {
+  search_window_.Close();
+  core_.OnDocumentChanged();
 }
 
 void CZorvakView::ShowMainWindow() { ShowFrame(core_.OnRestore()); }
@@ -154,15 +203,30 @@ void CZorvakView::OnCommandHook(WPARAM wParam) {
       BringModalWindowForward(Frame());
       break;
     case HookAction::itemPicked:
+      ReturnFocusForPick();
+      break;
     case HookAction::pickRefused:
       break;
   }
+}
+
+void CZorvakView::ReturnFocusForPick() {
+  Win32WindowPresence windows;
+  const std::optional<FocusTarget> target = core_.FocusAfterPick(windows);
+  if (!target) return;
+  returning_focus_ = true;
+  ReturnFocus(*target);
+  returning_focus_ = false;
 }
 
 bool CZorvakView::OnCmdMsg(int id) {
   switch (id) {
     case ID_EDIT_SUBMENUS:
       OnEditSubMenus();
+      return true;
+    case ID_SEARCH_ITEMS:
+      search_near_ = Frame();
+      CarryOut(core_.OnSearchCommand());
       return true;
     case ID_HIDE_MAIN_WINDOW:
       OnHideMainWindow();
@@ -199,7 +263,10 @@ void CZorvakView::ShowFrame(FrameShow how) {
 
 // The dialog has no explicit parent, so the main window owns it; its
 // refusals are message boxes owned by the dialog itself.
-void CZorvakView::OnEditSubMenus() { RunEditSubMenus(*pDoc); }
+void CZorvakView::OnEditSubMenus() {
+  RunEditSubMenus(*pDoc);
+  OnDocumentChanged();
+}
 
 void CZorvakView::OnHideMainWindow() { ShowFrame(core_.OnHideMainWindow()); }
 

@@ -1,7 +1,8 @@
 #pragma once
 // The view window: it lives inside the main frame, owns the tray icon and
 // the pick menu (also opened by the pick hotkey, registered for this
-// window), runs a pending pick when it loses the keyboard focus,
+// window, whose pick goes back to the window that had the focus), runs a
+// pending pick when it loses the keyboard focus,
 // hides the frame on its first paint and draws the welcome page once the
 // frame has been restored.
 
@@ -12,6 +13,7 @@
 #include "framework/wnd_win32.h"
 #include "playback/playback_platform_win32.h"
 #include "playback/stop_key_hook_win32.h"
+#include "search/search_window_win32.h"
 #include "storage/file_system_win32.h"
 #include "view/document_command_port.h"
 #include "view/zorvak_view.h"
@@ -40,6 +42,10 @@ class CZorvakView : public CWnd {
   // document's. True when one of them handled it.
   bool OnCmdMsg(int id);
 
+  // The document was replaced or edited: an open search box closes, and
+  // lists the new items when it opens again.
+  void OnDocumentChanged();
+
   // The taskbar was created anew: the icon is added again.
   void OnTaskbarCreated();
 
@@ -55,9 +61,14 @@ class CZorvakView : public CWnd {
 
  private:
   void OnDraw(HDC dc);
-  void OnTrayNotify(WPARAM iconId, LPARAM mouseMessage);
+  void CarryOut(TrayAction action);
   void ShowPickMenu();
   void OnCommandHook(WPARAM wParam);
+  // A pick from the hotkey's menu: the focus goes back where it was.
+  void ReturnFocusForPick();
+  void OnSearchHotkey();
+  void OnSearchChoice(Pick pick);
+  void OnSearchEscaped();
   void OnLButtonUp(int x, int y);
   void ShowFrame(FrameShow how);
 
@@ -75,4 +86,7 @@ class CZorvakView : public CWnd {
   Win32StopKeyHook stop_key_;
   Win32FileSystem files_;
   ViewCore core_;
+  bool returning_focus_ = false;
+  SearchWindow search_window_;
+  HWND search_near_ = nullptr;  // the box opens on this window's monitor
 };

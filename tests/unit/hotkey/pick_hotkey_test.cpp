@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "hotkey/pick_hotkey.h"
+#include "support/scripted_ports.h"
 
 namespace {
 
@@ -48,6 +49,30 @@ TEST(PickHotkeyTest, ASettingNamesModifiersAndOneKeyInAnyCaseOrNoneElseItIsRefus
             "The PickHotkey setting \"Ctrl+??" + std::string(33, 'x') + "...\" is not used: \"??" +
                 std::string(38, 'x') + "..." + unknown +
                 ". No key opens the pick menu until the setting is corrected.");
+}
+
+// Each hotkey reads its own setting, with its own default, and its
+// messages name its setting and what it opens; the search hotkey may not
+// take the pick hotkey's key.
+TEST(PickHotkeyTest, TheSearchHotkeyIsReadAndToldOfLikeThePickHotkey) {
+  MemoryProfile settings;
+  const auto outcome = [&](const HotkeyRole& role, std::optional<Hotkey> taken = std::nullopt) {
+    const HotkeyReading reading = ReadHotkey(settings, role, taken);
+    return reading.setting.key ? HotkeyText(*reading.setting.key)
+                               : HotkeyRefusedMessage(reading.text, reading.setting.refusal, role);
+  };
+  EXPECT_EQ(outcome(kPickHotkey), "Ctrl+Alt+Z");
+  EXPECT_EQ(outcome(kSearchHotkey), "Ctrl+Alt+Space");
+  settings.values[{"Settings", "SearchHotkey"}] = "Ctrl+Alt+Z";
+  EXPECT_EQ(outcome(kSearchHotkey, Hotkey{kModControl | kModAlt, 'Z'}),
+            "The SearchHotkey setting \"Ctrl+Alt+Z\" is not used: it is the key of the PickHotkey "
+            "setting. No key opens the search box until the setting is corrected.");
+  EXPECT_EQ(outcome(kSearchHotkey, Hotkey{kModControl | kModAlt, 'Y'}), "Ctrl+Alt+Z");
+  settings.values[{"Settings", "SearchHotkey"}] = "None";
+  EXPECT_EQ(ReadHotkey(settings, kSearchHotkey).setting.key, std::nullopt);
+  EXPECT_EQ(HotkeyTakenMessage(Hotkey{kModControl | kModAlt, 0x20}, kSearchHotkey),
+            "Ctrl+Alt+Space is in use by another program, so it does not open the search box. "
+            "Choose another key in the SearchHotkey setting.");
 }
 
 }  // namespace

@@ -2,6 +2,9 @@
 // restoring the main window, and a pick carried all the way to its keys;
 // the pick menu built from a document, and the welcome page's banners.
 #include "view/zorvak_view.h"
+
+#include <algorithm>
+
 #include "framework/modal_window.h"
 #include "playback/recording_fixture.h"
 #include "support/document_builder.h"
@@ -57,6 +60,10 @@ TEST_F(ViewTest, ARefusedQuestionSetsNoPick) {
   doc->strSubMenuItemText[ItemSlot(3, 7)] = "[left_win]";
   view.question.SetDocument("C:\\Downloads\\shared.zvk", true);
   EXPECT_EQ(view.OnCommandHook(1232), HookAction::pickRefused);
+  EXPECT_NE(log.Take().find("came from the internet"), std::string::npos);
+  ExpectNoPick();
+  // The search box's pick of the same item asks too.
+  EXPECT_FALSE(view.OnSearchChoice(Pick{3, 7}));
   EXPECT_NE(log.Take().find("came from the internet"), std::string::npos);
   ExpectNoPick();
 }
@@ -122,6 +129,75 @@ TEST_F(ViewTest, APickFromTheMenuRunsOnFocusLossOnlyOnceAndReopeningDropsIt) {
   EXPECT_EQ(log.Take(),
             "sleep 500, clipboard \"Hello World\", down 11, down 56, up 56, up 11, sleep 250");
   ExpectNoPick();
+}
+
+// The windows that exist, as a test sets them.
+struct FakeWindows : WindowPresence {
+  std::vector<WindowId> alive{10, 11};
+  bool Exists(WindowId window) override {
+    return std::find(alive.begin(), alive.end(), window) != alive.end();
+  }
+};
+
+// A pick from the hotkey's menu sends the focus back to the window and
+// control that had it, once; a pick from the tray's menu, or one whose
+// window has gone, waits for the click; a control that has gone leaves the
+// focus to its window. The run itself comes with the focus loss, as ever.
+TEST_F(ViewTest, AHotkeyPickGoesBackWhereTheFocusWasElseWaitsForAClick) {
+  FakeWindows windows;
+  const FocusTarget edit{10, 11};
+  const auto pickAfter = [&](TrayAction opened) -> std::optional<FocusTarget> {
+    EXPECT_EQ(opened, TrayAction::showPickMenu);
+    EXPECT_EQ(view.OnCommandHook(PickCommandId(3, 0)), HookAction::itemPicked);
+    return view.FocusAfterPick(windows);
+  };
+  EXPECT_EQ(pickAfter(view.OnPickHotkey(edit)), edit);
+  EXPECT_EQ(view.FocusAfterPick(windows), std::nullopt) << "only once";
+  view.OnPickHotkey(edit);
+  EXPECT_EQ(pickAfter(view.OnTrayNotify(kTrayId, kRightUp)), std::nullopt);
+  EXPECT_EQ(pickAfter(view.OnPickHotkey(std::nullopt)), std::nullopt) << "the focus was ours";
+  windows.alive = {10};
+  EXPECT_EQ(pickAfter(view.OnPickHotkey(edit)), (FocusTarget{10, 0}));
+  windows.alive = {11};
+  EXPECT_EQ(pickAfter(view.OnPickHotkey(edit)), std::nullopt);
+
+  view.playback.OnKillFocus();
+  EXPECT_EQ(log.Take(), "sleep 500, clipboard \"T0\", down 11, down 56, up 56, up 11, sleep 250");
+}
+
+// Enter in the search box picks an item the document holds, never one
+// outside it or its capacity; it types where the focus was when the search
+// hotkey was pressed, and comes first in the box from then on. While a
+// modal window is open the hotkey brings it forward and nothing is picked.
+TEST_F(ViewTest, ASearchPickArmsOnlyAnItemOfTheDocumentAndGoesBackWhereTheFocusWas) {
+  FakeWindows windows;
+  ASSERT_EQ(view.OnSearchHotkey(FocusTarget{10, 11}), TrayAction::showSearchBox);
+  for (const Pick outside :
+       {Pick{0, 50}, Pick{3, 8}, Pick{5, 0}, Pick{50, 0}, Pick{-1, 0}, Pick{0, -1}}) {
+    EXPECT_FALSE(view.OnSearchChoice(outside)) << outside.submenu << " " << outside.item;
+  }
+  EXPECT_EQ(PlaybackProbe::PendingPick(view.playback), std::nullopt);
+  ASSERT_TRUE(view.OnSearchChoice({3, 7}));
+  EXPECT_EQ(PlaybackProbe::PendingPick(view.playback), (Pick{3, 7}));
+  EXPECT_EQ(view.FocusAfterPick(windows), (FocusTarget{10, 11}));
+  EXPECT_EQ(view.SearchItems().Rows()[view.SearchItems().Filter("", view.Recent())[0]].label,
+            "S3 > I7");
+
+  ASSERT_EQ(view.OnSearchCommand(), TrayAction::showSearchBox);
+  ASSERT_TRUE(view.OnSearchChoice({4, 0}));
+  EXPECT_EQ(view.FocusAfterPick(windows), std::nullopt) << "from the main window: a click";
+  {
+    const ModalWindowScope dialog;
+    EXPECT_EQ(view.OnSearchHotkey(FocusTarget{10, 11}), TrayAction::bringModalWindowForward);
+    EXPECT_FALSE(view.OnSearchChoice({3, 1}));
+  }
+  EXPECT_EQ(PlaybackProbe::PendingPick(view.playback), (Pick{4, 0}));
+
+  // Built once: a document replaced is listed once the view is told.
+  doc->strSubMenuItemName[ItemSlot(4, 0)] = "Bye";
+  EXPECT_EQ(view.SearchItems().Rows().back().label, "Hello");
+  view.OnDocumentChanged();
+  EXPECT_EQ(view.SearchItems().Rows().back().label, "Bye");
 }
 
 using Kind = PickMenuEntry::Kind;

@@ -1,0 +1,84 @@
+"""Timing what the display shows: keys pressed through the XTEST extension
+and the first window that becomes viewable, seen from one process that
+polls the window tree (no program started in between, about a millisecond
+a look)."""
+import ctypes
+import time
+
+from . import polling
+
+IS_VIEWABLE = 2
+
+
+class _Attributes(ctypes.Structure):   # XWindowAttributes
+    _fields_ = [("x", ctypes.c_int), ("y", ctypes.c_int), ("width", ctypes.c_int),
+                ("height", ctypes.c_int), ("border_width", ctypes.c_int), ("depth", ctypes.c_int),
+                ("visual", ctypes.c_void_p), ("root", ctypes.c_ulong), ("class_", ctypes.c_int),
+                ("bit_gravity", ctypes.c_int), ("win_gravity", ctypes.c_int),
+                ("backing_store", ctypes.c_int), ("backing_planes", ctypes.c_ulong),
+                ("backing_pixel", ctypes.c_ulong), ("save_under", ctypes.c_int),
+                ("colormap", ctypes.c_ulong), ("map_installed", ctypes.c_int),
+                ("map_state", ctypes.c_int), ("all_event_masks", ctypes.c_long),
+                ("your_event_mask", ctypes.c_long), ("do_not_propagate_mask", ctypes.c_long),
+                ("override_redirect", ctypes.c_int), ("screen", ctypes.c_void_p)]
+
+
+class MapClock:
+    def __init__(self, display):
+        self.xlib, self.xtst = ctypes.CDLL("libX11.so.6"), ctypes.CDLL("libXtst.so.6")
+        self.xlib.XOpenDisplay.restype = ctypes.c_void_p
+        self.xlib.XDefaultRootWindow.restype = ctypes.c_ulong
+        self.xlib.XStringToKeysym.restype = ctypes.c_ulong
+        self.display = ctypes.c_void_p(self.xlib.XOpenDisplay(display.encode()))
+        if not self.display:
+            raise RuntimeError(f"cannot open display {display}")
+        self.root = self.xlib.XDefaultRootWindow(self.display)
+
+    def close(self):
+        self.xlib.XCloseDisplay(self.display)
+
+    def _children(self, window):
+        root, parent = ctypes.c_ulong(), ctypes.c_ulong()
+        children, count = ctypes.POINTER(ctypes.c_ulong)(), ctypes.c_uint()
+        if not self.xlib.XQueryTree(self.display, ctypes.c_ulong(window), ctypes.byref(root),
+                                    ctypes.byref(parent), ctypes.byref(children), ctypes.byref(count)):
+            return []
+        found = [children[i] for i in range(count.value)]
+        if children:
+            self.xlib.XFree(children)
+        return found
+
+    def viewable(self):
+        """The viewable windows up to three levels below the root (the Wine
+        desktop's top-level windows are its children)."""
+        seen, level = set(), [self.root]
+        for _ in range(3):
+            level = [child for window in level for child in self._children(window)]
+            for window in level:
+                attributes = _Attributes()
+                if (self.xlib.XGetWindowAttributes(self.display, ctypes.c_ulong(window), ctypes.byref(attributes))
+                        and attributes.map_state == IS_VIEWABLE):
+                    seen.add(window)
+        return seen
+
+    def press(self, *names):
+        """Presses the keys in order and releases them in reverse (a chord)."""
+        codes = [self.xlib.XKeysymToKeycode(self.display, ctypes.c_ulong(self.xlib.XStringToKeysym(name.encode())))
+                 for name in names]
+        for code in codes:
+            self.xtst.XTestFakeKeyEvent(self.display, code, 1, 0)
+        for code in reversed(codes):
+            self.xtst.XTestFakeKeyEvent(self.display, code, 0, 0)
+        self.xlib.XFlush(self.display)
+
+    def time_to_new_window(self, *keys, timeout=10.0):
+        """Seconds from pressing the keys to a new viewable window, and that window."""
+        before = self.viewable()
+        self.press(*keys)
+        start = time.monotonic()
+        deadline = start + timeout * polling.time_scale
+        while time.monotonic() < deadline:
+            new = self.viewable() - before
+            if new:
+                return time.monotonic() - start, new.pop()
+        raise AssertionError(f"waited {timeout * polling.time_scale:.1f} s for a window after {'+'.join(keys)}")
