@@ -58,7 +58,7 @@ class Install(E2ETestCase):
         name = os.path.basename(PACKAGE)[:-len("-portable.zip")]
         with zipfile.ZipFile(PACKAGE) as package:
             package.extractall(self.scratch)
-        self.assertEqual(files_under(self.scratch), [f"{name}/{file}" for file in FILES])
+        self.assertEqual(files_under(self.scratch), sorted(f"{name}/{file}" for file in FILES + ["Zorvakomat.ini"]))
         unzipped = os.path.join(self.scratch, name)
         for exe in (os.environ["ZVK_TOOL"], os.path.join(unzipped, "zorvakomat.exe")):
             # Its resources, as windres writes them.
