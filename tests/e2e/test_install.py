@@ -85,6 +85,8 @@ class Install(E2ETestCase):
         self.assertEqual((aware.text, awareness.text), ("true", "PerMonitorV2, System"))
         self.assertEqual(len(re.findall(r'\nFONT 8, "MS Shell Dlg 2", 400, 0, 1\n', text)), 3, "dialog fonts")
         self.assertEqual(len(re.findall(r" DIALOG(EX)? ", text)), 3)
+        # Its icon at 16, 20, 24, 32, 40, 48, 64 and 256 px.
+        self.assertEqual(len(re.findall(r"^\d+ 3 /\* RT_ICON \*/$", text, re.M)), 8)
 
         # Nothing of an earlier run; settings of the user's own; Wine's browser
         # (in which .html files open) a script that writes down what it opens.
