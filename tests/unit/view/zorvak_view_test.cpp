@@ -174,7 +174,6 @@ TEST(WelcomePageTest, EachBannerOpensThePageDrawnThereAndNothingElseOpensAPage) 
   }
   EXPECT_EQ(ScaledRect(rectBanner1, 144), (PageRect{15, 455, 717, 545}));
   EXPECT_EQ(ScaleForDpi(15, 120), 19);  // 18.75
-  EXPECT_EQ(ScaleForDpi(-3, 144), -5);  // -4.5, away from zero
   EXPECT_EQ(ScaleForDpi(10, 0), 10);
 }
 
