@@ -9,6 +9,7 @@
 #include "document_commands/recent_file_menu_win32.h"
 #include "framework/app_name.h"
 #include "framework/command_prompt.h"
+#include "framework/dpi_win32.h"
 #include "framework/frame_layout.h"
 #include "framework/handles_win32.h"
 #include "framework/modal_window.h"
@@ -116,6 +117,17 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
       if (QueryEnd()) DestroyWindow(hwnd);
       return 0;
+    case kWmDpiChanged: {
+      // Moved to a monitor of another scale: the size Windows proposes,
+      // the bars and the page drawn for it.
+      tool_bar_.SetDpi(HIWORD(wParam));
+      const auto* r = reinterpret_cast<const RECT*>(lParam);
+      SetWindowPos(hwnd, nullptr, r->left, r->top, r->right - r->left, r->bottom - r->top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+      RecalcLayout();
+      if (view_ && view_->hwnd != nullptr) InvalidateRect(view_->hwnd, nullptr, TRUE);
+      return 0;
+    }
     case WM_COPYDATA: {
       // Only read here: what it asks for is done once the sender has its answer.
       const std::optional<HandOver> handOver = ReadHandOver(lParam);

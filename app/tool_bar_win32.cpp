@@ -12,6 +12,8 @@
 
 #include "app/frame_bars.h"
 #include "framework/bar_docking.h"
+#include "framework/dpi.h"
+#include "framework/dpi_win32.h"
 #include "framework/handles_win32.h"
 #include "framework/resource_strings_win32.h"
 #include "framework/wnd_win32.h"
@@ -21,6 +23,25 @@ namespace {
 
 constexpr char kWindowClass[] = "ZorvakomatToolBar";
 constexpr int kPad = DockingBar::kPad;
+
+// The strip of button pictures for dpi: the resource's, its grey mapped to
+// the buttons' colour, stretched pixel by pixel (its hard edges stay).
+UniqueBitmap ToolBarImages(HWND window, int dpi) {
+  const UniqueBitmap source(
+      CreateMappedBitmap(AfxGetResourceHandle(), IDR_MAINFRAME, 0, nullptr, 0));
+  if (!source) return {};
+  const int width = ScaleForDpi(kToolBarImageWidth, dpi) * kToolBarImageCount;
+  const int height = ScaleForDpi(kToolBarImageHeight, dpi);
+  const WindowDC screen(window);
+  UniqueBitmap scaled(CreateCompatibleBitmap(screen.get(), width, height));
+  const MemoryDC from(screen.get()), to(screen.get());
+  if (!scaled || from.get() == nullptr || to.get() == nullptr) return {};
+  const SelectedObject picture(from.get(), source.get()), target(to.get(), scaled.get());
+  SetStretchBltMode(to.get(), COLORONCOLOR);
+  StretchBlt(to.get(), 0, 0, width, height, from.get(), 0, 0,
+             kToolBarImageWidth * kToolBarImageCount, kToolBarImageHeight, SRCCOPY);
+  return scaled;
+}
 
 // A drag frame as the system draws one: a halftone band three pixels wide,
 // drawn and taken away again by inverting.
@@ -183,8 +204,13 @@ bool Win32DockingToolBar::Create(HWND frame, int id, std::function<void()> relay
   if (tool_bar_ == nullptr) return false;
   SendMessageA(tool_bar_, TB_SETPARENT, reinterpret_cast<WPARAM>(frame), 0);
   SendMessageA(tool_bar_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-  SendMessageA(tool_bar_, TB_SETBITMAPSIZE, 0, MAKELPARAM(kToolBarImageWidth, kToolBarImageHeight));
-  TBADDBITMAP bitmap{AfxGetResourceHandle(), IDR_MAINFRAME};
+  const int dpi = WindowDpi(frame);
+  images_ = ToolBarImages(frame, dpi);
+  if (!images_) return false;
+  SendMessageA(
+      tool_bar_, TB_SETBITMAPSIZE, 0,
+      MAKELPARAM(ScaleForDpi(kToolBarImageWidth, dpi), ScaleForDpi(kToolBarImageHeight, dpi)));
+  TBADDBITMAP bitmap{nullptr, reinterpret_cast<UINT_PTR>(images_.get())};
   if (SendMessageA(tool_bar_, TB_ADDBITMAP, kToolBarImageCount,
                    reinterpret_cast<LPARAM>(&bitmap)) == -1) {
     return false;
@@ -210,6 +236,21 @@ bool Win32DockingToolBar::Create(HWND frame, int id, std::function<void()> relay
   SetOrientation(true);
   DockTo(DockSide::top);
   return true;
+}
+
+void Win32DockingToolBar::SetDpi(int dpi) {
+  UniqueBitmap images = ToolBarImages(frame_, dpi);
+  if (!images || tool_bar_ == nullptr) return;
+  TBREPLACEBITMAP replace{nullptr, reinterpret_cast<UINT_PTR>(images_.get()), nullptr,
+                          reinterpret_cast<UINT_PTR>(images.get()), kToolBarImageCount};
+  if (!SendMessageA(tool_bar_, TB_REPLACEBITMAP, 0, reinterpret_cast<LPARAM>(&replace))) return;
+  images_ = std::move(images);  // the old pictures go once the bar has the new ones
+  SendMessageA(
+      tool_bar_, TB_SETBITMAPSIZE, 0,
+      MAKELPARAM(ScaleForDpi(kToolBarImageWidth, dpi), ScaleForDpi(kToolBarImageHeight, dpi)));
+  SendMessageA(tool_bar_, TB_AUTOSIZE, 0, 0);
+  SetOrientation(Horizontal());
+  if (relayout_) relayout_();
 }
 
 void Win32DockingToolBar::SetOrientation(bool horizontal) {

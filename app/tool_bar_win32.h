@@ -15,6 +15,7 @@
 
 #include "framework/bar_docking.h"
 #include "framework/frame_layout.h"
+#include "framework/handles_win32.h"
 #include "storage/non_copyable.h"
 
 class ToolBarWindow;
@@ -52,6 +53,9 @@ class Win32DockingToolBar : private NonCopyable {
   // The docked bar's gripper: where a drag starts, and its drawing.
   RECT GripperRect() const;
   bool Horizontal() const;
+  // The frame moved to a monitor of another scale: pictures and buttons
+  // drawn for dpi.
+  void SetDpi(int dpi);
 
  private:
   void DockTo(DockSide side);
@@ -68,6 +72,7 @@ class Win32DockingToolBar : private NonCopyable {
 
   HWND frame_ = nullptr;
   HWND tool_bar_ = nullptr;  // the buttons; a child of one of the windows below
+  UniqueBitmap images_;      // the buttons' pictures at the frame's scale
   std::unique_ptr<ToolBarWindow> docked_;
   std::unique_ptr<ToolBarWindow> floating_window_;
   std::function<void()> relayout_;

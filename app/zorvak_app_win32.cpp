@@ -15,8 +15,19 @@
 #include "framework/resource_strings_win32.h"
 #include "playback/restore_clipboard_setting.h"
 #include "resources/resource.h"
+#include "settings/ini_profile.h"
+#include "storage/file_path.h"
 
 namespace {
+
+// Zorvakomat.ini beside the program, or empty when it is not there.
+std::string PortableSettingsPath(FileSystemPort& files) {
+  char path[MAX_PATH * 4] = {};
+  const DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
+  if (length == 0 || length >= sizeof path) return {};
+  const std::string ini = FolderOf(std::string(path, length)) + "\\" + kPortableSettingsFile;
+  return files.Exists(ini) ? ini : std::string();
+}
 
 std::vector<std::string> ProgramArguments() {
   std::vector<std::string> args;
@@ -41,13 +52,23 @@ bool CZorvakApp::InitInstance() {
   // Settings live under HKEY_CURRENT_USER\Software\Zorvak\Zorvakomat.
   SetRegistryKey("Zorvak");
 
+  // The portable program keeps its settings in its own folder and leaves
+  // the registry alone.
+  const std::string portable = PortableSettingsPath(settings_files_);
+  if (portable.empty()) {
+    profile_ = std::make_unique<Win32RegistryProfile>(RegistryKeyPath());
+  } else {
+    auto ini = std::make_unique<IniProfile>(settings_files_, portable);
+    settings_problem_ = ini->Problem();
+    profile_ = std::move(ini);
+  }
   // The recent-file list (4 entries).
-  profile_ = std::make_unique<Win32RegistryProfile>(RegistryKeyPath());
   document_commands_.RecentFiles().ReadList(*profile_);
 
-  // The ".zvk" file type, registered with the shell at every start. A
-  // registration that fails costs only the double click on a file.
-  RegisterShellFileTypes();
+  // The ".zvk" file type, registered with the shell at every start (not
+  // by the portable program). A registration that fails costs only the
+  // double click on a file.
+  if (portable.empty()) RegisterShellFileTypes();
 
   // The command line: a new empty document, or the document it names. The
   // frame and the view come first, as the document is shown in them.
@@ -67,12 +88,10 @@ bool CZorvakApp::InitInstance() {
                                                             kSearchHotkey, pick_hotkey_->Key());
   const RestoreClipboardSetting restore = ReadRestoreClipboard(*profile_);
   frame_->View().SetGiveBackClipboard(restore.on);
-  std::string problems;
-  for (const std::string& problem :
-       {pick_hotkey_->Problem(), search_hotkey_->Problem(), restore.problem}) {
-    if (problem.empty()) continue;
-    if (!problems.empty()) problems += " ";
-    problems += problem;
+  std::string problems = settings_problem_;
+  for (const std::string* problem :
+       {&pick_hotkey_->Problem(), &search_hotkey_->Problem(), &restore.problem}) {
+    if (!problem->empty()) problems += (problems.empty() ? "" : " ") + *problem;
   }
   if (!problems.empty()) frame_->SetMessageText(problems);
 

@@ -17,6 +17,7 @@
 #include "framework/win_app_win32.h"
 #include "hotkey/pick_hotkey_win32.h"
 #include "settings/registry_profile_win32.h"
+#include "storage/file_system_win32.h"
 
 class CZorvakApp : public CWinApp, public CCmdTarget {
  public:
@@ -47,8 +48,11 @@ class CZorvakApp : public CWinApp, public CCmdTarget {
   Win32ShellOpen shell_;
   std::unique_ptr<Win32Instance> instance_;
   std::optional<HandOver> pending_hand_over_;
-  // Made once the registry key is set.
-  std::unique_ptr<Win32RegistryProfile> profile_;
+  // Made once the registry key is set: the registry's, or the portable
+  // program's settings file, which settings_problem_ may tell about.
+  Win32FileSystem settings_files_;
+  std::unique_ptr<ProfilePort> profile_;
+  std::string settings_problem_;
   std::unique_ptr<CMainFrame> frame_;
   std::unique_ptr<PickHotkeyRegistration> pick_hotkey_;
   std::unique_ptr<PickHotkeyRegistration> search_hotkey_;

@@ -45,6 +45,7 @@ using UniqueMenu = UniqueHandle<HMENU, handle_detail::CloseMenu>;
 using UniqueBitmap = UniqueHandle<HBITMAP, handle_detail::CloseGdiObject>;
 using UniquePen = UniqueHandle<HPEN, handle_detail::CloseGdiObject>;
 using UniqueBrush = UniqueHandle<HBRUSH, handle_detail::CloseGdiObject>;
+using UniqueFont = UniqueHandle<HFONT, handle_detail::CloseGdiObject>;
 using UniqueGlobal = UniqueHandle<HGLOBAL, handle_detail::CloseGlobal>;
 using UniqueRegKey = UniqueHandle<HKEY, handle_detail::CloseRegKey>;
 
@@ -75,5 +76,18 @@ class WindowDC : private NonCopyable {
 
  private:
   HWND window_;
+  HDC dc_;
+};
+
+// A memory device context like dc's, deleted when it goes.
+class MemoryDC : private NonCopyable {
+ public:
+  explicit MemoryDC(HDC dc) : dc_(CreateCompatibleDC(dc)) {}
+  ~MemoryDC() {
+    if (dc_ != nullptr) DeleteDC(dc_);
+  }
+  HDC get() const { return dc_; }
+
+ private:
   HDC dc_;
 };

@@ -10,8 +10,11 @@ FONT_REGULAR=${FONT_REGULAR:-DejaVu-Sans}
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 
-# --- Icon: a blue key cap with a white Z ---
-for size in 16 32 48; do
+# --- Icon: a blue key cap with a white Z, at every size Windows asks for
+# from 100% to 400% display scaling; the 256 px image PNG-compressed (as
+# ImageMagick writes an image of that size into an icon) ---
+sizes="16 20 24 32 40 48 64 256"
+for size in $sizes; do
   r=$((size / 8)); inset=$((size / 16))
   "$IM" -size ${size}x${size} xc:none \
     -fill '#1d4e89' -draw "roundrectangle $inset,$inset $((size - 1 - inset)),$((size - 1 - inset)) $r,$r" \
@@ -19,7 +22,9 @@ for size in 16 32 48; do
     -fill white -font "$FONT" -pointsize $((size * 5 / 8)) -gravity center -annotate +0-$((size / 20)) 'Z' \
     "$tmp/icon$size.png"
 done
-"$IM" "$tmp/icon16.png" "$tmp/icon32.png" "$tmp/icon48.png" zorvakomat.ico
+icons=()
+for size in $sizes; do icons+=("$tmp/icon$size.png"); done
+"$IM" "${icons[@]}" zorvakomat.ico
 
 # --- Toolbar: New, Open, Save, Hide Main Window, About (16 x 15 each) ---
 grey='#c0c0c0'

@@ -143,7 +143,7 @@ def server_command(args=()):
     return [WINESERVER, *args]
 
 
-def prepare_prefix(env, timeout=300):
+def prepare_prefix(env, timeout=900):
     """Makes the prefix env["WINEPREFIX"] once, under a lock, so that two
     runs starting together do not both make it (which breaks it)."""
     prefix = env["WINEPREFIX"]

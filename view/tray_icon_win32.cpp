@@ -22,7 +22,11 @@ NOTIFYICONDATAA TrayRecord(HWND view) {
   record.uID = TRAY_ICON_ID;
   record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
   record.uCallbackMessage = WM_TRAY_NOTIFY;
-  record.hIcon = LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME));
+  // The image drawn for the tray's size (16 px at 100%, 24 at 150%), not
+  // the large icon shrunk; shared, so it is never freed.
+  record.hIcon = static_cast<HICON>(
+      LoadImageA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME), IMAGE_ICON,
+                 GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED));
   static constexpr char kTip[] = "Zorvakomat Keyboard Simulator";
   static_assert(sizeof kTip <= 64, "the first version's tip holds 64 characters");
   std::memcpy(record.szTip, kTip, sizeof kTip);

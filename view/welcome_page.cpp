@@ -1,5 +1,6 @@
 #include "view/welcome_page.h"
 
+#include "framework/dpi.h"
 #include "resources/resource.h"
 
 const char* const kGreeting =
@@ -29,10 +30,15 @@ const std::array<Banner, 5>& BannersInDrawOrder() {
   return kOrder;
 }
 
-std::optional<std::string> BannerPageAt(int x, int y) {
+PageRect ScaledRect(const PageRect& rect, int dpi) {
+  return {ScaleForDpi(rect.left, dpi), ScaleForDpi(rect.top, dpi), ScaleForDpi(rect.right, dpi),
+          ScaleForDpi(rect.bottom, dpi)};
+}
+
+std::optional<std::string> BannerPageAt(int x, int y, int dpi) {
   static const std::array<Banner, 5> kHitOrder = {kBanner5, kBanner4, kBanner1, kBanner2, kBanner3};
   for (const Banner& banner : kHitOrder) {
-    if (banner.rect.Contains(x, y)) return std::string(banner.address);
+    if (ScaledRect(banner.rect, dpi).Contains(x, y)) return std::string(banner.address);
   }
   return std::nullopt;
 }

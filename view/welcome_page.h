@@ -1,6 +1,7 @@
 #pragma once
 // The welcome page: the greeting above a column of five framed 468 x 60
-// banners, each opening a web page when clicked.
+// banners, each opening a web page when clicked. Its places are given for
+// 96 dots per inch; at another scale they grow with it (ScaledRect).
 
 #include <array>
 #include <optional>
@@ -12,7 +13,11 @@ struct PageRect {
   constexpr bool Contains(int x, int y) const {
     return x >= left && x < right && y >= top && y < bottom;
   }
+  bool operator==(const PageRect&) const = default;
 };
+
+// The place at dpi dots per inch.
+PageRect ScaledRect(const PageRect& rect, int dpi);
 
 // The five banner places, top to bottom on the page: 5, 4, 2, 3, 1.
 inline constexpr PageRect rectBanner1{10, 303, 478, 363};
@@ -40,8 +45,8 @@ struct Banner {
 // In the order they are drawn (by bitmap number).
 const std::array<Banner, 5>& BannersInDrawOrder();
 
-// The page of the banner under a point of the view, if any.
-std::optional<std::string> BannerPageAt(int x, int y);
+// The page of the banner under a point of the view drawn at dpi, if any.
+std::optional<std::string> BannerPageAt(int x, int y, int dpi = 96);
 
 // The banner's one-pixel frame: light above and left, dark below and right.
 struct FrameColour {

@@ -1,5 +1,9 @@
 #include "view/welcome_page_win32.h"
 
+#include <optional>
+
+#include "framework/dpi.h"
+#include "framework/dpi_win32.h"
 #include "framework/handles_win32.h"
 #include "framework/wnd_win32.h"
 #include "view/welcome_page.h"
@@ -8,10 +12,12 @@ namespace {
 
 COLORREF ToColorRef(FrameColour colour) { return RGB(colour.red, colour.green, colour.blue); }
 
-// A one-pixel frame on the rectangle's own border pixels.
-void DrawBannerFrame(HDC dc, const PageRect& r) {
-  const UniquePen light(CreatePen(PS_SOLID, 1, ToColorRef(kFrameLight)));
-  const UniquePen dark(CreatePen(PS_SOLID, 1, ToColorRef(kFrameDark)));
+// A frame on the rectangle's own border pixels, one pixel wide at 96 dots
+// per inch.
+void DrawBannerFrame(HDC dc, const PageRect& r, int dpi) {
+  const int width = ScaleForDpi(1, dpi);
+  const UniquePen light(CreatePen(PS_SOLID, width, ToColorRef(kFrameLight)));
+  const UniquePen dark(CreatePen(PS_SOLID, width, ToColorRef(kFrameDark)));
   {
     const SelectedObject pen(dc, light.get());
     MoveToEx(dc, r.left, r.bottom - 1, nullptr);
@@ -28,18 +34,29 @@ void DrawBannerFrame(HDC dc, const PageRect& r) {
 
 }  // namespace
 
-void DrawWelcomePage(HDC dc) {
-  RECT greeting{kGreetingRect.left, kGreetingRect.top, kGreetingRect.right, kGreetingRect.bottom};
-  DrawTextA(dc, kGreeting, -1, &greeting, DT_WORDBREAK);
+void DrawWelcomePage(HDC dc, int dpi) {
+  const PageRect text = ScaledRect(kGreetingRect, dpi);
+  RECT greeting{text.left, text.top, text.right, text.bottom};
+  const UniqueFont font(CreateMessageFont(dpi));
+  {
+    std::optional<SelectedObject> selected;
+    if (font) selected.emplace(dc, font.get());
+    DrawTextA(dc, kGreeting, -1, &greeting, DT_WORDBREAK);
+  }
 
+  const MemoryDC memory(dc);
   for (const Banner& banner : BannersInDrawOrder()) {
+    const PageRect r = ScaledRect(banner.rect, dpi);
     // A missing picture leaves its place empty but framed.
     const UniqueBitmap bitmap(
         LoadBitmapA(AfxGetResourceHandle(), MAKEINTRESOURCEA(banner.bitmap_id)));
-    if (bitmap) {
-      DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(bitmap.get()), 0, banner.rect.left,
-                 banner.rect.top, kBannerWidth, kBannerHeight, DST_BITMAP | DSS_NORMAL);
+    if (bitmap && memory.get() != nullptr) {
+      const SelectedObject picture(memory.get(), bitmap.get());
+      SetStretchBltMode(dc, HALFTONE);
+      SetBrushOrgEx(dc, 0, 0, nullptr);
+      StretchBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, memory.get(), 0, 0,
+                 kBannerWidth, kBannerHeight, SRCCOPY);
     }
-    DrawBannerFrame(dc, banner.rect);
+    DrawBannerFrame(dc, r, dpi);
   }
 }

@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include "editor/edit_submenu_dlg_win32.h"
+#include "framework/dpi_win32.h"
 #include "framework/modal_window_win32.h"
 #include "hotkey/pick_hotkey.h"
 #include "resources/resource.h"
@@ -120,7 +121,7 @@ void CZorvakView::OnDraw(HDC dc) {
     ShowFrame(FrameShow::hide);
     return;
   }
-  DrawWelcomePage(dc);
+  DrawWelcomePage(dc, WindowDpi(hwnd));
 }
 
 void CZorvakView::CarryOut(TrayAction action) {
@@ -243,7 +244,7 @@ bool CZorvakView::OnCmdMsg(int id) {
 }
 
 void CZorvakView::OnLButtonUp(int x, int y) {
-  if (const auto page = BannerPageAt(x, y)) shell_.OpenAddress(*page);
+  if (const auto page = BannerPageAt(x, y, WindowDpi(hwnd))) shell_.OpenAddress(*page);
 }
 
 void CZorvakView::ShowFrame(FrameShow how) {

@@ -36,6 +36,8 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     for option in ("--app", "--target", "--work-dir", "--prefix"):
         parser.add_argument(option, required=True)
+    parser.add_argument("--fresh-prefix", action="store_true",
+                        help="remove the prefix first: it is made anew for these tests alone")
     parser.add_argument("tests", nargs="+")
     args = parser.parse_args()
     missing = [tool for tool in ("Xvfb", "xkbcomp", "xdotool", "xwininfo", "import",
@@ -49,6 +51,8 @@ def main():
     # CTest ends a test that runs too long with SIGTERM: tear down all the same.
     signal.signal(signal.SIGTERM, _stop)
     suite = unittest.defaultTestLoader.loadTestsFromNames(args.tests)
+    if args.fresh_prefix:
+        shutil.rmtree(args.prefix, ignore_errors=True)
     with E2ESession(args.app, args.target, args.work_dir, args.prefix):
         result = unittest.TextTestRunner(stream=sys.stdout, verbosity=2, resultclass=ScreenshotResult).run(suite)
     return 0 if result.wasSuccessful() and not result.skipped and result.testsRun else 1

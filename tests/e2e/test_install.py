@@ -29,8 +29,7 @@ SHORTCUT = "AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Zorvakomat.lnk
 SIGN_OFF = "Best regards,\r\nSam"   # the starter macros' third TopLevel entry
 
 
-# What the program's manifest must say, by where it says it.
-ASM_V3, WINDOWS_SETTINGS = "{urn:schemas-microsoft-com:asm.v3}", "{http://schemas.microsoft.com/SMI/20%s/WindowsSettings}"
+# The Windows versions the program's manifest must name.
 WINDOWS_10, WINDOWS_7 = "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}", "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}"
 
 
@@ -58,7 +57,7 @@ class Install(E2ETestCase):
         name = os.path.basename(PACKAGE)[:-len("-portable.zip")]
         with zipfile.ZipFile(PACKAGE) as package:
             package.extractall(self.scratch)
-        self.assertEqual(files_under(self.scratch), [f"{name}/{file}" for file in FILES])
+        self.assertEqual(files_under(self.scratch), sorted(f"{name}/{file}" for file in FILES + ["Zorvakomat.ini"]))
         unzipped = os.path.join(self.scratch, name)
         for exe in (os.environ["ZVK_TOOL"], os.path.join(unzipped, "zorvakomat.exe")):
             # Its resources, as windres writes them.
@@ -74,17 +73,17 @@ class Install(E2ETestCase):
         # rights, Windows 7 to 11, sharp at every display scale; its dialogs
         # in the system's dialog font.
         manifest = manifest_of(text)
-        [controls] = [identity.attrib for identity in manifest.iter("{urn:schemas-microsoft-com:asm.v1}assemblyIdentity")]
-        self.assertEqual((controls["name"], controls["version"]), ("Microsoft.Windows.Common-Controls", "6.0.0.0"))
-        [level] = manifest.iter(ASM_V3 + "requestedExecutionLevel")
-        self.assertEqual(level.attrib["level"], "asInvoker")
+        found = {element.tag.split("}")[1]: element for element in manifest.iter()}
+        self.assertEqual((found["assemblyIdentity"].attrib["name"], found["assemblyIdentity"].attrib["version"],
+                          found["requestedExecutionLevel"].attrib["level"], found["dpiAware"].text,
+                          found["dpiAwareness"].text),
+                         ("Microsoft.Windows.Common-Controls", "6.0.0.0", "asInvoker", "true", "PerMonitorV2, System"))
         systems = [os_.attrib["Id"] for os_ in manifest.iter("{urn:schemas-microsoft-com:compatibility.v1}supportedOS")]
         self.assertEqual([WINDOWS_7 in systems, WINDOWS_10 in systems], [True, True])
-        [aware] = manifest.iter(WINDOWS_SETTINGS % "05" + "dpiAware")
-        [awareness] = manifest.iter(WINDOWS_SETTINGS % "16" + "dpiAwareness")
-        self.assertEqual((aware.text, awareness.text), ("true", "PerMonitorV2, System"))
         self.assertEqual(len(re.findall(r'\nFONT 8, "MS Shell Dlg 2", 400, 0, 1\n', text)), 3, "dialog fonts")
         self.assertEqual(len(re.findall(r" DIALOG(EX)? ", text)), 3)
+        # Its icon at 16, 20, 24, 32, 40, 48, 64 and 256 px.
+        self.assertEqual(len(re.findall(r"^\d+ 3 /\* RT_ICON \*/$", text, re.M)), 8)
 
         # Nothing of an earlier run; settings of the user's own; Wine's browser
         # (in which .html files open) a script that writes down what it opens.

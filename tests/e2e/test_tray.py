@@ -121,10 +121,9 @@ class Tray(E2ETestCase):
         target.click()
         wait_until(target.chars, lambda chars: chars[before:] == "next", what="the pick by the hotkey")
 
-        # Later starts hand over to this program and end. One with a file
-        # (double-clicked in Explorer) has it opened
-        # here as the tray's Open does: the pick menu is the new file's.
-        # One without (the Start menu) shows the main window.
+        # Later starts hand over to this program and end. A file (as from
+        # Explorer) opens as by the tray's Open, the pick menu then being the
+        # new file's; no file (the Start menu) shows the main window.
         second = self.document([SubMenu("TopLevel", [Item("Second", '["second"]')])], "second.zvk")
         for document in (second, None):
             later = self.zorvakomat().launch(document, cwd=self.scratch)

@@ -22,9 +22,8 @@ struct ScriptedInstance : InstancePort {
   void Wait(std::uint32_t milliseconds) override { waited += milliseconds; }
 
   static bool Next(std::deque<bool>& answers) {
-    if (answers.empty()) return false;
-    const bool answer = answers.front();
-    answers.pop_front();
+    const bool answer = !answers.empty() && answers.front();
+    if (!answers.empty()) answers.pop_front();
     return answer;
   }
 
@@ -63,7 +62,7 @@ TEST(SingleInstanceTest, ALaterStartHandsItsFileToTheFirstOnceItsWindowTakesIt) 
   }
 }
 
-TEST(SingleInstanceTest, OnlyAHandOverOfAPlainPathIsTaken) {
+TEST(SingleInstanceTest, OnlyAHandOverOfAPlainPathIsTakenAndNeverCarriedOutInsideAModalWindow) {
   const std::string longest(kMaxHandOverPath, 'x');
   for (const std::string& path : {std::string(), std::string("C:\\My Macros\\a.zvk"), longest}) {
     const auto taken = DecodeHandOver(kHandOverTag, EncodeHandOver({path}));
@@ -73,9 +72,8 @@ TEST(SingleInstanceTest, OnlyAHandOverOfAPlainPathIsTaken) {
   EXPECT_FALSE(DecodeHandOver(kHandOverTag + 1, "C:\\a.zvk"));  // another program's data
   EXPECT_FALSE(DecodeHandOver(kHandOverTag, longest + "x"));
   EXPECT_FALSE(DecodeHandOver(kHandOverTag, std::string("C:\\a.zvk\0rest", 13)));
-}
 
-TEST(SingleInstanceTest, TheFirstOpensTheFileOrShowsItsWindowButNeverInsideAModalWindow) {
+  // The first opens the file or shows its window, never inside a modal one.
   EXPECT_EQ(DecideHandOver({"C:\\a.zvk"}, false), HandOverAction::openFile);
   EXPECT_EQ(DecideHandOver({}, false), HandOverAction::showMainWindow);
   EXPECT_EQ(DecideHandOver({"C:\\a.zvk"}, true), HandOverAction::bringModalWindowForward);

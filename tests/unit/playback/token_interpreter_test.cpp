@@ -102,87 +102,67 @@ TEST_F(PlaybackTest, EveryClipboardFailureIsShown) {
 // the pasted text, as it always was; a failure to give back is told. A
 // failed put that left the clipboard as it was gives nothing back.
 TEST_F(PlaybackTest, APasteGivesTheClipboardBackUnlessAnotherProgramChangedItMeanwhile) {
-  const std::string paste = "clipboard \"new\", down 11, down 56, up 56, up 11, sleep 250";
-  const std::string lost =
-      "Zorvakomat could not put back what the clipboard held before the paste.";
-  struct Row {
-    const char* what;
-    std::optional<std::string> before;
-    std::function<void()> arrange;
-    std::string effects;
-    std::optional<std::string> after;
-  };
+  const std::string keys = "down 11, down 56, up 56, up 11, sleep 250";
+  const std::string paste = "clipboard \"new\", " + keys, back = ", clipboard \"keep me\"";
   RecordingClipboard& clipboard = rec.ClipboardPort();
-  const auto at_wait = [&](std::function<void()> act) {
-    return [this, act] {
-      log.on_line = [act](std::string_view line) {
-        if (line == "sleep 250") act();
-      };
+  const auto in_wait = [this](std::function<void()> act) {
+    log.on_line = [act](std::string_view line) {
+      if (line == "sleep 250") act();
     };
   };
-  const Row rows[] = {
-      {"given back", "keep me", {}, paste + ", clipboard \"keep me\"", "keep me"},
-      {"empty before", std::nullopt, {}, paste + ", clipboard \"\"", std::nullopt},
-      {"changed meanwhile", "keep me",
-       at_wait([&] { PlaybackProbe::ChangeElsewhere(clipboard, "theirs"); }), paste, "theirs"},
-      {"stopped in the wait", "keep me",
-       at_wait([&] { playback.Control().OnKey(kVkEscape, true, false); }),
-       paste + ", clipboard \"keep me\"", "keep me"},
-      {"not kept", "keep me", [&] { PlaybackProbe::FailKeep(clipboard); }, paste, "new"},
-      {"not given back", "keep me", [&] { PlaybackProbe::FailGiveBack(clipboard); },
-       paste + ", message \"" + lost + "\" 0", "new"},
-      {"not put", "keep me", [&] { PlaybackProbe::FailNext(clipboard, ClipboardStep::open); },
-       "message \"Error opening clipboard\" 0, down 11, down 56, up 56, up 11, sleep 250",
-       "keep me"},
-      {"emptied, not set", "keep me",
-       [&] { PlaybackProbe::FailNext(clipboard, ClipboardStep::set); },
-       "message \"Error setting clipboard data\" 0, down 11, down 56, up 56, up 11, sleep 250, "
-       "clipboard \"keep me\"",
-       "keep me"},
-  };
+  using Arrange = std::function<void()>;
+  const std::tuple<std::optional<std::string>, Arrange, std::string, std::optional<std::string>>
+      rows[] = {
+          {"keep me", [] {}, paste + back, "keep me"},
+          {std::nullopt, [] {}, paste + ", clipboard \"\"", std::nullopt},
+          {"keep me",
+           [&] { in_wait([&] { PlaybackProbe::ChangeElsewhere(clipboard, "theirs"); }); }, paste,
+           "theirs"},
+          {"keep me", [&] { in_wait([&] { playback.Control().OnKey(kVkEscape, true, false); }); },
+           paste + back, "keep me"},
+          {"keep me", [&] { PlaybackProbe::FailKeep(clipboard); }, paste, "new"},
+          {"keep me", [&] { PlaybackProbe::FailGiveBack(clipboard); },
+           paste + ", message \"Zorvakomat could not put back what the clipboard held before the "
+                   "paste.\" 0",
+           "new"},
+          {"keep me", [&] { PlaybackProbe::FailNext(clipboard, ClipboardStep::open); },
+           "message \"Error opening clipboard\" 0, " + keys, "keep me"},
+          {"keep me", [&] { PlaybackProbe::FailNext(clipboard, ClipboardStep::set); },
+           "message \"Error setting clipboard data\" 0, " + keys + back, "keep me"},
+      };
   playback.SetGiveBackClipboard(true);
-  for (const Row& row : rows) {
+  for (const auto& [before, arrange, effects, after] : rows) {
     playback.Control().BeginRun();
     log.on_line = nullptr;
-    PlaybackProbe::SetContents(clipboard, row.before);
-    if (row.arrange) row.arrange();
+    PlaybackProbe::SetContents(clipboard, before);
+    arrange();
     playback.RunText("new");
-    EXPECT_EQ(log.Take(), row.effects) << row.what;
-    EXPECT_EQ(clipboard.Text(), row.after) << row.what;
+    EXPECT_EQ(log.Take(), effects);
+    EXPECT_EQ(clipboard.Text(), after) << effects;
   }
   // The [^text] token puts its text there to stay; with the setting off a
   // paste leaves its text too.
   playback.Control().BeginRun();
   log.on_line = nullptr;
-  PlaybackProbe::SetContents(clipboard, "keep me");
   EXPECT_EQ(Run("[^new]"), "clipboard \"new\"");
   playback.SetGiveBackClipboard(false);
   playback.RunText("newer");
-  EXPECT_EQ(log.Take(), "clipboard \"newer\", down 11, down 56, up 56, up 11, sleep 250");
+  EXPECT_EQ(log.Take(), "clipboard \"newer\", " + keys);
   EXPECT_EQ(clipboard.Text(), "newer");
 }
 
 TEST(RestoreClipboardSettingTest, OnUnlessTurnedOffAndAValueNotUsedIsTold) {
   MemoryProfile settings;
-  EXPECT_TRUE(ReadRestoreClipboard(settings).on);  // missing
-  for (const auto& [value, on] : std::vector<std::pair<std::string, bool>>{{"", true},
-                                                                           {"1", true},
-                                                                           {"ON", true},
-                                                                           {"yes", true},
-                                                                           {"0", false},
-                                                                           {"Off", false},
-                                                                           {"NO", false},
-                                                                           {"false", false}}) {
-    settings.values[{"Settings", "RestoreClipboard"}] = value;
+  const auto read = [&](const char* value) {
+    if (value != nullptr) settings.values[{"Settings", "RestoreClipboard"}] = value;
     const RestoreClipboardSetting setting = ReadRestoreClipboard(settings);
-    EXPECT_EQ(std::make_pair(setting.on, setting.problem), std::make_pair(on, std::string()))
-        << value;
-  }
-  settings.values[{"Settings", "RestoreClipboard"}] = "2";
-  const RestoreClipboardSetting setting = ReadRestoreClipboard(settings);
-  EXPECT_TRUE(setting.on);
-  EXPECT_EQ(setting.problem,
-            "The RestoreClipboard setting \"2\" is not used: it is 1 (on) or 0 (off). The "
+    return (setting.on ? "on" : "off") + setting.problem;
+  };
+  for (const char* on : {static_cast<const char*>(nullptr), "", "1", "ON", "yes"})
+    EXPECT_EQ(read(on), "on") << (on ? on : "missing");
+  for (const char* off : {"0", "Off", "NO", "false"}) EXPECT_EQ(read(off), "off") << off;
+  EXPECT_EQ(read("2"),
+            "onThe RestoreClipboard setting \"2\" is not used: it is 1 (on) or 0 (off). The "
             "clipboard is given back after every paste until the setting is corrected.");
 }
 

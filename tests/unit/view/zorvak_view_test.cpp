@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "framework/dpi.h"
 #include "framework/modal_window.h"
 #include "playback/recording_fixture.h"
 #include "support/document_builder.h"
@@ -244,16 +245,22 @@ TEST_F(ViewTest, PickMenuGraysAnEmptyTextAndLeavesOutWhatLiesBeyondTheRoom) {
   EXPECT_EQ(fullMenu[8].children.size(), 49u);
 }
 
-// The page drawn in a place is the page a click there opens; off the
-// banners a click opens nothing.
+// The page drawn in a place is the page a click there opens, at every
+// display scale; off the banners a click opens nothing.
 TEST(WelcomePageTest, EachBannerOpensThePageDrawnThereAndNothingElseOpensAPage) {
-  for (const Banner& banner : BannersInDrawOrder()) {
-    EXPECT_EQ(BannerPageAt(banner.rect.left, banner.rect.top), std::string(banner.address));
-    EXPECT_EQ(BannerPageAt(banner.rect.right - 1, banner.rect.bottom - 1),
-              std::string(banner.address));
+  for (const int dpi : {96, 120, 144, 192}) {
+    for (const Banner& banner : BannersInDrawOrder()) {
+      const PageRect r = ScaledRect(banner.rect, dpi);
+      EXPECT_EQ(BannerPageAt(r.left, r.top, dpi), std::string(banner.address)) << dpi;
+      EXPECT_EQ(BannerPageAt(r.right - 1, r.bottom - 1, dpi), std::string(banner.address)) << dpi;
+    }
+    // The 2-pixel gap, the greeting, below the last banner.
+    for (int y : {177, 30, 363})
+      EXPECT_FALSE(BannerPageAt(100, ScaleForDpi(y, dpi), dpi).has_value()) << y << " " << dpi;
   }
-  // The 2-pixel gap, the greeting, below the last banner.
-  for (int y : {177, 30, 363}) EXPECT_FALSE(BannerPageAt(100, y).has_value()) << y;
+  EXPECT_EQ(ScaledRect(rectBanner1, 144), (PageRect{15, 455, 717, 545}));
+  EXPECT_EQ(ScaleForDpi(15, 120), 19);  // 18.75
+  EXPECT_EQ(ScaleForDpi(10, 0), 10);
 }
 
 }  // namespace
