@@ -11,13 +11,10 @@ namespace {
 constexpr unsigned kLeftDoubleClick = 0x0203;  // WM_LBUTTONDBLCLK
 constexpr unsigned kRightButtonUp = 0x0205;    // WM_RBUTTONUP
 
-// The item the pick menu shows under the id, if any.
-std::optional<Pick> ShownItem(const MacroData& doc, int id) {
-  const std::optional<Pick> pick = DecodePickCommand(id);
-  if (!pick || pick->submenu >= doc.SubMenuCount() || pick->item >= doc.ItemCount(pick->submenu)) {
-    return std::nullopt;
-  }
-  return pick;
+// Whether the document holds the item, within its capacity.
+bool HoldsItem(const MacroData& doc, Pick pick) {
+  return IsSubMenuIndex(pick.submenu) && pick.submenu < doc.SubMenuCount() && pick.item >= 0 &&
+         pick.item < doc.ItemCount(pick.submenu);
 }
 
 }  // namespace
@@ -59,12 +56,17 @@ std::optional<unsigned> ViewCore::TakeWaitingTrayNotify() {
 HookAction ViewCore::OnCommandHook(int id) {
   if (ModalWindowScope::AnyOpen()) return HookAction::bringModalWindowForward;
   if (const TrayCommand* fixed = FindTrayCommand(id)) return fixed->action;
-  const std::optional<Pick> pick = ShownItem(doc_, id);
-  if (!pick) return HookAction::passOn;
-  if (!question.MayPlay(doc_, *pick, messages_)) return HookAction::pickRefused;
-  playback.ArmPick(*pick);
-  recent_.Add(*pick);
-  return HookAction::itemPicked;
+  const std::optional<Pick> pick = DecodePickCommand(id);
+  if (!pick || !HoldsItem(doc_, *pick)) return HookAction::passOn;
+  return AskAndArm(*pick) ? HookAction::itemPicked : HookAction::pickRefused;
+}
+
+bool ViewCore::AskAndArm(Pick pick) {
+  // An item of a document from the internet that can run a command asks first.
+  if (!question.MayPlay(doc_, pick, messages_)) return false;
+  playback.ArmPick(pick);
+  recent_.Add(pick);
+  return true;
 }
 
 TrayAction ViewCore::OnSearchHotkey(std::optional<FocusTarget> focused) {
@@ -77,17 +79,8 @@ TrayAction ViewCore::OnSearchHotkey(std::optional<FocusTarget> focused) {
 TrayAction ViewCore::OnSearchCommand() { return OnSearchHotkey(std::nullopt); }
 
 bool ViewCore::OnSearchChoice(Pick pick) {
-  // Only an item the document holds, within its capacity, is picked.
-  if (ModalWindowScope::AnyOpen() || !IsSubMenuIndex(pick.submenu) ||
-      pick.submenu >= doc_.SubMenuCount() || pick.item < 0 ||
-      pick.item >= doc_.ItemCount(pick.submenu)) {
-    return false;
-  }
-  // A search pick asks the same question as a pick from the menu.
-  if (!question.MayPlay(doc_, pick, messages_)) return false;
-  playback.ArmPick(pick);
-  recent_.Add(pick);
-  return true;
+  if (ModalWindowScope::AnyOpen() || !HoldsItem(doc_, pick)) return false;
+  return AskAndArm(pick);
 }
 
 const SearchIndex& ViewCore::SearchItems() {

@@ -90,6 +90,9 @@ class ViewCore {
   FrameShow OnHideMainWindow();
 
  private:
+  // Asks the question a risky item of a downloaded document needs, then
+  // arms the pick; false when the user said No.
+  bool AskAndArm(Pick pick);
   TrayAction Notify(unsigned mouseMessage);
 
   const MacroData& doc_;
