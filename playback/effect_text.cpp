@@ -1,6 +1,9 @@
 #include "playback/effect_text.h"
 
 #include <cstdio>
+#include <optional>
+
+#include "storage/utf8.h"
 
 namespace {
 
@@ -20,17 +23,33 @@ std::string InputText(const KeyInput& input) {
 }  // namespace
 
 std::string QuoteText(std::string_view text) {
+  // Characters from U+00A0 on stand as themselves; a control character or
+  // a byte that starts no character as \x and its bytes.
   std::string out = "\"";
-  for (const char c : text) {
+  std::size_t pos = 0;
+  while (pos < text.size()) {
+    const char c = text[pos];
     const auto b = static_cast<unsigned char>(c);
     if (c == '"' || c == '\\') {
       out += '\\';
       out += c;
-    } else if (b >= 0x20 && b < 0x7F) {
-      out += c;
-    } else {
-      out += "\\x" + Hex2(b);
+      ++pos;
+      continue;
     }
+    if (b >= 0x20 && b < 0x7F) {
+      out += c;
+      ++pos;
+      continue;
+    }
+    const std::size_t start = pos;
+    const std::optional<char32_t> cp = DecodeUtf8(text, pos);
+    if (cp && *cp >= 0xA0) {
+      out.append(text.substr(start, pos - start));
+      continue;
+    }
+    if (!cp) ++pos;
+    for (std::size_t i = start; i < pos; ++i)
+      out += "\\x" + Hex2(static_cast<unsigned char>(text[i]));
   }
   return out + "\"";
 }

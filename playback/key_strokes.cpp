@@ -34,16 +34,25 @@ KeyStrokes TapKeyStrokes(std::uint8_t vk) {
   return strokes;
 }
 
-KeyStrokes CharacterKeyStrokes(char c, char16_t unit, Guard guard,
-                               const std::optional<LayoutKey>& key, const HeldKeys& held) {
+KeyStrokes CharacterKeyStrokes(char32_t c, Guard guard, const std::optional<LayoutKey>& key,
+                               const HeldKeys& held) {
   KeyStrokes strokes;
-  if (c == '\0') return strokes;
+  if (c == 0) return strokes;
   if (!key || key->dead) {
-    strokes.AddUnit(unit, false);
-    strokes.AddUnit(unit, true);
+    if (c < 0x10000) {
+      strokes.AddUnit(static_cast<char16_t>(c), false);
+      strokes.AddUnit(static_cast<char16_t>(c), true);
+      return strokes;
+    }
+    const auto high = static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
+    const auto low = static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
+    for (const char16_t unit : {high, low}) {
+      strokes.AddUnit(unit, false);
+      strokes.AddUnit(unit, true);
+    }
     return strokes;
   }
-  const bool skip = guard == Guard::byKey ? key->vk == kVkReturn : c == '\r';
+  const bool skip = guard == Guard::byKey ? key->vk == kVkReturn : c == U'\r';
   if (skip) return strokes;
   // Ctrl or Alt alone makes a control character or a shortcut (the layout
   // puts a line feed on Ctrl+Enter): only AltGr types a character.

@@ -51,13 +51,13 @@ bool IsExtendedKey(std::uint8_t vk);
 // A press and a release.
 KeyStrokes TapKeyStrokes(std::uint8_t vk);
 
-// A character typed: unit is what the byte c stands for, key the layout's
-// key for it. With a key, the modifiers it asks for (Shift, and Ctrl with
-// Alt for AltGr) are pressed around it, each unless the macro holds it
-// already. Without one, or with only a dead key, the character goes as
-// itself. The character 0 types nothing.
-KeyStrokes CharacterKeyStrokes(char c, char16_t unit, Guard guard,
-                               const std::optional<LayoutKey>& key, const HeldKeys& held);
+// A character typed, key the layout's key for it. With a key, the
+// modifiers it asks for (Shift, and Ctrl with Alt for AltGr) are pressed
+// around it, each unless the macro holds it already. Without one, or with
+// only a dead key, the character goes as itself: one UTF-16 unit, or the
+// two of a surrogate pair beyond U+FFFF. The character 0 types nothing.
+KeyStrokes CharacterKeyStrokes(char32_t c, Guard guard, const std::optional<LayoutKey>& key,
+                               const HeldKeys& held);
 
 // Ctrl (unless the macro holds it) around a tap of V.
 KeyStrokes PasteKeyStrokes(const HeldKeys& held);

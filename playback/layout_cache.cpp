@@ -6,19 +6,23 @@ void LayoutCache::LookUp() {
   const LayoutId layout = keyboard_.FocusLayout();
   if (layout == layout_) return;
   layout_ = layout;
-  chars_known_.reset();
+  latin_known_.reset();
+  others_.clear();
   scans_known_.reset();
 }
 
-const LayoutCache::CharKey& LayoutCache::ForByte(char c) {
+const std::optional<LayoutKey>& LayoutCache::ForChar(char32_t c) {
   LookUp();
-  const auto b = static_cast<unsigned char>(c);
-  if (!chars_known_[b]) {
-    const char16_t unit = keyboard_.CharOfByte(c);
-    chars_[b] = {unit, keyboard_.KeyForChar(unit, layout_)};
-    chars_known_[b] = true;
+  if (c < latin_.size()) {
+    if (!latin_known_[c]) {
+      latin_[c] = keyboard_.KeyForChar(static_cast<char16_t>(c), layout_);
+      latin_known_[c] = true;
+    }
+    return latin_[c];
   }
-  return chars_[b];
+  const auto [place, added] = others_.try_emplace(c);
+  if (added && c < 0x10000) place->second = keyboard_.KeyForChar(static_cast<char16_t>(c), layout_);
+  return place->second;
 }
 
 std::uint16_t LayoutCache::ScanCode(std::uint8_t vk) {

@@ -1,13 +1,13 @@
 #pragma once
 // What a run asks of the focus window's layout, asked once per layout: the
-// key for each byte of a macro's text, the character the byte stands for,
-// and the scan code of each key. The layout itself is looked up again at
-// every step of a run, and whenever the foreground changes.
+// key for each character of a macro's text and the scan code of each key. The layout itself is
+// looked up again at every step of a run, and whenever the foreground changes.
 
 #include <array>
 #include <bitset>
 #include <cstdint>
 #include <optional>
+#include <unordered_map>
 
 #include "playback/ports.h"
 
@@ -18,11 +18,9 @@ class LayoutCache {
   // The layout is looked up again when next needed.
   void Forget() { looked_up_ = false; }
 
-  struct CharKey {
-    char16_t unit = 0;
-    std::optional<LayoutKey> key;
-  };
-  const CharKey& ForByte(char c);
+  // Nothing: the layout has no key for it (nor for any character beyond
+  // U+FFFF, which no key types).
+  const std::optional<LayoutKey>& ForChar(char32_t c);
   std::uint16_t ScanCode(std::uint8_t vk);
 
  private:
@@ -31,8 +29,10 @@ class LayoutCache {
   Keyboard& keyboard_;
   bool looked_up_ = false;
   LayoutId layout_ = 0;
-  std::array<CharKey, 256> chars_{};
-  std::bitset<256> chars_known_;
+  // The first 256 characters in a table, the rest as met.
+  std::array<std::optional<LayoutKey>, 256> latin_{};
+  std::bitset<256> latin_known_;
+  std::unordered_map<char32_t, std::optional<LayoutKey>> others_;
   std::array<std::uint16_t, 256> scans_{};
   std::bitset<256> scans_known_;
 };

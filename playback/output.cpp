@@ -4,6 +4,8 @@
 #include <iterator>
 #include <span>
 
+#include "storage/utf8.h"
+
 namespace {
 
 constexpr std::uint32_t kWaitAfterPaste = 250;
@@ -66,10 +68,14 @@ void Output::ReleaseKey(std::uint8_t vk) {
   Send(release);
 }
 
-void Output::TypeChar(char c, Guard guard) {
+void Output::TypeChar(char32_t c, Guard guard) {
   if (Stopped()) return;
-  const LayoutCache::CharKey& key = layout_.ForByte(c);
-  Send(CharacterKeyStrokes(c, key.unit, guard, key.key, held_));
+  Send(CharacterKeyStrokes(c, guard, layout_.ForChar(c), held_));
+}
+
+void Output::TypeText(std::string_view text, Guard guard) {
+  std::size_t pos = 0;
+  while (pos < text.size() && !Stopped()) TypeChar(NextCodePoint(text, pos), guard);
 }
 
 void Output::SendPasteKeysNoWait() { Send(PasteKeyStrokes(held_)); }

@@ -29,7 +29,10 @@ class Output : private NonCopyable {
   void BeginStep() { layout_.Forget(); }
 
   void TapKey(std::uint8_t vk);
-  void TypeChar(char c, Guard guard);
+  void TypeChar(char32_t c, Guard guard);
+  // Each character of a UTF-8 text in turn (a byte that starts none as
+  // U+FFFD), until the run stops.
+  void TypeText(std::string_view text, Guard guard);
   void PressKey(std::uint8_t vk);    // one press only (modifier tokens)
   void ReleaseKey(std::uint8_t vk);  // one release only
   // Ctrl+V (the V key on every layout); SendPasteKeys then waits 250 ms, the "[paste]" token does

@@ -72,12 +72,6 @@ std::uint16_t Win32Keyboard::ScanCode(std::uint8_t vk, LayoutId layout) {
       MapVirtualKeyExW(vk, MAPVK_VK_TO_VSC, reinterpret_cast<HKL>(layout)) & 0xFF);
 }
 
-char16_t Win32Keyboard::CharOfByte(char c) {
-  WCHAR unit = 0;
-  if (MultiByteToWideChar(CP_ACP, 0, &c, 1, &unit, 1) != 1) return u'?';
-  return static_cast<char16_t>(unit);
-}
-
 void Win32Keyboard::Send(std::span<const KeyInput> inputs) {
   std::array<INPUT, 256> events{};
   const std::size_t count = std::min(inputs.size(), events.size());

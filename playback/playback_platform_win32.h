@@ -12,7 +12,6 @@ class Win32Keyboard : public Keyboard {
   LayoutId FocusLayout() override;
   std::optional<LayoutKey> KeyForChar(char16_t c, LayoutId layout) override;
   std::uint16_t ScanCode(std::uint8_t vk, LayoutId layout) override;
-  char16_t CharOfByte(char c) override;
   void Send(std::span<const KeyInput> inputs) override;
 };
 

@@ -54,8 +54,6 @@ class Keyboard {
   virtual std::optional<LayoutKey> KeyForChar(char16_t c, LayoutId layout) = 0;
   // The layout's scan code for a key; 0 when it has none.
   virtual std::uint16_t ScanCode(std::uint8_t vk, LayoutId layout) = 0;
-  // The character a byte of a macro's text stands for (the ANSI code page).
-  virtual char16_t CharOfByte(char c) = 0;
   // Injects the events in order, in one go.
   virtual void Send(std::span<const KeyInput> inputs) = 0;
   // The releases of the keys a run left down, at its end.

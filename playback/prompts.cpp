@@ -8,7 +8,7 @@ bool IsVariable(int d) { return d >= 0 && d < 10; }
 
 void Prompts::TypeVariable(int d) {
   if (!IsVariable(d)) return;
-  for (const char c : strVariables[d]) output_.TypeChar(c, Guard::byCharacter);
+  output_.TypeText(strVariables[d], Guard::byCharacter);
 }
 
 void Prompts::PromptVariable(int d, const std::string& prompt) {

@@ -2,8 +2,6 @@
 
 #include <utility>
 
-#include "storage/ansi_codepage.h"
-
 namespace {
 
 // What a failed GlobalUnlock reports: the segment is already unlocked.
@@ -20,8 +18,6 @@ std::optional<LayoutKey> RecordingKeyboard::KeyForChar(char16_t c, LayoutId layo
 std::uint16_t RecordingKeyboard::ScanCode(std::uint8_t vk, LayoutId layout) {
   return ModelledScanCode(ModelledLayoutOf(layout), vk);
 }
-
-char16_t RecordingKeyboard::CharOfByte(char c) { return Cp1252ToWide(std::string_view(&c, 1))[0]; }
 
 void RecordingKeyboard::Send(std::span<const KeyInput> inputs) {
   for (const KeyInput& input : inputs) {

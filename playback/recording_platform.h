@@ -26,7 +26,6 @@ class RecordingKeyboard : public Keyboard {
   LayoutId FocusLayout() override { return static_cast<LayoutId>(layout_) + 1; }
   std::optional<LayoutKey> KeyForChar(char16_t c, LayoutId layout) override;
   std::uint16_t ScanCode(std::uint8_t vk, LayoutId layout) override;
-  char16_t CharOfByte(char c) override;
   void Send(std::span<const KeyInput> inputs) override;
   void SendEndOfRun(std::span<const KeyInput> releases) override;
 

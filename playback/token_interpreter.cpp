@@ -6,6 +6,7 @@
 
 #include "framework/virtual_keys.h"
 #include "playback/token_text.h"
+#include "storage/utf8.h"
 
 namespace {
 
@@ -105,7 +106,8 @@ bool TokenInterpreter::RunPrefixedToken(std::string_view text) {
       return true;
     case '\'': {
       const std::string argument = StripArgument(text, marker);
-      output_.TypeChar(argument.empty() ? '\0' : argument[0], Guard::byCharacter);
+      std::size_t pos = 0;
+      output_.TypeChar(argument.empty() ? 0 : NextCodePoint(argument, pos), Guard::byCharacter);
       return true;
     }
     default:
@@ -157,10 +159,8 @@ void TokenInterpreter::TypeQuotedText(std::string_view token) {
   std::size_t close = 0;
   std::size_t i = 2;
   while (i < end && !output_.Stopped()) {
-    const char c = token[i];
-    if (c != '[') {
-      output_.TypeChar(c, Guard::byKey);
-      ++i;
+    if (token[i] != '[') {
+      output_.TypeChar(NextCodePoint(token.substr(0, end), i), Guard::byKey);
       continue;
     }
     if (close < i) close = token.find(']', i);  // always found: the token ends with "]"

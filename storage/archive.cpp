@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 
-#include "storage/ansi_codepage.h"
 #include "storage/exceptions.h"
+#include "storage/legacy_code_page.h"
+#include "storage/utf8.h"
 
 CArchive::CArchive(CFile& file, Mode mode, std::size_t bufferSize)
     : file_(file), mode_(mode), buffer_(std::max<std::size_t>(bufferSize, 16)) {
@@ -145,35 +147,35 @@ void CArchive::ReadString(std::string& text) {
   const std::uint64_t bytes = wide ? std::uint64_t{length} * 2 : length;
   // Checked before the string is touched: a failure here leaves it as it was.
   RequireRemaining(bytes);
+  // Reserved, not resized: resizing would zero every byte only for the
+  // file's bytes to overwrite them.
+  text.clear();
+  text.reserve(length);
   if (!wide) {
-    // Reserved, not resized: resizing would zero every byte only for the
-    // file's bytes to overwrite them.
-    text.clear();
-    text.reserve(length);
     ReadPieces(length, [&text](const std::uint8_t* piece, std::size_t n) {
       text.append(reinterpret_cast<const char*>(piece), n);
     });
+    // Text in the legacy code page; ASCII reads the same in UTF-8.
+    if (!IsAscii(text)) text = LegacyToUtf8(text);
     return;
   }
   // Two bytes a unit, little-endian; a unit may straddle two pieces.
-  std::u16string units;
-  units.reserve(length);
+  Utf16ToUtf8Appender appender(text);
   int low = -1;
-  ReadPieces(bytes, [&units, &low](const std::uint8_t* piece, std::size_t n) {
-    for (std::size_t i = 0; i < n; ++i) {
-      if (low < 0) {
-        low = piece[i];
-      } else {
-        units.push_back(static_cast<char16_t>(low | (piece[i] << 8)));
-        low = -1;
-      }
+  ReadPieces(bytes, [&appender, &low](const std::uint8_t* piece, std::size_t n) {
+    std::size_t i = 0;
+    if (low >= 0 && n > 0) {
+      appender.Unit(static_cast<char16_t>(low | (piece[0] << 8)));
+      low = -1;
+      i = 1;
     }
+    for (; i + 1 < n; i += 2) appender.Unit(static_cast<char16_t>(piece[i] | (piece[i + 1] << 8)));
+    if (i < n) low = piece[i];
   });
-  text = WideToAnsi(units);
+  appender.Finish();
 }
 
-void CArchive::WriteString(const std::string& text) {
-  const std::uint64_t length = text.size();
+void CArchive::WriteLength(std::uint64_t length) {
   if (length < 0xFF) {
     const auto b = static_cast<std::uint8_t>(length);
     WriteBytes(&b, 1);
@@ -187,7 +189,34 @@ void CArchive::WriteString(const std::string& text) {
     WriteBytes(prefix, 3);
     WriteInt32(static_cast<std::int32_t>(static_cast<std::uint32_t>(length)));
   }
-  WriteBytes(text.data(), text.size());
+}
+
+void CArchive::WriteString(const std::string& text) {
+  // What the legacy code page holds goes in the single-byte form, which
+  // every reader of the format reads; anything else in the wide form.
+  // A text that is not UTF-8 came from somewhere that spoke the legacy code
+  // page: its bytes go as they are.
+  if (IsAscii(text) || !IsUtf8(text)) {
+    WriteLength(text.size());
+    WriteBytes(text.data(), text.size());
+    return;
+  }
+  if (const std::optional<std::string> legacy = Utf8ToLegacy(text)) {
+    WriteLength(legacy->size());
+    WriteBytes(legacy->data(), legacy->size());
+    return;
+  }
+  const std::u16string units = Utf8ToUtf16(text);
+  const std::uint8_t marker[3] = {0xFF, 0xFE, 0xFF};
+  WriteBytes(marker, 3);
+  WriteLength(units.size());
+  std::vector<std::uint8_t> bytes;
+  bytes.reserve(units.size() * 2);
+  for (const char16_t unit : units) {
+    bytes.push_back(static_cast<std::uint8_t>(unit));
+    bytes.push_back(static_cast<std::uint8_t>(unit >> 8));
+  }
+  WriteBytes(bytes.data(), bytes.size());
 }
 
 void CArchive::Flush() {

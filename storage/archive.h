@@ -34,9 +34,12 @@ class CArchive : private NonCopyable {
   void WriteInt32(std::int32_t value);
   std::int32_t ReadInt32();
 
-  // The counted-string form: one byte up to 254, 0xFF + word up to 65533,
-  // 0xFF FFFF + 32-bit length beyond. Reading also takes the wide form
-  // (0xFF FFFE + a length in 16-bit units), converted to the ANSI code page.
+  // Strings are UTF-8 in memory. The counted-string form: one byte up to
+  // 254, 0xFF + word up to 65533, 0xFF FFFF + 32-bit length beyond, then
+  // the text in the legacy code page (storage/legacy_code_page.h). A text
+  // that code page cannot hold exactly is written in the wide form: 0xFF
+  // FFFE, a length in 16-bit units by the same rule, then UTF-16LE. Both
+  // forms are read; an unpaired surrogate reads as U+FFFD.
   void WriteString(const std::string& text);
   std::string ReadString();
   // The same, read into an existing string (its storage is reused).
@@ -49,6 +52,7 @@ class CArchive : private NonCopyable {
 
  private:
   void WriteBytes(const void* data, std::size_t count);
+  void WriteLength(std::uint64_t length);
   // Hands the next count bytes to take(bytes, n), piece by piece, as they
   // lie in the buffer, refilling it from the file in whole blocks.
   template <typename Take>

@@ -109,10 +109,26 @@ def build_and_dump_go_both_ways_byte_for_byte():
            '"TopLevel": 2 items\n  submenu 1 "Help": 0 items\nno warnings\n')
     write("empty.zvk", b"")
     expect(zvk("dump", "empty.zvk"), 0, stdout='{\n  "version": 1,\n  "submenus": []\n}\n')
-    if not ARGS.emulator:   # natively; under Wine the system code page decides
-        write("cjk.zvk", HEAD + i32(1) + i32(0) + b"\xff\xfe\xff\x02" + "中A".encode("utf-16le"))
-        run = expect(zvk("dump", "cjk.zvk"), 0)
-        check(json.loads(run.out)["submenus"][0]["name"] == "?A", "a character without a byte", run)
+    # A name the code page holds keeps the single-byte form, any other takes
+    # the wide one; both come back, and check says what older versions show.
+    # Half of a surrogate pair reads as U+FFFD, and check says where.
+    world = {"submenus": [{"name": "Zo\u00eb \u4e2d\u6587 \u0416 \U0001f642",
+                           "items": [{"name": "Zo\u00eb", "text": "\u0395\u03bb\u03bb\u03ac\u03b4\u03b1", "chain": 0}]}]}
+    build(world, "world.zvk")
+    check(read("world.zvk") == HEAD + i32(1) + i32(1) + b"\xff\xfe\xff\x0b"
+          + "Zo\u00eb \u4e2d\u6587 \u0416 \U0001f642".encode("utf-16le") + b"\x03Zo\xeb\xff\xfe\xff\x06"
+          + "\u0395\u03bb\u03bb\u03ac\u03b4\u03b1".encode("utf-16le") + i32(0), "the wide form only where needed")
+    check(json.loads(expect(zvk("dump", "world.zvk"), 0).out)["submenus"] == world["submenus"], "dumped whole")
+    write("half.zvk", HEAD + i32(1) + i32(0) + b"\xff\xfe\xff\x02" + "\ud83dA".encode("utf-16le", "surrogatepass"))
+    check(json.loads(expect(zvk("dump", "half.zvk"), 0).out)["submenus"][0]["name"] == "\ufffdA", "U+FFFD")
+    if not ARGS.emulated:
+        said = expect(zvk("check", "world.zvk"), 0).out + expect(zvk("check", "half.zvk"), 0).out
+        for warning in ('The name of submenu 0 "Zo\u00eb \u4e2d\u6587 \u0416 \U0001f642" is saved in the file\'s '
+                        'UTF-16 form: older versions show these characters as question marks.',
+                        'The text of item 0.0 "Zo\u00eb" is saved', 'The name of submenu 0 "\ufffdA" holds '
+                        'U+FFFD, which stands where the file had half of a UTF-16 surrogate pair'):
+            check(warning in said, f"check warns: {warning}", said)
+    if not ARGS.emulator:
         with open("/dev/full", "wb") as full:
             proc = subprocess.run([ARGS.zvk, "dump", "ex.zvk"], stdout=full, stderr=subprocess.PIPE)
         check((proc.returncode, proc.stderr) == (2, b"Unable to write the output.\n"),
@@ -148,12 +164,11 @@ def build_replaces_a_file_only_with_a_complete_one():
     write("ex.json", json.dumps(EXAMPLE_JSON))
     previous = b"previous content, longer than the new file " * 3
     write("out.zvk", previous)
-    cjk = {"submenus": [{"name": "a", "items": [{"name": "x", "text": "\u4e2d"}]}]}
     for name, content, rc, message in [
             ("syntax.json", '{\n  "submenus": [,]\n}', 5,
              "syntax.json, line 2, column 16: expected a value, found ','."),
-            ("cjk.json", json.dumps(cjk), 5, 'cjk.json, submenus[0].items[0].text: the character '
-             '"\u4e2d" (U+4E2D) has no byte in Windows-1252.'),
+            ("half.json", '{"submenus": [{"name": "\\ud800", "items": []}]}', 5,
+             "half.json, line 1, column 25: a high surrogate \\uD800 without a low surrogate after it."),
             ("missing.json", None, 2, "missing.json was not found.")]:
         if content:
             write(name, content)
@@ -164,7 +179,7 @@ def build_replaces_a_file_only_with_a_complete_one():
     expect(zvk("build", "ex.json", "dir.zvk"), 2, ("dir.zvk",))
     expect(zvk("build", "ex.json", "out.zvk"), 0, stdout="")
     check(read("out.zvk") == EXAMPLE, "replaced by the new file")
-    check(sorted(os.listdir()) == ["cjk.json", "dir.zvk", "ex.json", "out.zvk", "syntax.json"],
+    check(sorted(os.listdir()) == ["dir.zvk", "ex.json", "half.json", "out.zvk", "syntax.json"],
           f"no temporary file left: {os.listdir()}")
 
 
@@ -190,8 +205,9 @@ def trace_shows_each_effect_of_a_text_or_a_pick_and_refuses_what_the_menu_cannot
                      "up u+00e9", "down 10", "released 10", "recognised"]),
                    (["--layout", "fr", '["1\u00e9"]'], ["down 10", "down 31", "up 31", "up 10",
                                                       "down 32", "up 32", "recognised"]),
-                   (["\u00e9"], ['clipboard "\\xe9"'] + PASTE + ["pasted"])]
-        expect(zvk("trace", "\u4e2d"), 1, ("(U+4E2D) has no byte in Windows-1252",))
+                   (['["\u4e2d\U0001f642"]'], ["down u+4e2d", "up u+4e2d", "down u+d83d", "up u+d83d",
+                                             "down u+de42", "up u+de42", "recognised"]),
+                   (["\u00e9\u4e2d"], ['clipboard "\u00e9\u4e2d"'] + PASTE + ["pasted"])]
     # A picked chain answers its prompts: the default with OK, nothing typed on Cancel.
     items = [{"name": "Default", "text": "[*Jo]", "chain": 1},
              {"name": "Ask", "text": "[&1Name?]", "chain": 1}, {"name": "Type", "text": "[%1]"}]

@@ -3,11 +3,29 @@
 #include "document/zorvak_doc.h"
 #include "playback/effect_text.h"
 #include "safety/risky_item.h"
+#include "storage/legacy_code_page.h"
+#include "storage/utf8.h"
 
 namespace {
 
 std::string Plural(int n, const char* one, const char* many) {
   return std::to_string(n) + " " + (n == 1 ? one : many);
+}
+
+// What older versions make of a text, and what a damaged one was read as.
+void WarnAboutText(const std::string& what, const std::string& text,
+                   std::vector<std::string>& out) {
+  if (IsAscii(text)) return;
+  if (!Utf8ToLegacy(text)) {
+    out.push_back(what +
+                  " is saved in the file's UTF-16 form: older versions show these "
+                  "characters as question marks.");
+  }
+  if (text.find("\xEF\xBF\xBD") != std::string::npos) {
+    out.push_back(what +
+                  " holds U+FFFD, which stands where the file had half of a UTF-16 "
+                  "surrogate pair (or U+FFFD itself).");
+  }
 }
 
 void WarnAboutItems(const MacroData& doc, int s, std::vector<std::string>& out) {
@@ -26,6 +44,10 @@ void WarnAboutItems(const MacroData& doc, int s, std::vector<std::string>& out) 
     out.push_back(text);
   }
   for (int j = 0; j < count; ++j) {
+    WarnAboutText("The name of item " + ItemLabel(doc, s, j),
+                  doc.strSubMenuItemName[ItemSlot(s, j)], out);
+    WarnAboutText("The text of item " + ItemLabel(doc, s, j),
+                  doc.strSubMenuItemText[ItemSlot(s, j)], out);
     if (doc.strSubMenuItemText[ItemSlot(s, j)].empty()) {
       out.push_back("Item " + ItemLabel(doc, s, j) +
                     " has an empty text: it is shown grayed and runs only through a chain, as an "
@@ -97,6 +119,9 @@ std::vector<std::string> CheckWarnings(const MacroData& doc, std::int32_t versio
     out.push_back(std::to_string(topLevelCount) + " submenus are named TopLevel (" + topLevels +
                   "): the items of each stand directly in the pick menu, at its own place.");
   }
-  for (int s = 0; s < doc.SubMenuCount(); ++s) WarnAboutItems(doc, s, out);
+  for (int s = 0; s < doc.SubMenuCount(); ++s) {
+    WarnAboutText("The name of submenu " + SubMenuLabel(doc, s), doc.strSubMenuName[s], out);
+    WarnAboutItems(doc, s, out);
+  }
   return out;
 }

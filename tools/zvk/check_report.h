@@ -20,7 +20,10 @@ std::vector<std::string> CheckSummary(const MacroData& doc, std::int32_t version
 //  - an item with an empty text (shown grayed; reached only by a chain);
 //  - an item whose pick presses a Windows key, Ctrl+Esc or Alt+F4
 //    (safety/risky_item.h);
-//  - a chain that runs past the last item of its submenu.
+//  - a chain that runs past the last item of its submenu;
+//  - a name or text the legacy code page cannot hold (older versions show
+//    it with question marks), and one holding U+FFFD, what half of a
+//    surrogate pair in the file reads as.
 std::vector<std::string> CheckWarnings(const MacroData& doc, std::int32_t version);
 
 // How a submenu or an item is named in the report: 2 "Help", 2.0 "Enter".

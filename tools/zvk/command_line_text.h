@@ -1,8 +1,8 @@
 #pragma once
 // Texts given on the command line (what zvk trace runs and answers) as the
-// program's 8-bit text. On Windows the C runtime hands them over in the
-// system's code page, the program's own; elsewhere they are UTF-8 and are
-// converted to Windows-1252.
+// program's text, UTF-8: on Windows the C runtime hands them over in the
+// process's code page, which the manifest makes UTF-8; elsewhere they must
+// be UTF-8 already.
 
 #include <string>
 

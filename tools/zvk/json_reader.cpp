@@ -2,7 +2,7 @@
 
 #include <set>
 
-#include "tools/zvk/utf8.h"
+#include "storage/utf8.h"
 
 namespace {
 

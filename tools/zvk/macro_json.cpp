@@ -3,21 +3,19 @@
 #include <initializer_list>
 #include <limits>
 
-#include "tools/zvk/cp1252_text.h"
-
 JsonValue MacroToJson(const MacroData& doc, std::int32_t version) {
   JsonValue root = JsonValue::Object();
   root.Add("version", JsonValue::Number(version));
   JsonValue& submenus = root.Add("submenus", JsonValue::Array());
   for (int s = 0; s < doc.SubMenuCount(); ++s) {
     JsonValue submenu = JsonValue::Object();
-    submenu.Add("name", JsonValue::String(Cp1252ToUtf8(doc.strSubMenuName[s])));
+    submenu.Add("name", JsonValue::String(doc.strSubMenuName[s]));
     JsonValue& items = submenu.Add("items", JsonValue::Array());
     for (int j = 0; j < doc.ItemCount(s); ++j) {
       const int k = ItemSlot(s, j);
       JsonValue item = JsonValue::Object();
-      item.Add("name", JsonValue::String(Cp1252ToUtf8(doc.strSubMenuItemName[k])));
-      item.Add("text", JsonValue::String(Cp1252ToUtf8(doc.strSubMenuItemText[k])));
+      item.Add("name", JsonValue::String(doc.strSubMenuItemName[k]));
+      item.Add("text", JsonValue::String(doc.strSubMenuItemText[k]));
       item.Add("chain", JsonValue::Number(doc.bChainToNext[k]));
       items.items.push_back(std::move(item));
     }
@@ -79,11 +77,8 @@ std::int32_t Int32(const JsonValue& v, const std::string& path) {
 }
 
 std::string Text(const JsonValue& object, const char* key, const std::string& path) {
-  const JsonValue& v = Required(object, key, JsonValue::Type::string, path);
-  std::string problem;
-  std::optional<std::string> bytes = Utf8ToCp1252(v.text, &problem);
-  if (!bytes) throw MacroJsonError(Member(path, key), problem);
-  return std::move(*bytes);
+  // The reader has checked that the text is UTF-8, the form in memory.
+  return Required(object, key, JsonValue::Type::string, path).text;
 }
 
 std::int32_t ChainFlag(const JsonValue& item, const std::string& path) {

@@ -60,7 +60,7 @@ TEST_F(PlaybackTest, EachFormDoesWhatItSaysAndAnythingElseIsNoToken) {
       {"['\r']", ""},
       {"['']", ""},
       {"[''']", ""},
-      {"['\xE9']", "down u+00e9, up u+00e9"},
+      {"['\u00E9']", "down u+00e9, up u+00e9"},
       // Quoted text: characters and embedded tokens; a "[" that starts no
       // token before the closing quote is typed; line breaks are skipped.
       {"[\"\"]", ""},

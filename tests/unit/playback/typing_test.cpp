@@ -27,25 +27,31 @@ TEST_F(PlaybackTest, TheTextComesOutAsWrittenOnEveryLayout) {
   };
   for (const auto& [layout, effects] : rows) {
     rec.KeyboardPort().SetLayout(layout);
-    EXPECT_EQ(Run("[\"a1@\xE9\x80Z\"]"), effects) << static_cast<int>(layout);
+    EXPECT_EQ(Run("[\"a1@\u00E9\u20ACZ\"]"), effects) << static_cast<int>(layout);
   }
 }
 
 // A character reached only through a dead key goes as itself; so do the
-// typed variable's and the single-character token's. A modifier the macro
+// typed variable's and the single-character token's, and every character
+// no key types, beyond U+FFFF as the two halves of its surrogate pair. A modifier the macro
 // holds is neither pressed again nor released: Shift for a capital, Ctrl
 // for AltGr.
 TEST_F(PlaybackTest, DeadKeysAndHeldModifiers) {
-  const std::tuple<ModelledLayout, const char*, std::string> rows[] = {
-      {ModelledLayout::fr, "[\"\xA8~\"]", "down u+00a8, up u+00a8, down u+007e, up u+007e"},
+  constexpr const char* kSmile = "down u+d83d, up u+d83d, down u+de42, up u+de42";
+  const std::tuple<ModelledLayout, std::string, std::string> rows[] = {
+      {ModelledLayout::fr, "[\"\u00A8~\"]", "down u+00a8, up u+00a8, down u+007e, up u+007e"},
+      {ModelledLayout::us, "[\"\u0416\u4E2D\U0001F642\"]",
+       "down u+0416, up u+0416, down u+4e2d, up u+4e2d, " + std::string(kSmile)},
+      {ModelledLayout::fr, "['\U0001F642']", kSmile},
       {ModelledLayout::de, "['`']", "down u+0060, up u+0060"},
       {ModelledLayout::fr, "[\"[shift]A1[SHIFT_UP]\"]",
        "down 10, down 41, up 41, down 31, up 31, up 10"},
       {ModelledLayout::de, "[\"[CTRL]@[CTRL_UP]\"]",
        "down 11, down 12, down 51, up 51, up 12, up 11"},
-      {ModelledLayout::de, "[%0]", "down 5a, up 5a, down u+00e9, up u+00e9"},
+      {ModelledLayout::de, "[%0]",
+       "down 5a, up 5a, down u+00e9, up u+00e9, " + std::string(kSmile)},
   };
-  PlaybackProbe::SetVariable(playback, 0, "z\xE9");
+  PlaybackProbe::SetVariable(playback, 0, "z\u00E9\U0001F642");
   for (const auto& [layout, text, effects] : rows) {
     rec.KeyboardPort().SetLayout(layout);
     EXPECT_EQ(Run(text), effects) << text;

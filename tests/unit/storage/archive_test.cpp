@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "storage/exceptions.h"
+#include "storage/legacy_code_page.h"
 #include "support/test_bytes.h"
 
 namespace {
@@ -47,7 +48,7 @@ Bytes Prefix(const Bytes& bytes, std::size_t n) { return Bytes(bytes.begin(), by
 
 std::string Pattern(std::size_t n) {
   std::string text(n, '\0');
-  for (std::size_t i = 0; i < n; ++i) text[i] = static_cast<char>(i * 7 + 3);
+  for (std::size_t i = 0; i < n; ++i) text[i] = static_cast<char>(' ' + (i * 7 + 3) % 95);
   return text;
 }
 
@@ -95,16 +96,75 @@ TEST(Archive, StringsAreWrittenInWholeBuffersOrWhole) {
   EXPECT_EQ(file.Bytes(), expected);
 }
 
-// Including a wide string whose units straddle the buffer's refills.
-TEST(CountedString, WideFormIsConvertedToEightBitText) {
+std::string Repeated(const std::string& text, std::size_t n) {
+  std::string out;
+  for (std::size_t i = 0; i < n; ++i) out += text;
+  return out;
+}
+
+Bytes Wide(std::u16string_view units) {
+  Bytes bytes{0xFF, 0xFE, 0xFF, static_cast<std::uint8_t>(units.size())};
+  for (const char16_t unit : units) {
+    bytes = bytes + Bytes{static_cast<std::uint8_t>(unit), static_cast<std::uint8_t>(unit >> 8)};
+  }
+  return bytes;
+}
+
+// Every byte of the legacy code page (Windows-1252 here) has a character
+// and comes back from it; a character it lacks, or a text that is not
+// UTF-8, has no legacy form.
+TEST(LegacyCodePage, EveryByteMakesTheTripAndOnlyItsCharactersHaveBytes) {
+  std::string all;
+  for (int b = 0; b < 256; ++b) all += static_cast<char>(b);
+  EXPECT_EQ(Utf8ToLegacy(LegacyToUtf8(all)), all);
+  EXPECT_EQ(LegacyToUtf8("\x81\x9D\x80\x9F\xE9"), "\u0081\u009D\u20AC\u0178\u00E9");
+  for (const char* lacking : {"\u0080", "\u4E2D", "\U0001F642", "\xFF"}) {
+    EXPECT_EQ(Utf8ToLegacy(lacking), std::nullopt) << lacking;
+  }
+}
+
+// A text the legacy code page holds takes the single-byte form, as older
+// versions wrote and read it; any other the wide form, its unit count in
+// the longer prefixes when it needs them. Both come back whole, through
+// buffers so small that units and surrogate pairs straddle the refills.
+TEST(CountedString, TextsOfEveryScriptKeepTheirFormAndComeBackWhole) {
+  EXPECT_EQ(Stored("Zo\u00EB \u20AC"), (Bytes{5, 'Z', 'o', 0xEB, ' ', 0x80}));
+  EXPECT_EQ(Stored("Zo\u00EB \u4E2D\u6587 \u0416 \U0001F642"),
+            Wide(u"Zo\u00EB \u4E2D\u6587 \u0416 \U0001F642"));
+  EXPECT_EQ(Prefix(Stored(std::string(100, 'x') + std::string(100, '\x2B') + "\u0416\u0416" +
+                          std::string(300, 'y')),
+                   6),
+            (Bytes{0xFF, 0xFE, 0xFF, 0xFF, 246, 1}));
+  // A text that is not UTF-8 came from the legacy code page: kept as it is.
+  EXPECT_EQ(Stored("caf\xE9"), (Bytes{4, 'c', 'a', 'f', 0xE9}));
+
+  for (const std::string& text :
+       std::vector<std::string>{"Zo\u00EB \u4E2D\u6587 \u0416 \U0001F642",
+                                "\u0395\u03BB\u03BB\u03B7\u03BD\u03B9\u03BA\u03AC",
+                                "Za\u017C\u00F3\u0142\u0107 g\u0119\u015Bl\u0105",
+                                "\u65E5\u672C\u8A9E\u30C6\u30AD\u30B9\u30C8",
+                                std::string(300, 'a') + "\U0001F600" + Repeated("\u0416", 66000)}) {
+    for (const std::size_t buffer :
+         {CArchive::kDefaultBufferSize, std::size_t{17}, std::size_t{18}}) {
+      ASSERT_TRUE(Loaded(Stored(text), buffer) == text)
+          << text.substr(0, 40) << " buffer " << buffer;
+    }
+  }
   // The unit count may itself use the longer forms.
   EXPECT_EQ(Loaded({0xFF, 0xFE, 0xFF, 0xFF, 0x02, 0x00, 'h', 0, 'i', 0}), "hi");
-  EXPECT_EQ(Loaded({0xFF, 0xFE, 0xFF, 0x01, 0xAC, 0x20}), "\x80");  // the euro sign
+}
 
-  const std::string letters = "abcdefghijklmnopqrst";
-  Bytes straddling{0xFF, 0xFE, 0xFF, 20};
-  for (const char c : letters) straddling = straddling + Bytes{static_cast<std::uint8_t>(c), 0};
-  EXPECT_EQ(Loaded(straddling, 17), letters);
+// Half of a surrogate pair stands as U+FFFD: alone at the end, a low one
+// first, a high one before a plain unit; a whole pair stays one character.
+TEST(CountedString, AnUnpairedSurrogateReadsAsTheReplacementCharacter) {
+  EXPECT_EQ(Loaded(Wide(u"a\xD83D")), "a\uFFFD");
+  EXPECT_EQ(Loaded(Wide(u"\xDE42"
+                        u"b")),
+            "\uFFFDb");
+  EXPECT_EQ(Loaded(Wide(u"\xD83D"
+                        u"c\xD83D\xDE42")),
+            "\uFFFDc\U0001F642");
+  EXPECT_EQ(Loaded(Wide(u"\xD83D\xD83D\xDE42")), "\uFFFD\U0001F642");
 }
 
 // A length prefix cut short; lengths beyond the file (2 GiB claimed by 10

@@ -1,0 +1,143 @@
+#include "storage/utf8.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+
+void AppendUtf8(std::string& out, char32_t cp) {
+  if (cp < 0x80) {
+    out += static_cast<char>(cp);
+  } else if (cp < 0x800) {
+    out += static_cast<char>(0xC0 | (cp >> 6));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else if (cp < 0x10000) {
+    out += static_cast<char>(0xE0 | (cp >> 12));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (cp >> 18));
+    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  }
+}
+
+std::optional<char32_t> DecodeUtf8(std::string_view text, std::size_t& pos) {
+  if (pos >= text.size()) return std::nullopt;
+  const auto lead = static_cast<unsigned char>(text[pos]);
+  if (lead < 0x80) {
+    ++pos;
+    return lead;
+  }
+  std::size_t length = 0;
+  char32_t cp = 0;
+  char32_t smallest = 0;
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    length = 2;
+    cp = lead & 0x1F;
+    smallest = 0x80;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3;
+    cp = lead & 0x0F;
+    smallest = 0x800;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4;
+    cp = lead & 0x07;
+    smallest = 0x10000;
+  } else {
+    return std::nullopt;  // a continuation byte, C0/C1 or F5 and above
+  }
+  if (text.size() - pos < length) return std::nullopt;
+  for (std::size_t i = 1; i < length; ++i) {
+    const auto b = static_cast<unsigned char>(text[pos + i]);
+    if ((b & 0xC0) != 0x80) return std::nullopt;
+    cp = (cp << 6) | (b & 0x3F);
+  }
+  if (cp < smallest || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return std::nullopt;
+  pos += length;
+  return cp;
+}
+
+char32_t NextCodePoint(std::string_view text, std::size_t& pos) {
+  if (const std::optional<char32_t> cp = DecodeUtf8(text, pos)) return *cp;
+  ++pos;
+  return kReplacementCharacter;
+}
+
+void Utf16ToUtf8Appender::Other(char16_t unit) {
+  const bool low = unit >= 0xDC00 && unit < 0xE000;
+  if (high_ != 0) {
+    AppendUtf8(out_, low ? 0x10000 + ((char32_t{high_} - 0xD800) << 10) + (unit - 0xDC00)
+                         : kReplacementCharacter);
+    high_ = 0;
+    if (low) return;
+  }
+  if (unit >= 0xD800 && unit < 0xDC00) {
+    high_ = unit;
+  } else {
+    AppendUtf8(out_, low ? kReplacementCharacter : char32_t{unit});
+  }
+}
+
+void Utf16ToUtf8Appender::Finish() {
+  if (high_ != 0) AppendUtf8(out_, kReplacementCharacter);
+  high_ = 0;
+}
+
+void AppendUtf16AsUtf8(std::string& out, std::u16string_view units) {
+  out.reserve(out.size() + units.size());
+  Utf16ToUtf8Appender appender(out);
+  for (const char16_t unit : units) appender.Unit(unit);
+  appender.Finish();
+}
+
+std::string Utf16ToUtf8(std::u16string_view units) {
+  std::string out;
+  AppendUtf16AsUtf8(out, units);
+  return out;
+}
+
+std::u16string Utf8ToUtf16(std::string_view text) {
+  std::u16string out;
+  out.reserve(text.size());
+  std::size_t pos = 0;
+  while (pos < text.size()) {
+    const char32_t cp = NextCodePoint(text, pos);
+    if (cp < 0x10000) {
+      out += static_cast<char16_t>(cp);
+    } else {
+      out += static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10));
+      out += static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF));
+    }
+  }
+  return out;
+}
+
+bool IsUtf8(std::string_view text) {
+  std::size_t pos = 0;
+  while (pos < text.size()) {
+    if (!DecodeUtf8(text, pos)) return false;
+  }
+  return true;
+}
+
+bool IsAscii(std::string_view text) {
+  // 32 bytes at a time: a document's texts are long and mostly ASCII.
+  constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+  std::size_t i = 0;
+  for (; i + 32 <= text.size(); i += 32) {
+    std::uint64_t words[4];
+    std::memcpy(words, text.data() + i, sizeof words);
+    if (((words[0] | words[1] | words[2] | words[3]) & kHighBits) != 0) return false;
+  }
+  for (; i < text.size(); ++i) {
+    if (static_cast<unsigned char>(text[i]) >= 0x80) return false;
+  }
+  return true;
+}
+
+std::string CodePointName(char32_t cp) {
+  char buffer[16];
+  std::snprintf(buffer, sizeof buffer, "U+%04X", static_cast<unsigned>(cp));
+  return buffer;
+}
