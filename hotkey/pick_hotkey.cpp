@@ -5,6 +5,7 @@
 
 #include "framework/virtual_keys.h"
 #include "storage/ascii_case.h"
+#include "storage/utf8.h"
 
 namespace {
 
@@ -70,7 +71,7 @@ std::string Quoted(std::string_view text) {
   // Long enough for any key; control bytes would garble the status bar.
   constexpr std::size_t kShown = 40;
   std::string quoted = "\"";
-  for (const char c : text.substr(0, kShown)) {
+  for (const char c : Utf8Prefix(text, kShown)) {
     quoted += static_cast<unsigned char>(c) < 0x20 ? '?' : c;
   }
   if (text.size() > kShown) quoted += "...";

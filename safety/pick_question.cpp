@@ -1,6 +1,7 @@
 #include "safety/pick_question.h"
 
 #include "safety/risky_item.h"
+#include "storage/utf8.h"
 
 namespace {
 
@@ -23,7 +24,7 @@ std::string PlayedTexts(const MacroData& doc, Pick pick) {
 
 std::string PickQuestionText(const std::string& texts) {
   const std::string shown =
-      texts.size() > kShownLimit ? texts.substr(0, kShownLimit) + "..." : texts;
+      texts.size() > kShownLimit ? std::string(Utf8Prefix(texts, kShownLimit)) + "..." : texts;
   return "This macro document came from the internet. The item you picked can open the Start "
          "menu or the Run box and type a command:\n\n" +
          shown + "\n\nPlay it?";

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <bit>
 
+#include "storage/utf8.h"
+
 namespace {
 
 // The sieve's bits: one per byte value, then 8192 for the triples of
@@ -40,7 +42,7 @@ void ForEachBit(std::string_view text, Visit visit) {
 
 std::string Preview(std::string_view text) {
   std::string preview;
-  for (const char c : text.substr(0, SearchIndex::kPreviewLength)) {
+  for (const char c : Utf8Prefix(text, SearchIndex::kPreviewLength)) {
     const bool space = static_cast<unsigned char>(c) < 0x20 || c == ' ';
     if (space && (preview.empty() || preview.back() == ' ')) continue;
     preview += space ? ' ' : c;

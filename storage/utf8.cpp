@@ -136,6 +136,16 @@ bool IsAscii(std::string_view text) {
   return true;
 }
 
+std::string_view Utf8Prefix(std::string_view text, std::size_t count) {
+  if (text.size() <= count) return text;
+  // Back over the continuation bytes (10xxxxxx) of a character split there.
+  std::size_t end = count;
+  while (end > 0 && end + 3 >= count && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) {
+    --end;
+  }
+  return text.substr(0, end);
+}
+
 std::string CodePointName(char32_t cp) {
   char buffer[16];
   std::snprintf(buffer, sizeof buffer, "U+%04X", static_cast<unsigned>(cp));

@@ -56,5 +56,9 @@ bool IsUtf8(std::string_view text);
 // in every ANSI code page.
 bool IsAscii(std::string_view text);
 
+// The text's first bytes, at most count of them, cut where a character
+// starts, so that the cut never splits one.
+std::string_view Utf8Prefix(std::string_view text, std::size_t count);
+
 // "U+20AC" for a code point.
 std::string CodePointName(char32_t codePoint);

@@ -46,6 +46,29 @@ TEST_F(DocTest, TheExampleIsWrittenByteForByteAndReadsBackWhole) {
   }
 }
 
+// An older file's accents and euro sign (Windows-1252 here) read as those
+// characters and are saved byte for byte as before; names and texts in
+// other scripts, an emoji among them, come back whole from the wide form.
+TEST_F(DocTest, CodePageTextKeepsItsBytesAndTextInAnyScriptComesBack) {
+  const Bytes older = kHeader + Int32(1) + Int32(1) + Counted("Caf\xE9") + Counted("\x80 5") +
+                      Counted("na\xEFve") + Int32(1);
+  Load(older);
+  EXPECT_EQ(doc->strSubMenuName[0], "Caf\u00E9");
+  EXPECT_EQ(doc->strSubMenuItemName[0], "\u20AC 5");
+  EXPECT_EQ(doc->strSubMenuItemText[0], "na\u00EFve");
+  EXPECT_EQ(Save(), older);
+
+  DocumentBuilder()
+      .SubMenu(
+          "Zo\u00EB \u4E2D\u6587 \u0416 \U0001F642",
+          {{"\u0395\u03BB\u03BB\u03B7\u03BD\u03B9\u03BA\u03AC", "\u65E5\u672C\u8A9E \U0001F642", 1},
+           {"Zo\u00EB", "Za\u017C\u00F3\u0142\u0107", 0}})
+      .AddTo(*doc);
+  const MacroData written = *doc;
+  Load(Save());
+  EXPECT_TRUE(static_cast<const MacroData&>(*doc) == written);
+}
+
 // A newer file cut short in its header fails at its end: the version is
 // looked at only after the reserved words.
 TEST_F(DocTest, AHeaderCutShortFailsBeforeTheVersionIsLookedAt) {
