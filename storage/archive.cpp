@@ -169,8 +169,8 @@ void CArchive::ReadString(std::string& text) {
       low = -1;
       i = 1;
     }
-    for (; i + 1 < n; i += 2) appender.Unit(static_cast<char16_t>(piece[i] | (piece[i + 1] << 8)));
-    if (i < n) low = piece[i];
+    appender.UnitsLe(piece + i, (n - i) / 2);
+    if ((n - i) % 2 != 0) low = piece[n - 1];
   });
   appender.Finish();
 }

@@ -1,8 +1,16 @@
 #include "storage/utf8.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+#if defined(__GNUC__) && defined(__x86_64__)
+#include <immintrin.h>
+#endif
 
 void AppendUtf8(std::string& out, char32_t cp) {
   if (cp < 0x80) {
@@ -79,6 +87,45 @@ void Utf16ToUtf8Appender::Other(char16_t unit) {
   }
 }
 
+void Utf16ToUtf8Appender::UnitsLe(const unsigned char* bytes, std::size_t count) {
+  // Runs of ASCII are gathered and appended a block at a time.
+  char ascii[512];
+  std::size_t gathered = 0;
+  const auto flush = [&] {
+    out_.append(ascii, gathered);
+    gathered = 0;
+  };
+  std::size_t i = 0;
+  while (i < count) {
+#if defined(__SSE2__)
+    // Sixteen units at a time while they are all ASCII.
+    const __m128i high_bits = _mm_set1_epi16(static_cast<short>(0xFF80));
+    while (high_ == 0 && i + 16 <= count) {
+      const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + 2 * i));
+      const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + 2 * i + 16));
+      const __m128i over = _mm_and_si128(_mm_or_si128(a, b), high_bits);
+      if (_mm_movemask_epi8(_mm_cmpeq_epi16(over, _mm_setzero_si128())) != 0xFFFF) break;
+      if (gathered + 16 > sizeof ascii) flush();
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(ascii + gathered), _mm_packus_epi16(a, b));
+      gathered += 16;
+      i += 16;
+    }
+#endif
+    // One unit at a time for the next sixteen.
+    for (const std::size_t stop = std::min(count, i + 16); i < stop; ++i) {
+      const auto unit = static_cast<char16_t>(bytes[2 * i] | (bytes[2 * i + 1] << 8));
+      if (unit < 0x80 && high_ == 0) {
+        if (gathered == sizeof ascii) flush();
+        ascii[gathered++] = static_cast<char>(unit);
+        continue;
+      }
+      flush();
+      Other(unit);
+    }
+  }
+  flush();
+}
+
 void Utf16ToUtf8Appender::Finish() {
   if (high_ != 0) AppendUtf8(out_, kReplacementCharacter);
   high_ = 0;
@@ -121,10 +168,50 @@ bool IsUtf8(std::string_view text) {
   return true;
 }
 
-bool IsAscii(std::string_view text) {
-  // 32 bytes at a time: a document's texts are long and mostly ASCII.
-  constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+namespace {
+
+#if defined(__GNUC__) && defined(__x86_64__)
+// Where the processor has AVX2: 128 bytes a step in four loads. Returns how
+// far the text is ASCII, to a step's bound.
+__attribute__((target("avx2"))) std::size_t AsciiStepsAvx2(const char* text, std::size_t size) {
   std::size_t i = 0;
+  for (; i + 128 <= size; i += 128) {
+    const auto* block = reinterpret_cast<const __m256i*>(text + i);
+    const __m256i any = _mm256_or_si256(
+        _mm256_or_si256(_mm256_loadu_si256(block), _mm256_loadu_si256(block + 1)),
+        _mm256_or_si256(_mm256_loadu_si256(block + 2), _mm256_loadu_si256(block + 3)));
+    if (_mm256_movemask_epi8(any) != 0) break;
+  }
+  return i;
+}
+
+bool HasAvx2() {
+  static const bool has = __builtin_cpu_supports("avx2");
+  return has;
+}
+#endif
+
+}  // namespace
+
+bool IsAscii(std::string_view text) {
+  // 128 bytes at a time: a document's texts are long and mostly ASCII.
+  std::size_t i = 0;
+#if defined(__GNUC__) && defined(__x86_64__)
+  if (HasAvx2()) i = AsciiStepsAvx2(text.data(), text.size());
+#endif
+#if defined(__SSE2__)
+  for (; i + 128 <= text.size(); i += 128) {
+    const auto* block = reinterpret_cast<const __m128i*>(text.data() + i);
+    const __m128i low =
+        _mm_or_si128(_mm_or_si128(_mm_loadu_si128(block), _mm_loadu_si128(block + 1)),
+                     _mm_or_si128(_mm_loadu_si128(block + 2), _mm_loadu_si128(block + 3)));
+    const __m128i high =
+        _mm_or_si128(_mm_or_si128(_mm_loadu_si128(block + 4), _mm_loadu_si128(block + 5)),
+                     _mm_or_si128(_mm_loadu_si128(block + 6), _mm_loadu_si128(block + 7)));
+    if (_mm_movemask_epi8(_mm_or_si128(low, high)) != 0) return false;
+  }
+#endif
+  constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
   for (; i + 32 <= text.size(); i += 32) {
     std::uint64_t words[4];
     std::memcpy(words, text.data() + i, sizeof words);

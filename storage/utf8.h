@@ -35,6 +35,8 @@ class Utf16ToUtf8Appender {
     }
     Other(unit);
   }
+  // count units, two little-endian bytes each.
+  void UnitsLe(const unsigned char* bytes, std::size_t count);
   // The end of the text: a high surrogate still waiting has no partner.
   void Finish();
 

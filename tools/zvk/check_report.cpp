@@ -12,17 +12,18 @@ std::string Plural(int n, const char* one, const char* many) {
   return std::to_string(n) + " " + (n == 1 ? one : many);
 }
 
-// What older versions make of a text, and what a damaged one was read as.
-void WarnAboutText(const std::string& what, const std::string& text,
-                   std::vector<std::string>& out) {
+// What older versions make of a text, and what a damaged one was read as;
+// what() names it, made only for a warning: most texts have none.
+template <typename What>
+void WarnAboutText(What what, const std::string& text, std::vector<std::string>& out) {
   if (IsAscii(text)) return;
   if (!Utf8ToLegacy(text)) {
-    out.push_back(what +
+    out.push_back(what() +
                   " is saved in the file's UTF-16 form: older versions show these "
                   "characters as question marks.");
   }
   if (text.find("\xEF\xBF\xBD") != std::string::npos) {
-    out.push_back(what +
+    out.push_back(what() +
                   " holds U+FFFD, which stands where the file had half of a UTF-16 "
                   "surrogate pair (or U+FFFD itself).");
   }
@@ -44,10 +45,11 @@ void WarnAboutItems(const MacroData& doc, int s, std::vector<std::string>& out) 
     out.push_back(text);
   }
   for (int j = 0; j < count; ++j) {
-    WarnAboutText("The name of item " + ItemLabel(doc, s, j),
-                  doc.strSubMenuItemName[ItemSlot(s, j)], out);
-    WarnAboutText("The text of item " + ItemLabel(doc, s, j),
-                  doc.strSubMenuItemText[ItemSlot(s, j)], out);
+    const auto label = [&doc, s, j](const char* part) {
+      return [&doc, s, j, part] { return std::string(part) + ItemLabel(doc, s, j); };
+    };
+    WarnAboutText(label("The name of item "), doc.strSubMenuItemName[ItemSlot(s, j)], out);
+    WarnAboutText(label("The text of item "), doc.strSubMenuItemText[ItemSlot(s, j)], out);
     if (doc.strSubMenuItemText[ItemSlot(s, j)].empty()) {
       out.push_back("Item " + ItemLabel(doc, s, j) +
                     " has an empty text: it is shown grayed and runs only through a chain, as an "
@@ -120,7 +122,8 @@ std::vector<std::string> CheckWarnings(const MacroData& doc, std::int32_t versio
                   "): the items of each stand directly in the pick menu, at its own place.");
   }
   for (int s = 0; s < doc.SubMenuCount(); ++s) {
-    WarnAboutText("The name of submenu " + SubMenuLabel(doc, s), doc.strSubMenuName[s], out);
+    WarnAboutText([&doc, s] { return "The name of submenu " + SubMenuLabel(doc, s); },
+                  doc.strSubMenuName[s], out);
     WarnAboutItems(doc, s, out);
   }
   return out;
