@@ -52,12 +52,11 @@ struct EditorTest : ::testing::Test {
     controls.checked = !controls.checked;
     editor.OnChainCheck();
   }
-  // A notification per keystroke; Enter in the item text gives "\r\n".
+  // A notification per keystroke; Enter (in the item text) gives "\r\n".
   // Retype types over the whole text, selected.
   void Type(EditorBox box, const std::string& keys) {
     for (char c : keys) {
-      controls.Box(box) +=
-          (c == '\n' && box == EditorBox::ItemText) ? std::string("\r\n") : std::string(1, c);
+      controls.Box(box) += c == '\n' ? std::string("\r\n") : std::string(1, c);
       if (box == EditorBox::SubMenuName) editor.OnChangeSubMenuName();
       if (box == EditorBox::ItemName) editor.OnChangeItemName();
       if (box == EditorBox::ItemText) editor.OnChangeItemText();

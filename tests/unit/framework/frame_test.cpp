@@ -51,9 +51,8 @@ TEST(BarDockingTest, ADropNearASideDocksThereAndAnywhereElseFloats) {
       {101, 102, DockSide::left}, {500, 400, std::nullopt},    {500, 60, std::nullopt},
       {960, 95, std::nullopt},    {60, 710, std::nullopt},
   };
-  for (const auto& [x, y, side] : drops) {
+  for (const auto& [x, y, side] : drops)
     EXPECT_EQ(DockSideForDrop(client, x, y, 20), side) << x << "," << y;
-  }
 }
 
 // A hidden or floating bar takes no room; a dragged bar stays held where

@@ -5,27 +5,23 @@
 
 #include <deque>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "framework/single_instance.h"
+#include "support/scripted_ports.h"
 
 namespace {
 
 // The system as a later start meets it, one attempt at a time: whether the
 // mutex is free and whether the first's window takes the data.
 struct ScriptedInstance : InstancePort {
-  bool TryBecomeFirst() override { return Next(free); }
+  bool TryBecomeFirst() override { return NextAnswer(free); }
   bool SendToFirst(std::uint32_t tag, std::string_view data) override {
     sent.emplace_back(std::to_string(tag) + ":" + std::string(data));
-    return Next(taken);
+    return NextAnswer(taken);
   }
   void Wait(std::uint32_t milliseconds) override { waited += milliseconds; }
-
-  static bool Next(std::deque<bool>& answers) {
-    const bool answer = !answers.empty() && answers.front();
-    if (!answers.empty()) answers.pop_front();
-    return answer;
-  }
 
   std::deque<bool> free, taken;
   std::vector<std::string> sent;
@@ -34,31 +30,26 @@ struct ScriptedInstance : InstancePort {
 
 const std::string kTag = std::to_string(kHandOverTag);
 
+// Every attempt sends the same data; each one that fails waits before the next.
 TEST(SingleInstanceTest, ALaterStartHandsItsFileToTheFirstOnceItsWindowTakesIt) {
-  {  // Alone: this start is the program, and sends nothing.
+  using Answers = std::deque<bool>;
+  const std::tuple<Answers, Answers, std::string, StartClaim, int, std::uint32_t> cases[] = {
+      // Alone: this start is the program.
+      {{true}, {}, "C:\\a.zvk", StartClaim::first, 0, 0},
+      // The first is still making its window: tried again until it takes it.
+      {{}, {false, false, true}, "C:\\a.zvk", StartClaim::handedOver, 3, 2 * kHandOverRetryMs},
+      // The first ends meanwhile: this start becomes the program.
+      {{false, false, true}, {}, "", StartClaim::first, 2, 2 * kHandOverRetryMs},
+      // A first that never answers: given up after about ten seconds.
+      {{}, {}, "", StartClaim::noAnswer, kHandOverAttempts, kHandOverAttempts * kHandOverRetryMs},
+  };
+  for (const auto& [free, taken, file, claim, sends, waited] : cases) {
     ScriptedInstance port;
-    port.free = {true};
-    EXPECT_EQ(ClaimOrHandOver(port, {"C:\\a.zvk"}), StartClaim::first);
-    EXPECT_TRUE(port.sent.empty());
-  }
-  {  // The first is still making its window: tried again until it takes it.
-    ScriptedInstance port;
-    port.taken = {false, false, true};
-    EXPECT_EQ(ClaimOrHandOver(port, {"C:\\a.zvk"}), StartClaim::handedOver);
-    EXPECT_EQ(port.sent, std::vector<std::string>(3, kTag + ":C:\\a.zvk"));
-    EXPECT_EQ(port.waited, 2 * kHandOverRetryMs);
-  }
-  {  // The first ends meanwhile: this start becomes the program.
-    ScriptedInstance port;
-    port.free = {false, false, true};
-    EXPECT_EQ(ClaimOrHandOver(port, {}), StartClaim::first);
-    EXPECT_EQ(port.sent, std::vector<std::string>(2, kTag + ":"));
-  }
-  {  // A first that never answers: given up after about ten seconds.
-    ScriptedInstance port;
-    EXPECT_EQ(ClaimOrHandOver(port, {}), StartClaim::noAnswer);
-    EXPECT_EQ(port.sent.size(), static_cast<std::size_t>(kHandOverAttempts));
-    EXPECT_EQ(port.waited, kHandOverAttempts * kHandOverRetryMs);
+    port.free = free;
+    port.taken = taken;
+    EXPECT_EQ(ClaimOrHandOver(port, {file}), claim) << sends;
+    EXPECT_EQ(port.sent, std::vector<std::string>(sends, kTag + ":" + file));
+    EXPECT_EQ(port.waited, waited) << sends;
   }
 }
 

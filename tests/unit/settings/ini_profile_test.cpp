@@ -14,11 +14,8 @@ namespace {
 constexpr const char* kPath = "E:\\Zorvakomat\\Zorvakomat.ini";
 
 struct IniProfileTest : ::testing::Test {
-  void Put(const std::string& text) { files.files[kPath] = Bytes(text.begin(), text.end()); }
-  std::string Text() {
-    const Bytes& bytes = files.files.at(kPath);
-    return std::string(bytes.begin(), bytes.end());
-  }
+  void Put(const std::string& text) { files.files[kPath] = BytesOf(text); }
+  std::string Text() const { return TextOf(files.files.at(kPath)); }
   // The problem told for a file, which stays as it was, and whose
   // settings are the defaults.
   std::string Refused(const std::string& text) {

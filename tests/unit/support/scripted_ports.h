@@ -17,13 +17,19 @@ struct ShownMessage {
   bool operator==(const ShownMessage&) const = default;
 };
 
+// The next scripted answer, or otherwise once they have run out.
+template <typename T>
+T NextAnswer(std::deque<T>& answers, T otherwise = {}) {
+  if (answers.empty()) return otherwise;
+  T answer = std::move(answers.front());
+  answers.pop_front();
+  return answer;
+}
+
 struct ScriptedMessageBoxes : MessageBoxPort {
   int AfxMessageBox(const std::string& text, unsigned type) override {
     shown.push_back({text, type});
-    if (answers.empty()) return MB::kIdOk;
-    const int answer = answers.front();
-    answers.pop_front();
-    return answer;
+    return NextAnswer(answers, MB::kIdOk);
   }
   // The boxes shown since the last call.
   std::vector<ShownMessage> Take() { return std::exchange(shown, {}); }
@@ -35,10 +41,7 @@ struct ScriptedMessageBoxes : MessageBoxPort {
 struct ScriptedFileDialogs : FileDialogPort {
   std::optional<std::string> Show(const FileDialogRequest& request) override {
     requests.push_back(request);
-    if (answers.empty()) return std::nullopt;
-    auto answer = answers.front();
-    answers.pop_front();
-    return answer;
+    return NextAnswer(answers);
   }
 
   std::deque<std::optional<std::string>> answers;  // nothing: Cancel

@@ -2,6 +2,9 @@
 // Helpers for tests that build byte streams, and that look at
 // the failure a read or write ends in.
 
+#include <string>
+#include <string_view>
+
 #include "storage/archive.h"
 #include "storage/mem_file.h"
 
@@ -18,9 +21,12 @@ inline Bytes Int32(std::int32_t v) {
           static_cast<std::uint8_t>(u >> 16), static_cast<std::uint8_t>(u >> 24)};
 }
 
+inline Bytes BytesOf(std::string_view text) { return Bytes(text.begin(), text.end()); }
+inline std::string TextOf(const Bytes& bytes) { return std::string(bytes.begin(), bytes.end()); }
+
 // A short counted string: one length byte, then the text.
 inline Bytes Counted(const std::string& s) {
-  return Bytes{static_cast<std::uint8_t>(s.size())} + Bytes(s.begin(), s.end());
+  return Bytes{static_cast<std::uint8_t>(s.size())} + BytesOf(s);
 }
 
 template <typename Serializable>

@@ -45,9 +45,8 @@ TEST_F(ViewTest, OnlyAnIdOfAShownItemSetsAPick) {
   // the 50th-item id that would decode as the next submenu's item -1; ids
   // below the first item id.
   for (int id :
-       {57603, 57604, 32775, 57666, 32782, 1075 + 150 + 8, 1075 + 250, 1075 + 49, 1074, 0, 65535}) {
+       {57603, 57604, 32775, 57666, 32782, 1075 + 150 + 8, 1075 + 250, 1075 + 49, 1074, 0, 65535})
     EXPECT_EQ(view.OnCommandHook(id), HookAction::passOn) << id;
-  }
 
   EXPECT_EQ(view.OnCommandHook(1232), HookAction::itemPicked);
   EXPECT_EQ(view.OnCommandHook(3000), HookAction::passOn);
@@ -108,9 +107,8 @@ TEST_F(ViewTest, MainWindowHidesAndComesBack) {
 TEST_F(ViewTest, ATrayClickDuringARunWaitsForItsEnd) {
   log.on_line = [&](std::string_view line) {
     if (line != "sleep 500") return;
-    for (const unsigned mouse : {kLeftDoubleClick, kRightUp, kLeftUp}) {
+    for (const unsigned mouse : {kLeftDoubleClick, kRightUp, kLeftUp})
       EXPECT_EQ(view.OnTrayNotify(kTrayId, mouse), TrayAction::none) << mouse;
-    }
     EXPECT_EQ(view.TakeWaitingTrayNotify(), std::nullopt) << "not before the run ends";
   };
   ASSERT_EQ(view.OnCommandHook(PickCommandId(3, 0)), HookAction::itemPicked);
@@ -174,9 +172,8 @@ TEST_F(ViewTest, ASearchPickArmsOnlyAnItemOfTheDocumentAndGoesBackWhereTheFocusW
   FakeWindows windows;
   ASSERT_EQ(view.OnSearchHotkey(FocusTarget{10, 11}), TrayAction::showSearchBox);
   for (const Pick outside :
-       {Pick{0, 50}, Pick{3, 8}, Pick{5, 0}, Pick{50, 0}, Pick{-1, 0}, Pick{0, -1}}) {
+       {Pick{0, 50}, Pick{3, 8}, Pick{5, 0}, Pick{50, 0}, Pick{-1, 0}, Pick{0, -1}})
     EXPECT_FALSE(view.OnSearchChoice(outside)) << outside.submenu << " " << outside.item;
-  }
   EXPECT_EQ(PlaybackProbe::PendingPick(view.playback), std::nullopt);
   ASSERT_TRUE(view.OnSearchChoice({3, 7}));
   EXPECT_EQ(PlaybackProbe::PendingPick(view.playback), (Pick{3, 7}));
