@@ -14,11 +14,42 @@ constexpr unsigned kTripleShift = 19;  // 32 - 13
 constexpr std::size_t kSieveBits = 256 + (std::size_t{1} << (32 - kTripleShift));
 constexpr std::size_t kBlockRows = 64;
 
-char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+// The small letter of a capital of Latin-1, Latin Extended-A, Greek or
+// Cyrillic (U+00C0 to U+045F); any other character as it is. Both take two
+// bytes in UTF-8.
+char32_t LowerLetter(char32_t c) {
+  const bool latin_pair = (c >= 0x100 && c < 0x138) || (c >= 0x14A && c < 0x178);
+  const bool latin_odd_pair = (c >= 0x139 && c < 0x149) || (c >= 0x179 && c < 0x17F);
+  if ((c >= 0xC0 && c <= 0xDE && c != 0xD7) || (c >= 0x391 && c <= 0x3AB && c != 0x3A2) ||
+      (c >= 0x410 && c <= 0x42F)) {
+    return c + 0x20;
+  }
+  if ((latin_pair && c % 2 == 0) || (latin_odd_pair && c % 2 == 1)) return c + 1;
+  if (c == 0x178) return 0xFF;
+  if (c == 0x386) return 0x3AC;
+  if (c >= 0x388 && c <= 0x38A) return c + 0x25;
+  if (c == 0x38C) return 0x3CC;
+  if (c == 0x38E || c == 0x38F) return c + 0x3F;
+  if (c >= 0x400 && c <= 0x40F) return c + 0x50;
+  return c;
+}
 
+// Lower case for ASCII and the alphabets above; the copy keeps every
+// character's length, so places in it are places in the text.
 std::string LowerCase(std::string_view text) {
   std::string lowered(text);
-  std::transform(lowered.begin(), lowered.end(), lowered.begin(), LowerAscii);
+  for (std::size_t i = 0; i < lowered.size(); ++i) {
+    const auto b = static_cast<unsigned char>(lowered[i]);
+    if (b >= 'A' && b <= 'Z') {
+      lowered[i] = static_cast<char>(b - 'A' + 'a');
+    } else if (b >= 0xC3 && b <= 0xD1 && i + 1 < lowered.size() &&
+               (static_cast<unsigned char>(lowered[i + 1]) & 0xC0) == 0x80) {
+      const char32_t lower =
+          LowerLetter(((b & 0x1Fu) << 6) | (static_cast<unsigned char>(lowered[i + 1]) & 0x3Fu));
+      lowered[i] = static_cast<char>(0xC0 | (lower >> 6));
+      lowered[++i] = static_cast<char>(0x80 | (lower & 0x3F));
+    }
+  }
   return lowered;
 }
 

@@ -121,19 +121,24 @@ TEST_F(EditorTest, OpeningShowsTheFirstEntriesChoosingShowsTheirsAndTypingChange
   ClickSubMenu(2);
   EXPECT_EQ(controls.Shown(), "Keys,Text,Empty* /  / Empty|Bye| / on");
 
-  // Names rename their list entry at every keystroke; a text over several
+  // Names (in any script) rename their list entry at every keystroke; a text over several
   // lines is stored as typed; the check box stores the selected item's flag.
   ClickSubMenu(0);
   ClickItem(1);
-  Retype(EditorBox::SubMenuName, "Kb");
+  Retype(EditorBox::SubMenuName, "Zo\u00EB \u4E2D\u6587 \u0416 \U0001F642");
   Retype(EditorBox::ItemName, "Tabulator");
   Retype(EditorBox::ItemText, "Line one\nLine two\n%d");
   ClickChain();
   EXPECT_EQ(controls.Shown(),
-            "Kb*,Text,Empty / Enter,Tabulator* / Kb|Tabulator|Line one\r\nLine two\r\n%d / on");
-  EXPECT_EQ(Stored(0, 2), "Kb(2) Enter:[enter]> Tabulator:Line one\r\nLine two\r\n%d>");
+            "Zo\u00EB \u4E2D\u6587 \u0416 \U0001F642*,Text,Empty / Enter,Tabulator* / Zo\u00EB "
+            "\u4E2D\u6587 \u0416 \U0001F642|Tabulator|Line one\r\nLine two\r\n%d / on");
+  EXPECT_EQ(Stored(0, 2),
+            "Zo\u00EB \u4E2D\u6587 \u0416 \U0001F642(2) Enter:[enter]> Tabulator:Line one\r\nLine "
+            "two\r\n%d>");
   ClickChain();
-  EXPECT_EQ(Stored(0, 2), "Kb(2) Enter:[enter]> Tabulator:Line one\r\nLine two\r\n%d");
+  EXPECT_EQ(Stored(0, 2),
+            "Zo\u00EB \u4E2D\u6587 \u0416 \U0001F642(2) Enter:[enter]> Tabulator:Line one\r\nLine "
+            "two\r\n%d");
 
   editor.OnHelpButton();
   EXPECT_THAT(help.opened, ElementsAre("EditSubMenuHelp.html"));

@@ -40,17 +40,34 @@ TEST_F(SearchTest, EveryWordMustAppearAndNameStartsComeFirstThenNamesThenTexts) 
   EXPECT_EQ(Found("my sign"), (Labels{"Letters > My SIGN"})) << "the whole text starts the name";
   EXPECT_EQ(Found("greet"), Labels{"Greet"});
   EXPECT_EQ(Found("toplevel"), Labels{}) << "a TopLevel name is neither shown nor searched";
+  // Capitals of Latin, Greek and Cyrillic match their small letters.
+  doc->nNumSubMenuItems[1] = 0;
+  DocumentBuilder()
+      .SubMenu("\u0416", {{"\u041F\u0440\u0438\u0432\u0435\u0442", "\u0397\u03A7\u038F"},
+                          {"ZO\u00CB \u0141\u00D3D\u0179", "\U0001F642"}})
+      .AddTo(*doc);
+  const SearchIndex scripts(*doc);
+  const auto found = [&](std::string_view typed) {
+    const auto rows = scripts.Filter(typed, recent);
+    return rows.size() == 1 ? scripts.Rows()[rows[0]].label : "";
+  };
+  EXPECT_EQ(found("\u043F\u0440\u0438\u0432\u0435\u0442 \u03B7\u03C7\u03CE"),
+            "\u0416 > \u041F\u0440\u0438\u0432\u0435\u0442");
+  EXPECT_EQ(found("zo\u00EB \u0142\u00F3d\u017A \U0001F642 \u0436"),
+            "\u0416 > ZO\u00CB \u0141\u00D3D\u0179");
   for (const std::string& typed : Labels{"qzx", "sign qzx", std::string(100000, 's'), "\xff\x01"})
     EXPECT_EQ(Found(typed), Labels{}) << typed.size();
 }
 
 TEST_F(SearchTest, RowsShowTheSubmenuTheItemAndTheStartOfTheTextOnOneLine) {
   doc->strSubMenuItemText[ItemSlot(1, 0)] = std::string(70, 'x');
+  doc->strSubMenuItemText[ItemSlot(0, 1)] = std::string(59, 'x') + "\u0416\u0416";
   const SearchIndex longer(*doc);
   const auto& rows = longer.Rows();
   ASSERT_EQ(rows.size(), 5u);
   EXPECT_EQ(rows[2].preview, "12 Sign Street Town");
   EXPECT_EQ(rows[4].preview, std::string(60, 'x') + "...");
+  EXPECT_EQ(rows[1].preview, std::string(59, 'x') + "...") << "cut where a character starts";
   EXPECT_EQ(rows[4].pick, (Pick{1, 0}));
   EXPECT_TRUE(rows[3].grayed);
   EXPECT_FALSE(rows[0].grayed);

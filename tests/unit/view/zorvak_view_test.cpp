@@ -211,17 +211,18 @@ std::vector<std::string> Outline(const std::vector<PickMenuEntry>& menu, std::si
   return out;
 }
 
+// Names in any script stand as they are.
 TEST(PickMenuTest, TopLevelItemsStandInlineAtTheirPlaceInAnyLetterCase) {
   const auto doc = DocumentBuilder()
-                       .SubMenu("Greetings", {{"Hi", "Hello"}})
-                       .SubMenu("toplevel", {{"Tab", "[tab]"}, {"Enter", "[enter]"}})
+                       .SubMenu("Gr\u00FC\u00DFe \u4E2D\u6587 \U0001F642", {{"Hi", "Hello"}})
+                       .SubMenu("toplevel", {{"Tab", "[tab]"}, {"Zo\u00EB \u0416", "[enter]"}})
                        .SubMenu("Keys")
                        .SubMenu("TOPLEVEL", {{"Sign", "Regards"}})
                        .SubMenu("TopLevels", {{"x", "y"}})  // only the exact word counts
                        .Build();
   EXPECT_EQ(Outline(BuildPickMenu(*doc)),
-            (std::vector<std::string>{"[Greetings:1]", "Tab", "Enter", "[Keys:0]", "Sign",
-                                      "[TopLevels:1]"}));
+            (std::vector<std::string>{"[Gr\u00FC\u00DFe \u4E2D\u6587 \U0001F642:1]", "Tab",
+                                      "Zo\u00EB \u0416", "[Keys:0]", "Sign", "[TopLevels:1]"}));
 }
 
 // A nameless item with a text is an ordinary, choosable entry.
