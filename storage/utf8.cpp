@@ -186,8 +186,8 @@ __attribute__((target("avx2"))) std::size_t AsciiStepsAvx2(const char* text, std
 }
 
 bool HasAvx2() {
-  static const bool has = __builtin_cpu_supports("avx2");
-  return has;
+  static const bool kHas = __builtin_cpu_supports("avx2");
+  return kHas;
 }
 #endif
 

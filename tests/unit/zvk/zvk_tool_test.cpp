@@ -146,7 +146,6 @@ TEST(MacroJson, RefusesWhatCannotBeWrittenAndNamesThePath) {
   EXPECT_EQ(FaultOf(full), "submenus: 51 submenus; a file holds at most 50");
 }
 
-
 struct CheckTest : Test {
   std::unique_ptr<MacroData> doc = std::make_unique<MacroData>();
 
