@@ -5,9 +5,10 @@
 // writes the box's whole text to <report> (atomically) once the window shows
 // and after every change, and a line per key message it sees to <keylog>
 // ("keydown 09", "char 61", "keyup 10"), keys that change no text too. With
-// "wide" the window and its box are Unicode ones and the report is UTF-8;
-// without, they are ANSI ones and the report is in the ANSI code page. With
-// "hotkey" it holds Ctrl+Alt+Z (and ends at once if it cannot).
+// "wide" the box is a Unicode one and the report is UTF-8; without, it is an
+// ANSI one and the report is in the ANSI code page (the window around it is
+// a Unicode one either way: Windows gives the box characters of its kind).
+// With "hotkey" it holds Ctrl+Alt+Z (and ends at once if it cannot).
 #include <windows.h>
 
 #include <cstdio>
@@ -16,8 +17,7 @@
 
 namespace {
 
-constexpr char kClassName[] = "ZvkE2ETargetWindow";
-constexpr wchar_t kWideClassName[] = L"ZvkE2ETargetWindow";
+constexpr wchar_t kClassName[] = L"ZvkE2ETargetWindow";
 
 std::string g_reportPath;
 std::ofstream g_keyLog;
@@ -25,22 +25,18 @@ HWND g_edit = nullptr;
 WNDPROC g_editDefaultProc = nullptr;
 bool g_wide = false;
 
+// The box's text in UTF-8 (wide) or in the ANSI code page.
 std::string EditText() {
-  if (!g_wide) {
-    std::string text(static_cast<size_t>(GetWindowTextLengthA(g_edit)) + 1, '\0');
-    text.resize(
-        static_cast<size_t>(GetWindowTextA(g_edit, text.data(), static_cast<int>(text.size()))));
-    return text;
-  }
   std::wstring units(static_cast<size_t>(GetWindowTextLengthW(g_edit)) + 1, L'\0');
   units.resize(
       static_cast<size_t>(GetWindowTextW(g_edit, units.data(), static_cast<int>(units.size()))));
   if (units.empty()) return {};
+  const UINT page = g_wide ? CP_UTF8 : CP_ACP;
   const int count = static_cast<int>(units.size());
-  std::string text(static_cast<size_t>(WideCharToMultiByte(CP_UTF8, 0, units.data(), count, nullptr,
-                                                           0, nullptr, nullptr)),
+  std::string text(static_cast<size_t>(WideCharToMultiByte(page, 0, units.data(), count, nullptr, 0,
+                                                           nullptr, nullptr)),
                    '\0');
-  WideCharToMultiByte(CP_UTF8, 0, units.data(), count, text.data(), static_cast<int>(text.size()),
+  WideCharToMultiByte(page, 0, units.data(), count, text.data(), static_cast<int>(text.size()),
                       nullptr, nullptr);
   return text;
 }
@@ -72,7 +68,7 @@ LRESULT CALLBACK TargetWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
     case WM_CREATE: {
       constexpr DWORD kStyle =
           WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
-      const HINSTANCE instance = reinterpret_cast<CREATESTRUCTA*>(lParam)->hInstance;
+      const HINSTANCE instance = reinterpret_cast<CREATESTRUCTW*>(lParam)->hInstance;
       g_edit = g_wide ? CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", kStyle, 0, 0, 0, 0, hwnd,
                                         nullptr, instance, nullptr)
                       : CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", kStyle, 0, 0, 0, 0, hwnd,
@@ -97,8 +93,7 @@ LRESULT CALLBACK TargetWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
       PostQuitMessage(0);
       return 0;
     default:
-      return g_wide ? DefWindowProcW(hwnd, message, wParam, lParam)
-                    : DefWindowProcA(hwnd, message, wParam, lParam);
+      return DefWindowProcW(hwnd, message, wParam, lParam);
   }
 }
 
@@ -122,24 +117,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
 
   // A fixed place in the upper left, clear of the taskbar and of the tray
   // menu, which opens at the lower right.
-  HWND window = nullptr;
-  if (g_wide) {
-    WNDCLASSW windowClass{};
-    windowClass.lpfnWndProc = &TargetWndProc;
-    windowClass.hInstance = instance;
-    windowClass.lpszClassName = kWideClassName;
-    if (!RegisterClassW(&windowClass)) return 1;
-    window = CreateWindowExW(0, kWideClassName, L"Zorvakomat Target", WS_OVERLAPPEDWINDOW, 40, 40,
-                             640, 420, nullptr, nullptr, instance, nullptr);
-  } else {
-    WNDCLASSA windowClass{};
-    windowClass.lpfnWndProc = &TargetWndProc;
-    windowClass.hInstance = instance;
-    windowClass.lpszClassName = kClassName;
-    if (!RegisterClassA(&windowClass)) return 1;
-    window = CreateWindowExA(0, kClassName, "Zorvakomat Target", WS_OVERLAPPEDWINDOW, 40, 40, 640,
-                             420, nullptr, nullptr, instance, nullptr);
-  }
+  const WNDCLASSW windowClass{0, &TargetWndProc, 0, 0, instance, {}, {}, {}, {}, kClassName};
+  if (!RegisterClassW(&windowClass)) return 1;
+  const HWND window = CreateWindowExW(0, kClassName, L"Zorvakomat Target", WS_OVERLAPPEDWINDOW, 40,
+                                      40, 640, 420, nullptr, nullptr, instance, nullptr);
   if (!window) return 1;
   // A third argument: the target holds Ctrl+Alt+Z, as another program may.
   if (holdHotkey && !RegisterHotKey(window, 1, MOD_CONTROL | MOD_ALT, 'Z')) return 1;
@@ -147,14 +128,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   WriteReport();
 
   MSG message;
-  while ((g_wide ? GetMessageW(&message, nullptr, 0, 0) : GetMessageA(&message, nullptr, 0, 0)) >
-         0) {
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
     TranslateMessage(&message);
-    if (g_wide) {
-      DispatchMessageW(&message);
-    } else {
-      DispatchMessageA(&message);
-    }
+    DispatchMessageW(&message);
   }
   return static_cast<int>(message.wParam);
 }
