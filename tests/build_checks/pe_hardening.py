@@ -3,17 +3,14 @@
 
     pe_hardening.py program.exe... [--setup SETUP.exe]
 
-A program passes when its header shows a relocatable image that keeps its
-relocations (ASLR), no-execute data (DEP) and, for a 64-bit image,
-high-entropy ASLR; when the stack protector's failure handler is linked in;
-and when every DLL it imports is one the system loads only from its own
-folder (a KnownDLL or an API set), or is named as a dependency by the
-program's own manifest (comctl32 through the Common Controls assembly), so
-that no copy lying beside the program is ever loaded in its place.
-
-The setup program is made from the installer tool's prebuilt stub, whose
-relocations are stripped: it is checked for DEP and relocatable only as far
-as that stub allows, and what it lacks is printed.
+A program passes with a relocatable image that keeps its relocations
+(ASLR), no-execute data (DEP), for a 64-bit image high-entropy ASLR, the
+stack protector's failure handler linked in, and only DLLs that the system
+loads from its own folder (a KnownDLL or an API set) or that its manifest
+names (comctl32 through the Common Controls assembly) imported, so that no
+copy beside the program is loaded in their place. The setup program, made
+from the installer tool's prebuilt stub without relocations, needs DEP and
+the flag asking for ASLR; what it lacks is printed.
 
 Exit status 0 when everything passed, 1 with one line per finding.
 """
@@ -72,14 +69,11 @@ class PeImage:
                 return raw + rva - vaddr
         raise ValueError("address 0x%x lies in no section" % rva)
 
-    def c_string(self, rva):
-        at = self.offset(rva)
-        return self.data[at:self.data.index(b"\0", at)].decode("latin-1")
-
     def imports(self):
         names, rva = [], self.directories[1][0]
         while rva and (name := self.u32(self.offset(rva) + 12)):
-            names.append(self.c_string(name))
+            at = self.offset(name)
+            names.append(self.data[at:self.data.index(b"\0", at)].decode("latin-1"))
             rva += 20
         return names
 

@@ -2,20 +2,17 @@
 alone (run_e2e.py --fresh-prefix): the program keeps its settings in the
 Zorvakomat.ini beside it and leaves nothing in the registry."""
 import os
-import zipfile
 
 from harness.e2e_case import E2ETestCase, read
 from harness.wine import windows_path
-from test_install import CLASSES, PACKAGE
+from test_install import EXTENSION, FILE_TYPE, unzip
 
-KEYS = [r"HKEY_CURRENT_USER\Software\Zorvak", CLASSES + r"\.zvk", CLASSES + r"\Zorvakomat.Document"]
+KEYS = [r"HKEY_CURRENT_USER\Software\Zorvak", EXTENSION, FILE_TYPE]
 
 
 class Portable(E2ETestCase):
     def test_the_unpacked_zip_keeps_its_settings_beside_it_and_nothing_in_the_registry(self):
-        with zipfile.ZipFile(PACKAGE) as package:
-            package.extractall(self.scratch)
-        folder = os.path.join(self.scratch, os.path.basename(PACKAGE)[:-len("-portable.zip")])
+        folder = unzip(self.scratch)
         ini, starter = os.path.join(folder, "Zorvakomat.ini"), os.path.join(folder, "examples", "starter.zvk")
 
         # Started on a document, which goes into the recent files, and

@@ -6,8 +6,7 @@ import os
 from harness.e2e_case import E2ETestCase
 from harness.polling import wait_until
 from harness.wine import windows_path
-
-SETUP = os.environ.get("ZVK_SETUP", "")
+from test_install import SETUP, uninstall
 
 
 def programs_in(prefix, exe):
@@ -28,7 +27,9 @@ class SetupRights(E2ETestCase):
     def test_an_elevated_setup_does_not_start_the_program(self):
         self.assertTrue(os.path.isfile(SETUP), f"{SETUP!r} has not been built (makensis?)")
         folder = os.path.join(self.scratch, "Zorvakomat")
-        self.addCleanup(self.uninstall, folder)
+        # What Setup installed is removed again, so that no later test finds it.
+        uninstaller = os.path.join(folder, "uninstall.exe")
+        self.addCleanup(lambda: os.path.exists(uninstaller) and uninstall(self.session, folder))
         process = self.session.wine.start(SETUP, ["/D=" + windows_path(folder)], log_name="setup.log")
         self.addCleanup(self.session.wine.end, process)
         window = wait_until(lambda: self.x11.search(pid=process.pid), what="Setup's window")[0]
@@ -60,13 +61,3 @@ class SetupRights(E2ETestCase):
         # A program Setup started would be there by now: Wine's CreateProcess
         # returns once the new process runs.
         self.assertEqual(programs_in(self.session.wine.prefix, "zorvakomat.exe"), [])
-
-
-    def uninstall(self, folder):
-        """Removes what Setup installed, so that no later test finds it."""
-        uninstaller = os.path.join(folder, "uninstall.exe")
-        if not os.path.exists(uninstaller):
-            return
-        process = self.session.wine.start(uninstaller, ["/S"], log_name="uninstall.log")
-        wait_until(process.poll, lambda code: code is not None, timeout=120, what="the uninstaller to start")
-        wait_until(lambda: not os.path.exists(uninstaller), timeout=120, what="the uninstaller to remove itself")

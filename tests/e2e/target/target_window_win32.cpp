@@ -11,8 +11,8 @@
 // With "hotkey" it holds Ctrl+Alt+Z (and ends at once if it cannot).
 #include <windows.h>
 
-#include <cstdio>
 #include <fstream>
+#include <iomanip>
 #include <string>
 
 namespace {
@@ -25,28 +25,22 @@ HWND g_edit = nullptr;
 WNDPROC g_editDefaultProc = nullptr;
 bool g_wide = false;
 
-// The box's text in UTF-8 (wide) or in the ANSI code page.
+// The box's text in UTF-8 (wide) or in the ANSI code page, at most three
+// bytes a UTF-16 unit.
 std::string EditText() {
   std::wstring units(static_cast<size_t>(GetWindowTextLengthW(g_edit)) + 1, L'\0');
-  units.resize(
-      static_cast<size_t>(GetWindowTextW(g_edit, units.data(), static_cast<int>(units.size()))));
-  if (units.empty()) return {};
-  const UINT page = g_wide ? CP_UTF8 : CP_ACP;
-  const int count = static_cast<int>(units.size());
-  std::string text(static_cast<size_t>(WideCharToMultiByte(page, 0, units.data(), count, nullptr, 0,
-                                                           nullptr, nullptr)),
-                   '\0');
-  WideCharToMultiByte(page, 0, units.data(), count, text.data(), static_cast<int>(text.size()),
-                      nullptr, nullptr);
+  const int count = GetWindowTextW(g_edit, units.data(), static_cast<int>(units.size()));
+  std::string text(static_cast<size_t>(count) * 3, '\0');
+  text.resize(static_cast<size_t>(
+      WideCharToMultiByte(g_wide ? CP_UTF8 : CP_ACP, 0, units.data(), count, text.data(),
+                          static_cast<int>(text.size()), nullptr, nullptr)));
   return text;
 }
 
 void WriteReport() {
-  const std::string text = EditText();
   const std::string temporary = g_reportPath + ".tmp";
-  if (std::ofstream(temporary, std::ios::binary | std::ios::trunc) << text) {
+  if (std::ofstream(temporary, std::ios::binary | std::ios::trunc) << EditText())
     MoveFileExA(temporary.c_str(), g_reportPath.c_str(), MOVEFILE_REPLACE_EXISTING);
-  }
 }
 
 LRESULT CALLBACK EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -54,11 +48,7 @@ LRESULT CALLBACK EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
                      : message == WM_KEYUP ? "keyup"
                      : message == WM_CHAR  ? "char"
                                            : nullptr;
-  if (name) {
-    char line[48];
-    std::snprintf(line, sizeof line, "%s %02x\n", name, static_cast<unsigned>(wParam & 0xFFFF));
-    g_keyLog << line << std::flush;
-  }
+  if (name) g_keyLog << name << ' ' << std::setw(2) << (wParam & 0xFFFF) << '\n' << std::flush;
   return g_wide ? CallWindowProcW(g_editDefaultProc, hwnd, message, wParam, lParam)
                 : CallWindowProcA(g_editDefaultProc, hwnd, message, wParam, lParam);
 }
@@ -103,17 +93,13 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   bool holdHotkey = false;
   for (int i = 3; i < __argc; ++i) {
     const std::string option = __argv[i];
-    if (option == "wide") {
-      g_wide = true;
-    } else if (option == "hotkey") {
-      holdHotkey = true;
-    } else {
-      return 2;
-    }
+    if (option != "wide" && option != "hotkey") return 2;
+    (option == "wide" ? g_wide : holdHotkey) = true;
   }
   if (__argc < 3) return 2;
   g_reportPath = __argv[1];
   g_keyLog.open(__argv[2], std::ios::binary | std::ios::trunc);
+  g_keyLog << std::hex << std::setfill('0');
 
   // A fixed place in the upper left, clear of the taskbar and of the tray
   // menu, which opens at the lower right.
