@@ -22,8 +22,7 @@ class Downloads(E2ETestCase):
         # No plays nothing: the harmless item picked next is all the target gets.
         program.menu(*entry(0))
         program.answer("n")
-        program.menu(*entry(1), into=target)
-        target.wait_for_text("hello")
+        program.menu(*entry(1), into=target, expect="hello")
         self.assertNotIn(LEFT_WIN, target.keys("keydown", "keyup"))
         questions = program.messages()
         self.assertEqual(len(questions), 1, questions)
@@ -35,6 +34,5 @@ class Downloads(E2ETestCase):
         program.answer("y")
         target.click()
         target.wait_for_text("hello" + RUN)
-        program.menu(*entry(0), into=target)
-        target.wait_for_text("hello" + RUN + RUN)
+        program.menu(*entry(0), into=target, expect="hello" + RUN + RUN)
         self.assertEqual(len(program.messages()), 2, "asked once more, not for the second pick")

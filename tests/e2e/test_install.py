@@ -125,8 +125,7 @@ class Install(E2ETestCase):
         target = self.start_target()
         program = self.zorvakomat(os.path.join(folder, "zorvakomat.exe"))
         program.start(os.path.join(folder, "examples", "starter.zvk"), cwd=self.scratch)
-        program.menu(*entry(2), into=target)
-        target.wait_for_text(SIGN_OFF)
+        program.menu(*entry(2), into=target, expect=SIGN_OFF)
         program.menu("h")
         opened = wait_until(lambda: os.path.exists(browser_log) and read(browser_log),
                             what="the help page to open in the browser").decode().split()

@@ -121,14 +121,17 @@ class Zorvakomat:
         self.x11.focus(menu)
         return menu
 
-    def menu(self, *keys, hotkey=False, into=None):
+    def menu(self, *keys, hotkey=False, into=None, expect=None):
         """Opens the pick menu, presses keys (an underlined letter, or entry())
-        and waits for it to close; then clicks into the target into."""
+        and waits for it to close; then clicks into the target into and waits
+        for its text to be expect."""
         menu = self.open_pick_menu(hotkey)
         self.x11.key(*keys)
         self.wait_closed(menu)
         if into:
             into.click()
+        if expect is not None:
+            into.wait_for_text(expect)
 
     def end_session(self, answer):
         """A log-off, the program's question answered with the key answer: 0
@@ -186,7 +189,8 @@ class Zorvakomat:
     def wait_hidden(self):
         self.wait_frame(lambda rect: not rect.mapped, "the main window to be hidden")
 
-    def choose_file(self, title, path):
+    def choose_file(self, key, title, path):   # the tray's command key, answered in its file dialog
+        self.menu(key)
         self.window(title)
         self.x11.key("Home", "shift+End")
         self.answer("Return", title, windows_path(path))
