@@ -40,28 +40,25 @@ class PeImage:
     def __init__(self, path):
         with open(path, "rb") as file:
             self.data = data = file.read()
-        pe = self.u32(0x3C) if data[:2] == b"MZ" and len(data) >= 0x40 else None
+        pe = self.value("I", 0x3C) if data[:2] == b"MZ" and len(data) >= 0x40 else None
         if pe is None or data[pe:pe + 4] != b"PE\0\0":
             raise ValueError("not a Windows program (no MZ header or PE signature)")
         sections, optional_size, self.characteristics = struct.unpack_from("<2xH12xHH", data, pe + 4)
         opt = pe + 24
-        magic = self.u16(opt)
+        magic = self.value("H", opt)
         if magic not in (0x10B, 0x20B):
             raise ValueError("unknown optional header 0x%x" % magic)
-        self.is_64, self.dll_characteristics = magic == 0x20B, self.u16(opt + 70)
+        self.is_64, self.dll_characteristics = magic == 0x20B, self.value("H", opt + 70)
         directories = opt + (112 if self.is_64 else 96)
-        count = min(self.u32(directories - 4), 16)
+        count = min(self.value("I", directories - 4), 16)
         self.directories = [struct.unpack_from("<II", data, directories + 8 * i) for i in range(count)]
         self.directories += [(0, 0)] * (16 - count)
         # (VirtualAddress, SizeOfRawData, PointerToRawData) of each section
         self.sections = [struct.unpack_from("<12xIII", data, opt + optional_size + 40 * i)
                          for i in range(sections)]
 
-    def u16(self, at):
-        return struct.unpack_from("<H", self.data, at)[0]
-
-    def u32(self, at):
-        return struct.unpack_from("<I", self.data, at)[0]
+    def value(self, kind, at):   # kind: "H" 16 bits, "I" 32
+        return struct.unpack_from("<" + kind, self.data, at)[0]
 
     def offset(self, rva):
         for vaddr, size, raw in self.sections:
@@ -71,7 +68,7 @@ class PeImage:
 
     def imports(self):
         names, rva = [], self.directories[1][0]
-        while rva and (name := self.u32(self.offset(rva) + 12)):
+        while rva and (name := self.value("I", self.offset(rva) + 12)):
             at = self.offset(name)
             names.append(self.data[at:self.data.index(b"\0", at)].decode("latin-1"))
             rva += 20
@@ -84,7 +81,7 @@ class PeImage:
         def entries(rva):   # (id, target) of a resource directory's named and numbered entries
             at = self.offset(rva)
             return [struct.unpack_from("<II", self.data, at + 16 + 8 * i)
-                    for i in range(self.u16(at + 12) + self.u16(at + 14))]
+                    for i in range(sum(struct.unpack_from("<HH", self.data, at + 12)))]
 
         for type_id, target in entries(base) if base else []:
             if type_id == RT_MANIFEST and target & SUBDIRECTORY:

@@ -1,5 +1,6 @@
 """Zorvakomat as a user downloads it: the portable zip and the setup program
-that the build made (their paths in the environment, set by CTest)."""
+that the build made (their paths in the environment, set by CTest), each
+class a CTest case of its own."""
 import glob
 import os
 import re
@@ -11,6 +12,7 @@ from xml.etree import ElementTree
 
 from harness.e2e_case import E2ETestCase, read
 from harness.polling import wait_exit, wait_until
+from harness.wine import windows_path
 from harness.zorvakomat import APP, entry, titles
 
 VERSION, PACKAGE, SETUP, OLDER_SETUP = (os.environ.get(name, "") for name in (
@@ -50,6 +52,20 @@ def uninstall(session, folder, meanwhile=lambda: None):
     meanwhile()
     # It starts a copy of itself and ends; the copy removes it last but for the folders.
     wait_until(lambda: not os.path.exists(uninstaller), timeout=120, what="the uninstaller to remove itself")
+
+
+def programs_in(prefix, exe):
+    """The processes of the Wine prefix whose command line names exe."""
+    found = []
+    for pid in filter(str.isdigit, os.listdir("/proc")):
+        try:
+            with open(f"/proc/{pid}/environ", "rb") as env, open(f"/proc/{pid}/cmdline", "rb") as cmd:
+                environ, cmdline = env.read().split(b"\0"), cmd.read().lower()
+        except OSError:
+            continue
+        if b"WINEPREFIX=" + os.fsencode(prefix) in environ and os.fsencode(exe).lower() in cmdline:
+            found.append(int(pid))
+    return found
 
 
 def files_under(folder):
@@ -171,3 +187,69 @@ class Install(E2ETestCase):
         self.assertNotIn("zorvakomat", registry[RUN.lower()])
         # Run silently, it keeps the settings.
         self.assertEqual(registry[SETTINGS.lower()].get("previewpages"), 7)
+
+
+class SetupRights(E2ETestCase):
+    """Setup with administrator rights (as every Wine user has) never starts
+    the program: its last page does not offer to open the starter macros,
+    and finishing it leaves no Zorvakomat running with Setup's rights."""
+
+    def test_an_elevated_setup_does_not_start_the_program(self):
+        self.assertTrue(os.path.isfile(SETUP), f"{SETUP!r} has not been built (makensis?)")
+        folder = os.path.join(self.scratch, "Zorvakomat")
+        # What Setup installed is removed again, so that no later test finds it.
+        uninstaller = os.path.join(folder, "uninstall.exe")
+        self.addCleanup(lambda: os.path.exists(uninstaller) and uninstall(self.session, folder))
+        process = self.session.wine.start(SETUP, ["/D=" + windows_path(folder)], log_name="setup.log")
+        self.addCleanup(self.session.wine.end, process)
+        window = wait_until(lambda: self.x11.search(pid=process.pid), what="Setup's window")[0]
+
+        # Each page's default button, until Setup ends; the caption names the
+        # page, and the files page moves on by itself.
+        captions = []
+        while process.poll() is None:
+            caption = wait_until(lambda: self.x11.window_name(window) if process.poll() is None else "",
+                                 lambda name: name is not None and not name.endswith(": Installing"),
+                                 timeout=120, what="a page of Setup that waits for the user")
+            if process.poll() is not None:
+                break
+            captions.append(caption)
+            self.assertLess(len(captions), 12, captions)
+            self.x11.focus(window)
+            self.x11.key("Return")
+            left = lambda: process.poll() is not None or self.x11.window_name(window) != caption  # noqa: E731
+            try:
+                wait_until(left, timeout=10, what=f"Setup to leave the page {caption!r}")
+            except AssertionError:
+                # The last page keeps the focus on its check box, where
+                # Return presses nothing: its button, Finish, is Alt+F.
+                self.x11.key("alt+f")
+                wait_until(left, timeout=60, what=f"Setup to leave the page {caption!r}")
+        self.assertEqual(process.wait(timeout=60), 0, captions)
+
+        self.assertTrue(os.path.isfile(os.path.join(folder, "zorvakomat.exe")), captions)
+        # A program Setup started would be there by now: Wine's CreateProcess
+        # returns once the new process runs.
+        self.assertEqual(programs_in(self.session.wine.prefix, "zorvakomat.exe"), [])
+
+
+class Portable(E2ETestCase):
+    """The portable zip, unpacked and run in a Wine prefix made for this test
+    alone (run_e2e.py --fresh-prefix): the program keeps its settings in the
+    Zorvakomat.ini beside it and leaves nothing in the registry."""
+
+    def test_the_unpacked_zip_keeps_its_settings_beside_it_and_nothing_in_the_registry(self):
+        folder = unzip(self.scratch)
+        ini, starter = os.path.join(folder, "Zorvakomat.ini"), os.path.join(folder, "examples", "starter.zvk")
+
+        # Started on a document, which goes into the recent files, and
+        # ended from the tray.
+        program = self.zorvakomat(os.path.join(folder, "zorvakomat.exe")).start(starter)
+        program.menu("x")
+        self.assertEqual(program.wait_ended(), 0)
+        self.assertEqual(program.status_texts(), [text for text in program.status_texts() if "ini" not in text])
+        self.assertIn(f"File1={windows_path(starter)}".encode().lower(), read(ini).lower())
+        self.assertIn(b"; Zorvakomat's settings", read(ini))
+        registry = self.registry.read(r"HKEY_CURRENT_USER\Software")
+        self.assertEqual([key for key in (r"HKEY_CURRENT_USER\Software\Zorvak", EXTENSION, FILE_TYPE)
+                          if key.lower() in registry], [])
