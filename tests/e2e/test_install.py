@@ -149,15 +149,14 @@ class Install(E2ETestCase):
                          os.path.realpath(os.path.join(folder, "index.html")))
 
         registry = self.registry.read(r"HKEY_CURRENT_USER\Software")
-        uninstall = registry[UNINSTALL.lower()]
-        folder_name = uninstall["installlocation"]
+        listed = registry[UNINSTALL.lower()]
+        folder_name = listed["installlocation"]
         self.assertRegex(folder_name, r"(?i)^C:\\users\\[^\\]+\\AppData\\Local\\Programs\\Zorvakomat$")
         exe_name = folder_name + "\\zorvakomat.exe"
-        expected = {"displayname": APP, "displayversion": VERSION, "publisher": APP,
-                    "displayicon": exe_name + ",0",
+        expected = {"displayname": APP, "displayversion": VERSION, "publisher": APP, "displayicon": exe_name + ",0",
                     "uninstallstring": f'"{folder_name}\\uninstall.exe"'}
-        self.assertEqual({key: uninstall.get(key) for key in expected}, expected)
-        self.assertGreater(uninstall["estimatedsize"], 100)  # KB
+        self.assertEqual({key: listed.get(key) for key in expected}, expected)
+        self.assertGreater(listed["estimatedsize"], 100)  # KB
         self.assertEqual(registry[RUN.lower()].get("zorvakomat"), f'"{exe_name}"')
         # The update kept the settings; the program registered its file type.
         self.assertEqual(registry[SETTINGS.lower()].get("previewpages"), 7)
@@ -182,8 +181,7 @@ class Install(E2ETestCase):
         self.assertEqual(read(starter), changed_starter)
         self.assertEqual(self.in_profile(SHORTCUT), [])
         registry = self.registry.read(r"HKEY_CURRENT_USER\Software")
-        self.assertEqual([key for key in (UNINSTALL, FILE_TYPE, EXTENSION)
-                          if key.lower() in registry], [])
+        self.assertEqual([key for key in (UNINSTALL, FILE_TYPE, EXTENSION) if key.lower() in registry], [])
         self.assertNotIn("zorvakomat", registry[RUN.lower()])
         # Run silently, it keeps the settings.
         self.assertEqual(registry[SETTINGS.lower()].get("previewpages"), 7)

@@ -60,10 +60,8 @@ class MapClock:
         """Presses the keys in order and releases them in reverse (a chord)."""
         codes = [self.xlib.XKeysymToKeycode(self.display, ctypes.c_ulong(self.xlib.XStringToKeysym(name.encode())))
                  for name in names]
-        for code in codes:
-            self.xtst.XTestFakeKeyEvent(self.display, code, 1, 0)
-        for code in reversed(codes):
-            self.xtst.XTestFakeKeyEvent(self.display, code, 0, 0)
+        for code, pressed in [(code, 1) for code in codes] + [(code, 0) for code in reversed(codes)]:
+            self.xtst.XTestFakeKeyEvent(self.display, code, pressed, 0)
         self.xlib.XFlush(self.display)
 
     def time_to_new_window(self, *keys, timeout=10.0):

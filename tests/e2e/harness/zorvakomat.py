@@ -19,8 +19,7 @@ def entry(index, item=None):
 
 def titles(path):
     """A file's names in a caption or a question: with or without its extension."""
-    name = os.path.basename(path)
-    return (name, os.path.splitext(name)[0])
+    return (os.path.basename(path), os.path.splitext(os.path.basename(path))[0])
 
 
 def tray_icons(x11, taskbar):
