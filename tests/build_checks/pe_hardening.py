@@ -3,15 +3,12 @@
 
     pe_hardening.py program.exe... [--setup SETUP.exe]
 
-A program passes with a relocatable image that keeps its relocations
-(ASLR), no-execute data (DEP), for a 64-bit image high-entropy ASLR, the
-stack protector's failure handler linked in, and only DLLs that the system
-loads from its own folder (a KnownDLL or an API set) or that its manifest
-names (comctl32 through the Common Controls assembly) imported, so that no
-copy beside the program is loaded in their place. The setup program, made
-from the installer tool's prebuilt stub without relocations, needs DEP and
-the flag asking for ASLR; what it lacks is printed.
-
+A program needs a relocatable image that keeps its relocations (ASLR),
+no-execute data (DEP), high-entropy ASLR when 64-bit, the stack protector's
+failure handler, and imports only of DLLs that the system loads from its
+own folder (KnownDLLs, API sets) or that its manifest names (comctl32), so
+that no copy beside it is loaded instead. The setup program, made from the
+installer tool's stub without relocations, needs DEP and the ASLR flag.
 Exit status 0 when everything passed, 1 with one line per finding.
 """
 
@@ -34,8 +31,7 @@ ASSEMBLY_DLLS = {"microsoft.windows.common-controls": "comctl32.dll"}
 
 
 class PeImage:
-    """The parts of a PE file the checks read; raises ValueError (or
-    struct.error, when it is cut short) on a file that is not one."""
+    """The parts of a PE file the checks read; ValueError or struct.error on another file."""
 
     def __init__(self, path):
         with open(path, "rb") as file:

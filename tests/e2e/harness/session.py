@@ -4,7 +4,9 @@ import os
 import re
 import shutil
 
-from . import polling, wine_loader
+import wine_loader
+
+from . import polling
 from .polling import wait_until
 from .wine import DESKTOP, WineSession
 from .x11 import X11, start_xvfb, stop_xvfb

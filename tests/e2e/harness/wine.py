@@ -5,7 +5,7 @@ import fcntl
 import os
 import subprocess
 
-from . import wine_loader
+import wine_loader
 
 DESKTOP = "shell"
 

@@ -3,12 +3,13 @@
 //   zvk_e2e_target.exe <report> <keylog> [wide] [hotkey]
 //
 // writes the box's whole text to <report> (atomically) once the window shows
-// and after every change, and a line per key message it sees to <keylog>
-// ("keydown 09", "char 61", "keyup 10"), keys that change no text too. With
-// "wide" the box is a Unicode one and the report is UTF-8; without, it is an
-// ANSI one and the report is in the ANSI code page (the window around it is
-// a Unicode one either way: Windows gives the box characters of its kind).
-// With "hotkey" it holds Ctrl+Alt+Z (and ends at once if it cannot).
+// and after every change, and a line per key message its queue brings the
+// box to <keylog> ("keydown 09", "char 61", "keyup 10", characters in
+// UTF-16), keys that change no text too. With "wide" the box is a Unicode
+// one and the report is UTF-8; without, it is an ANSI one and the report is
+// in the ANSI code page (the window around it is a Unicode one either way:
+// Windows gives the box characters of its kind). With "hotkey" it holds
+// Ctrl+Alt+Z (and ends at once if it cannot).
 #include <windows.h>
 
 #include <fstream>
@@ -22,7 +23,6 @@ constexpr wchar_t kClassName[] = L"ZvkE2ETargetWindow";
 std::string g_reportPath;
 std::ofstream g_keyLog;
 HWND g_edit = nullptr;
-WNDPROC g_editDefaultProc = nullptr;
 bool g_wide = false;
 
 // The box's text in UTF-8 (wide) or in the ANSI code page, at most three
@@ -43,16 +43,6 @@ void WriteReport() {
     MoveFileExA(temporary.c_str(), g_reportPath.c_str(), MOVEFILE_REPLACE_EXISTING);
 }
 
-LRESULT CALLBACK EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  const char* name = message == WM_KEYDOWN ? "keydown"
-                     : message == WM_KEYUP ? "keyup"
-                     : message == WM_CHAR  ? "char"
-                                           : nullptr;
-  if (name) g_keyLog << name << ' ' << std::setw(2) << (wParam & 0xFFFF) << '\n' << std::flush;
-  return g_wide ? CallWindowProcW(g_editDefaultProc, hwnd, message, wParam, lParam)
-                : CallWindowProcA(g_editDefaultProc, hwnd, message, wParam, lParam);
-}
-
 LRESULT CALLBACK TargetWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE: {
@@ -63,12 +53,7 @@ LRESULT CALLBACK TargetWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
                                         nullptr, instance, nullptr)
                       : CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", kStyle, 0, 0, 0, 0, hwnd,
                                         nullptr, instance, nullptr);
-      if (!g_edit) return -1;
-      const auto proc = reinterpret_cast<LONG_PTR>(&EditProc);
-      g_editDefaultProc =
-          reinterpret_cast<WNDPROC>(g_wide ? SetWindowLongPtrW(g_edit, GWLP_WNDPROC, proc)
-                                           : SetWindowLongPtrA(g_edit, GWLP_WNDPROC, proc));
-      return 0;
+      return g_edit ? 0 : -1;
     }
     case WM_SIZE:
       MoveWindow(g_edit, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
@@ -108,13 +93,21 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   const HWND window = CreateWindowExW(0, kClassName, L"Zorvakomat Target", WS_OVERLAPPEDWINDOW, 40,
                                       40, 640, 420, nullptr, nullptr, instance, nullptr);
   if (!window) return 1;
-  // A third argument: the target holds Ctrl+Alt+Z, as another program may.
+  // Held as another program may hold it.
   if (holdHotkey && !RegisterHotKey(window, 1, MOD_CONTROL | MOD_ALT, 'Z')) return 1;
   ShowWindow(window, SW_SHOWNORMAL);
   WriteReport();
 
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    const UINT kind = message.message;
+    const char* name = kind == WM_KEYDOWN ? "keydown"
+                       : kind == WM_KEYUP ? "keyup"
+                       : kind == WM_CHAR  ? "char"
+                                          : nullptr;
+    if (name && message.hwnd == g_edit) {
+      g_keyLog << name << ' ' << std::setw(2) << (message.wParam & 0xFFFF) << '\n' << std::flush;
+    }
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }
