@@ -31,7 +31,8 @@ def tray_icons(x11, taskbar):
     columns = [[y for y in range(strip.height) if strip.at(x, y) != tuple(background)]
                for x in range(strip.width)]
     icons, x = [], 0
-    for used, run in ((used, list(run)) for used, run in groupby(columns, key=bool)):
+    for used, group in groupby(columns, key=bool):
+        run = list(group)
         if used and 8 <= len(run) <= 26:
             rows = [y for column in run for y in column]
             icons.append((strip.left + x + len(run) // 2, strip.top + (min(rows) + max(rows) + 1) // 2))
