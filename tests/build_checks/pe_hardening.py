@@ -141,9 +141,7 @@ def main(argv):
             findings, summary = check(path, setup)
         except (OSError, ValueError, struct.error) as error:
             findings, summary = ["cannot be read: %s" % error], ""
-        print("%s: %s" % (path, summary))
-        for finding in findings:
-            print("  FAIL %s: %s" % (path, finding))
+        print("%s: %s" % (path, summary) + "".join("\n  FAIL %s: %s" % (path, f) for f in findings))
         failed = failed or bool(findings)
     return 1 if failed else 0
 
