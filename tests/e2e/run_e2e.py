@@ -8,9 +8,11 @@ import signal
 import sys
 import unittest
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+# How Windows programs are run is decided by scripts/wine_loader.py, which the scripts use too.
+HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path[:0] = [HERE, os.path.join(HERE, "..", "..", "scripts")]
 
-from harness import wine_loader  # noqa: E402
+import wine_loader  # noqa: E402
 from harness.session import E2ESession, current  # noqa: E402
 
 

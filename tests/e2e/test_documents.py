@@ -12,8 +12,7 @@ from harness.zorvakomat import entry, titles
 # The Edit SubMenus dialog's size and its controls' rectangles (x, y, width,
 # height) in dialog units, as its template lays them out.
 DIALOG_UNITS = (253, 213)
-CONTROLS = {"ok": (195, 11, 50, 14), "submenus": (15, 39, 80, 61),
-            "items": (105, 39, 80, 61), "delete_sub": (16, 104, 40, 14), "delete_item": (105, 104, 40, 14),
+CONTROLS = {"ok": (195, 11, 50, 14), "items": (105, 39, 80, 61), "delete_item": (105, 104, 40, 14),
             "new_sub": (60, 104, 35, 14), "new_item": (150, 104, 35, 14), "submenu_name": (15, 11, 80, 13),
             "item_name": (105, 11, 80, 13), "item_text": (15, 133, 224, 55), "chain": (17, 197, 160, 8)}
 
@@ -27,8 +26,9 @@ class EditSubMenusDialog:
     scaled to the client area, which is found in the pixels: the frame is as
     wide on every side, the caption a band of one colour below the top edge."""
 
-    def __init__(self, program):
+    def __init__(self, program):   # opened from the tray
         self.x11, self.program = program.x11, program
+        program.menu("e")
         self.window = program.window("Edit SubMenus")
         rect = self.x11.geometry(self.window)
         # The controls are drawn a moment after the window shows; the text
@@ -46,11 +46,10 @@ class EditSubMenusDialog:
         self.scale = ((rect.width - 2 * frame) / DIALOG_UNITS[0],
                       (rect.height - frame - caption_bottom) / DIALOG_UNITS[1])
 
-    def click(self, *controls, y_share=0.5):
-        for control in controls:
-            x, y, width, height = CONTROLS[control]
-            self.x11.click(round(self.left + (x + width / 2) * self.scale[0]),
-                           round(self.top + (y + height * y_share) * self.scale[1]))
+    def click(self, control, y_share=0.5):
+        x, y, width, height = CONTROLS[control]
+        self.x11.click(round(self.left + (x + width / 2) * self.scale[0]),
+                       round(self.top + (y + height * y_share) * self.scale[1]))
 
     def choose(self, list_name, index):
         self.click(list_name, y_share=0.08)
@@ -74,7 +73,6 @@ class Documents(E2ETestCase):
     def test_build_a_document_in_edit_submenus(self):
         target = self.start_target()
         program = self.zorvakomat().start()
-        program.menu("e")
         dialog = EditSubMenusDialog(program)
 
         # While the dialog is open, a right click on the icon brings it back in
@@ -107,8 +105,7 @@ class Documents(E2ETestCase):
 
         # Saved through Save As, since the document has no name yet.
         path = os.path.join(self.scratch, "letters.zvk")
-        program.menu("s")
-        program.choose_file("Save As", path)
+        program.choose_file("s", "Save As", path)
         saved = document_bytes([SubMenu("Letters", [Item("Greeting", "Dear Sir,\r\nThank you.", True),
                                                     Item("Sign", '["!"]')])])
         wait_until(lambda: os.path.exists(path) and read(path), lambda data: data == saved,
@@ -116,8 +113,7 @@ class Documents(E2ETestCase):
 
         # The new entries are in the pick menu: the chained greeting brings
         # the sign after it.
-        program.menu(*entry(0, 0), into=target)
-        target.wait_for_text("Dear Sir,\r\nThank you.!")
+        program.menu(*entry(0, 0), into=target, expect="Dear Sir,\r\nThank you.!")
 
         # The saved document is not modified: Exit asks nothing.
         program.menu("x")
@@ -158,22 +154,18 @@ class Documents(E2ETestCase):
 
         # The tray's Open asks first; a file that ends too early then leaves
         # not a byte of itself in the document, as Save As shows.
-        program.menu("o")
-        program.choose_file("Open", cut)
+        program.choose_file("o", "Open", cut)
         program.answer("n")
         program.answer("Return")
-        program.menu("a")
-        program.choose_file("Save As", copy)
+        program.choose_file("a", "Save As", copy)
         program.wait_caption(copy)
         self.assertEqual(read(copy), original)
 
         # A whole file then opens and names the document. A log-off asks to
         # save it, modified: Cancel refuses the end of the session; Yes saves
         # and allows it, and the program ends.
-        program.menu("o")
-        program.choose_file("Open", smaller)
+        program.choose_file("o", "Open", smaller)
         program.wait_caption(smaller)
-        program.menu("e")
         dialog = EditSubMenusDialog(program)
         dialog.click("new_sub")
         dialog.close_with("ok")

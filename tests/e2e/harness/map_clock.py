@@ -5,22 +5,17 @@ a look)."""
 import ctypes
 import time
 
-from . import polling
+from .polling import wait_until
 
 IS_VIEWABLE = 2
 
 
-class _Attributes(ctypes.Structure):   # XWindowAttributes
-    _fields_ = [("x", ctypes.c_int), ("y", ctypes.c_int), ("width", ctypes.c_int),
-                ("height", ctypes.c_int), ("border_width", ctypes.c_int), ("depth", ctypes.c_int),
-                ("visual", ctypes.c_void_p), ("root", ctypes.c_ulong), ("class_", ctypes.c_int),
-                ("bit_gravity", ctypes.c_int), ("win_gravity", ctypes.c_int),
-                ("backing_store", ctypes.c_int), ("backing_planes", ctypes.c_ulong),
-                ("backing_pixel", ctypes.c_ulong), ("save_under", ctypes.c_int),
-                ("colormap", ctypes.c_ulong), ("map_installed", ctypes.c_int),
-                ("map_state", ctypes.c_int), ("all_event_masks", ctypes.c_long),
-                ("your_event_mask", ctypes.c_long), ("do_not_propagate_mask", ctypes.c_long),
-                ("override_redirect", ctypes.c_int), ("screen", ctypes.c_void_p)]
+class _Attributes(ctypes.Structure):   # XWindowAttributes; the kinds: int, long and pointer
+    _fields_ = [(name, {"i": ctypes.c_int, "l": ctypes.c_long, "p": ctypes.c_void_p}[kind])
+                for name, kind in (field.split(":") for field in """x:i y:i width:i height:i border_width:i
+                depth:i visual:p root:l class_:i bit_gravity:i win_gravity:i backing_store:i backing_planes:l
+                backing_pixel:l save_under:i colormap:l map_installed:i map_state:i all_event_masks:l
+                your_event_mask:l do_not_propagate_mask:l override_redirect:i screen:p""".split())]
 
 
 class MapClock:
@@ -65,10 +60,8 @@ class MapClock:
         """Presses the keys in order and releases them in reverse (a chord)."""
         codes = [self.xlib.XKeysymToKeycode(self.display, ctypes.c_ulong(self.xlib.XStringToKeysym(name.encode())))
                  for name in names]
-        for code in codes:
-            self.xtst.XTestFakeKeyEvent(self.display, code, 1, 0)
-        for code in reversed(codes):
-            self.xtst.XTestFakeKeyEvent(self.display, code, 0, 0)
+        for code, pressed in [(code, 1) for code in codes] + [(code, 0) for code in reversed(codes)]:
+            self.xtst.XTestFakeKeyEvent(self.display, code, pressed, 0)
         self.xlib.XFlush(self.display)
 
     def time_to_new_window(self, *keys, timeout=10.0):
@@ -76,9 +69,6 @@ class MapClock:
         before = self.viewable()
         self.press(*keys)
         start = time.monotonic()
-        deadline = start + timeout * polling.time_scale
-        while time.monotonic() < deadline:
-            new = self.viewable() - before
-            if new:
-                return time.monotonic() - start, new.pop()
-        raise AssertionError(f"waited {timeout * polling.time_scale:.1f} s for a window after {'+'.join(keys)}")
+        new = wait_until(lambda: self.viewable() - before, timeout=timeout, interval=0,
+                         what=f"a window after {'+'.join(keys)}")
+        return time.monotonic() - start, new.pop()

@@ -4,7 +4,9 @@ import os
 import re
 import shutil
 
-from . import polling, wine_loader
+import wine_loader
+
+from . import polling
 from .polling import wait_until
 from .wine import DESKTOP, WineSession
 from .x11 import X11, start_xvfb, stop_xvfb
@@ -26,10 +28,9 @@ def _file_name(text):
 class E2ESession:
     def __init__(self, app_exe, target_exe, work_dir, prefix):
         self.app_exe, self.target_exe = os.path.abspath(app_exe), os.path.abspath(target_exe)
-        self.work_dir, self.prefix = os.path.abspath(work_dir), prefix
+        self.work_dir, self.prefix, self.xvfb, self.wine = os.path.abspath(work_dir), prefix, None, None
         self.logs = os.path.join(self.work_dir, "logs")
         os.makedirs(self.logs, exist_ok=True)
-        self.xvfb = self.wine = None
         emulated = (wine_loader.architecture(self.app_exe) == wine_loader.X86
                     and wine_loader.x86_support()[0] == "emulated")
         polling.time_scale = 8.0 if emulated else 1.0
@@ -69,6 +70,5 @@ class E2ESession:
         return path
 
     def screenshot(self, name):
-        folder = os.path.join(self.work_dir, "screenshots")
-        os.makedirs(folder, exist_ok=True)
-        return self.x11.screenshot(os.path.join(folder, _file_name(name) + ".png"))
+        os.makedirs(os.path.join(self.work_dir, "screenshots"), exist_ok=True)
+        return self.x11.screenshot(os.path.join(self.work_dir, "screenshots", _file_name(name) + ".png"))

@@ -1,10 +1,11 @@
 """Wine for one run: the prefix, held by one run at a time, its desktop
 with a taskbar on the private display, and the programs started in it."""
+import contextlib
 import fcntl
 import os
 import subprocess
 
-from . import wine_loader
+import wine_loader
 
 DESKTOP = "shell"
 
@@ -58,10 +59,8 @@ class WineSession:
 
     def end(self, process):
         process.kill()   # nothing if it has ended
-        try:
+        with contextlib.suppress(subprocess.TimeoutExpired):
             process.wait(timeout=10)
-        except subprocess.TimeoutExpired:
-            pass
 
     def shutdown(self):
         for process in self.started:

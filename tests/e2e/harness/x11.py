@@ -10,18 +10,11 @@ Rect = namedtuple("Rect", "x y width height mapped")
 
 # Without it, Xvfb's pc105 map types "<", ">", "(" and ")" on keys for which
 # Wine reports codes a US layout does not have (tests/e2e/README.md).
-US_KEYMAP = b"""
-xkb_keymap {
-    xkb_keycodes { include "evdev+aliases(qwerty)" };
-    xkb_types { include "complete" };
-    xkb_compat { include "complete" };
-    xkb_symbols {
-        include "pc+us"
-        override key <LSGT> { [ VoidSymbol, VoidSymbol, VoidSymbol, VoidSymbol ] };
-    };
-    xkb_geometry { include "pc(pc104)" };
-};
-"""
+US_KEYMAP = b"""xkb_keymap {
+    xkb_keycodes { include "evdev+aliases(qwerty)" }; xkb_types { include "complete" };
+    xkb_compat { include "complete" }; xkb_geometry { include "pc(pc104)" };
+    xkb_symbols { include "pc+us" override key <LSGT> { [ VoidSymbol, VoidSymbol, VoidSymbol, VoidSymbol ] }; };
+};"""
 
 
 def start_xvfb(geometry, log_path):
@@ -36,14 +29,14 @@ def start_xvfb(geometry, log_path):
     # The server writes its number once it accepts clients, or closes the pipe.
     with os.fdopen(read_end, "rb") as pipe:
         number = pipe.readline() if select.select([pipe], [], [], 15)[0] else b""
-    keymap = number.endswith(b"\n") and subprocess.run(
-        ["xkbcomp", "-w", "0", "-", ":" + number.strip().decode()], input=US_KEYMAP,
-        capture_output=True, timeout=30)
+    display = ":" + number.strip().decode()
+    keymap = number.endswith(b"\n") and subprocess.run(["xkbcomp", "-w", "0", "-", display], input=US_KEYMAP,
+                                                        capture_output=True, timeout=30)
     if not keymap or keymap.returncode:
         stop_xvfb(process)
         raise RuntimeError(f"Xvfb did not start with the US keyboard (see {log_path}): "
                            + (keymap.stderr.decode(errors="replace") if keymap else ""))
-    return process, ":" + number.strip().decode()
+    return process, display
 
 
 def stop_xvfb(process):
@@ -66,6 +59,7 @@ class X11:
         self.env = dict(os.environ, DISPLAY=display)
 
     def _run(self, *args, timeout=10, check=True):
+        args = [str(arg) for arg in args]
         result = subprocess.run(args, env=self.env, capture_output=True, timeout=timeout)
         if check and result.returncode != 0:
             raise RuntimeError(f"{' '.join(args)} failed ({result.returncode}): "
@@ -78,38 +72,35 @@ class X11:
 
     def search(self, name="", pid=None, visible=True):
         args = ["--onlyvisible"] if visible else []
-        args += ["--pid", str(pid)] if pid is not None else ["--name", name]
+        args += ["--pid", pid] if pid is not None else ["--name", name]
         return [int(word) for word in (self._output("xdotool", "search", *args) or "").split()]
 
     def window_name(self, window):
-        name = self._output("xdotool", "getwindowname", str(window))
+        name = self._output("xdotool", "getwindowname", window)
         return name and name.rstrip("\n")
 
     def geometry(self, window):
         """Absolute position, size and map state, or None (xdotool misreports
         the position of windows inside the Wine desktop)."""
-        text = window and self._output("xwininfo", "-id", str(window))
+        text = window and self._output("xwininfo", "-id", window)
         if not text:   # no such window (a program gone)
             return None
         numbers = [int(re.search(label + r":\s*(-?\d+)", text).group(1)) for label in
                    ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height")]
         return Rect(*numbers, "IsViewable" in text)
 
-    def stacking(self, parent):
-        # The Wine desktop's windows, topmost first.
-        text = self._run("xwininfo", "-children", "-id", str(parent)).stdout.decode(errors="replace")
-        return [int(line.split()[0], 16) for line in text.splitlines()
-                if line.strip().startswith("0x")]
+    def stacking(self, parent):   # the Wine desktop's windows, topmost first
+        text = self._run("xwininfo", "-children", "-id", parent).stdout.decode(errors="replace")
+        return [int(line.split()[0], 16) for line in text.splitlines() if line.strip().startswith("0x")]
 
     def focus(self, window):   # Wine delivers the keys that follow to its thread
-        self._run("xdotool", "windowfocus", str(window))
+        self._run("xdotool", "windowfocus", window)
 
     def click(self, x, y, button=1, repeat=1):
-        self._run("xdotool", "mousemove", str(x), str(y), "click", "--repeat", str(repeat),
-                  "--delay", "120", str(button))
+        self._run("xdotool", "mousemove", x, y, "click", "--repeat", repeat, "--delay", 120, button)
 
     def move(self, x, y):
-        self._run("xdotool", "mousemove", str(x), str(y))
+        self._run("xdotool", "mousemove", x, y)
 
     def key(self, *keys):
         self._run("xdotool", "key", "--delay", "60", *keys)

@@ -3,8 +3,9 @@ and of the status bar on, so that a test reads what they said."""
 import os
 import re
 from collections import Counter
+from itertools import groupby
 
-from .polling import wait_until
+from .polling import wait_exit, wait_until
 from .wine import windows_path
 
 APP = "Zorvakomat"
@@ -18,8 +19,7 @@ def entry(index, item=None):
 
 def titles(path):
     """A file's names in a caption or a question: with or without its extension."""
-    name = os.path.basename(path)
-    return (name, os.path.splitext(name)[0])
+    return (os.path.basename(path), os.path.splitext(os.path.basename(path))[0])
 
 
 def tray_icons(x11, taskbar):
@@ -29,16 +29,14 @@ def tray_icons(x11, taskbar):
     strip = x11.grab(left, taskbar.y, taskbar.x + taskbar.width - left, taskbar.height)
     background = Counter(strip.data[i:i + 3] for i in range(0, len(strip.data), 3)).most_common(1)[0][0]
     columns = [[y for y in range(strip.height) if strip.at(x, y) != tuple(background)]
-               for x in range(strip.width)] + [[]]
-    icons, start = [], None
-    for x, rows in enumerate(columns):
-        if rows and start is None:
-            start = x
-        elif not rows and start is not None:
-            if 8 <= x - start <= 26:
-                used = [y for column in columns[start:x] for y in column]
-                icons.append((strip.left + (start + x) // 2, strip.top + (min(used) + max(used) + 1) // 2))
-            start = None
+               for x in range(strip.width)]
+    icons, x = [], 0
+    for used, group in groupby(columns, key=bool):
+        run = list(group)
+        if used and 8 <= len(run) <= 26:
+            rows = [y for column in run for y in column]
+            icons.append((strip.left + x + len(run) // 2, strip.top + (min(rows) + max(rows) + 1) // 2))
+        x += len(run)
     return icons
 
 
@@ -82,7 +80,7 @@ class Zorvakomat:
         if self.icon:
             self.x11.move(self.icon[0], self.icon[1] + 2)
             try:
-                wait_until(lambda: not self.icon_present(), what="an ended program's icon to go")
+                self.wait_icon_gone()
             except AssertionError as error:
                 print(f"warning: {error}")
 
@@ -90,11 +88,13 @@ class Zorvakomat:
         """The exit status, once the program's icon has gone too (the pointer
         kept off it, so that only the program takes it away)."""
         self.x11.move(640, 300)
-        code = wait_until(self.process.poll, lambda code: code is not None, timeout=15,
-                          what="zorvakomat.exe to end")
+        code = wait_exit(self.process, "zorvakomat.exe to end", timeout=15)
         if self.icon:
-            wait_until(lambda: not self.icon_present(), what="the tray icon to go")
+            self.wait_icon_gone()
         return code
+
+    def wait_icon_gone(self):
+        wait_until(lambda: not near_any(self.icon, self.icons()), what="the tray icon to go")
 
     def _traced(self, pattern):
         with open(self.log, "rb") as log:
@@ -112,29 +112,26 @@ class Zorvakomat:
     def icons(self):
         return tray_icons(self.x11, self.session.taskbar)
 
-    def icon_present(self):
-        return near_any(self.icon, self.icons())
-
     def open_pick_menu(self, hotkey=False):
         """A right click on the icon, or the hotkey; returns the menu's window,
         given the keyboard focus so that menu keys reach it."""
         before = set(self.windows())
-        if hotkey:
-            self.x11.key("ctrl+alt+z")
-        else:
-            self.x11.click(*self.icon, button=3)
+        self.x11.key("ctrl+alt+z") if hotkey else self.x11.click(*self.icon, button=3)
         menu = wait_until(lambda: [w for w in self.windows() if w not in before], what="the pick menu to open")[0]
         self.x11.focus(menu)
         return menu
 
-    def menu(self, *keys, hotkey=False, into=None):
+    def menu(self, *keys, hotkey=False, into=None, expect=None):
         """Opens the pick menu, presses keys (an underlined letter, or entry())
-        and waits for it to close; then clicks into the target into."""
+        and waits for it to close; then clicks into the target into and waits
+        for its text to be expect."""
         menu = self.open_pick_menu(hotkey)
         self.x11.key(*keys)
         self.wait_closed(menu)
         if into:
             into.click()
+        if expect is not None:
+            into.wait_for_text(expect)
 
     def end_session(self, answer):
         """A log-off, the program's question answered with the key answer: 0
@@ -142,7 +139,7 @@ class Zorvakomat:
         exe = os.path.join(os.path.dirname(self.session.target_exe), "zvk_e2e_end_session.exe")
         log_off = self.session.wine.start(exe, ["ZorvakomatFrame"], log_name="end_session.log")
         self.answer(answer)
-        return wait_until(log_off.poll, lambda code: code is not None, what="the log-off's answer")
+        return wait_exit(log_off, "the log-off's answer")
 
     def windows(self, visible=True):
         return self.x11.search(pid=self.process.pid, visible=visible)
@@ -180,18 +177,20 @@ class Zorvakomat:
         self.menu("e")
         self.answer("Return", "Edit SubMenus")
 
+    def wait_frame(self, accept, what):   # until accept holds for the main window's Rect
+        wait_until(lambda: self.x11.geometry(self.main_window()), lambda rect: rect and accept(rect), what=what)
+
     def show_main_window(self):   # by a double click on the icon, which maximizes it
-        frame, bar = self.main_window(), self.session.taskbar
         self.x11.click(*self.icon, repeat=2)
-        wait_until(lambda: self.x11.geometry(frame),
-                   lambda r: r and r.mapped and r.x <= 0 and r.y <= 0 and r.x + r.width >= bar.width
-                   and r.y + r.height >= bar.y, what="the main window maximized")
+        bar = self.session.taskbar
+        self.wait_frame(lambda r: r.mapped and r.x <= 0 and r.y <= 0 and r.x + r.width >= bar.width
+                        and r.y + r.height >= bar.y, "the main window maximized")
 
     def wait_hidden(self):
-        wait_until(lambda: self.x11.geometry(self.main_window()), lambda r: r and not r.mapped,
-                   what="the main window to be hidden")
+        self.wait_frame(lambda rect: not rect.mapped, "the main window to be hidden")
 
-    def choose_file(self, title, path):
+    def choose_file(self, key, title, path):   # the tray's command key, answered in its file dialog
+        self.menu(key)
         self.window(title)
         self.x11.key("Home", "shift+End")
         self.answer("Return", title, windows_path(path))

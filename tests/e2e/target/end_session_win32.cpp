@@ -9,34 +9,26 @@
 
 #include <vector>
 
-namespace {
-
-DWORD g_process = 0;
-std::vector<HWND> g_windows;
-
-BOOL CALLBACK Collect(HWND window, LPARAM) {
-  DWORD process = 0;
-  GetWindowThreadProcessId(window, &process);
-  if (process == g_process) g_windows.push_back(window);
-  return TRUE;
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
   const HWND known = argc == 2 ? FindWindowA(argv[1], nullptr) : nullptr;
   if (known == nullptr) return 2;
-  GetWindowThreadProcessId(known, &g_process);
-  EnumWindows(&Collect, 0);
+  DWORD program = 0;
+  GetWindowThreadProcessId(known, &program);
+  std::vector<HWND> windows;  // the program's top-level windows
+  for (HWND window = nullptr; (window = FindWindowExA(nullptr, window, nullptr, nullptr));) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process == program) windows.push_back(window);
+  }
   bool ending = true;
   // The program may ask the user first: the test answers within minutes.
-  for (std::size_t i = 0; ending && i < g_windows.size(); ++i) {
+  for (std::size_t i = 0; ending && i < windows.size(); ++i) {
     DWORD_PTR answer = 0;
-    ending = SendMessageTimeoutA(g_windows[i], WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF,
-                                 SMTO_NORMAL, 300000, &answer) &&
+    ending = SendMessageTimeoutA(windows[i], WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_NORMAL,
+                                 300000, &answer) &&
              answer != 0;
   }
-  for (HWND window : g_windows) {
+  for (HWND window : windows) {
     SendMessageTimeoutA(window, WM_ENDSESSION, ending ? TRUE : FALSE, ENDSESSION_LOGOFF,
                         SMTO_NORMAL, 60000, nullptr);
   }

@@ -3,68 +3,44 @@
 //   zvk_e2e_target.exe <report> <keylog> [wide] [hotkey]
 //
 // writes the box's whole text to <report> (atomically) once the window shows
-// and after every change, and a line per key message it sees to <keylog>
-// ("keydown 09", "char 61", "keyup 10"), keys that change no text too. With
-// "wide" the window and its box are Unicode ones and the report is UTF-8;
-// without, they are ANSI ones and the report is in the ANSI code page. With
-// "hotkey" it holds Ctrl+Alt+Z (and ends at once if it cannot).
+// and after every change, and a line per key message its queue brings the
+// box to <keylog> ("keydown 09", "char 61", "keyup 10", characters in
+// UTF-16), keys that change no text too. With "wide" the box is a Unicode
+// one and the report is UTF-8; without, it is an ANSI one and the report is
+// in the ANSI code page (the window around it is a Unicode one either way:
+// Windows gives the box characters of its kind). With "hotkey" it holds
+// Ctrl+Alt+Z (and ends at once if it cannot).
 #include <windows.h>
 
-#include <cstdio>
 #include <fstream>
+#include <iomanip>
 #include <string>
 
 namespace {
 
-constexpr char kClassName[] = "ZvkE2ETargetWindow";
-constexpr wchar_t kWideClassName[] = L"ZvkE2ETargetWindow";
+constexpr wchar_t kClassName[] = L"ZvkE2ETargetWindow";
 
 std::string g_reportPath;
 std::ofstream g_keyLog;
 HWND g_edit = nullptr;
-WNDPROC g_editDefaultProc = nullptr;
 bool g_wide = false;
 
+// The box's text in UTF-8 (wide) or in the ANSI code page, at most three
+// bytes a UTF-16 unit.
 std::string EditText() {
-  if (!g_wide) {
-    std::string text(static_cast<size_t>(GetWindowTextLengthA(g_edit)) + 1, '\0');
-    text.resize(
-        static_cast<size_t>(GetWindowTextA(g_edit, text.data(), static_cast<int>(text.size()))));
-    return text;
-  }
   std::wstring units(static_cast<size_t>(GetWindowTextLengthW(g_edit)) + 1, L'\0');
-  units.resize(
-      static_cast<size_t>(GetWindowTextW(g_edit, units.data(), static_cast<int>(units.size()))));
-  if (units.empty()) return {};
-  const int count = static_cast<int>(units.size());
-  std::string text(static_cast<size_t>(WideCharToMultiByte(CP_UTF8, 0, units.data(), count, nullptr,
-                                                           0, nullptr, nullptr)),
-                   '\0');
-  WideCharToMultiByte(CP_UTF8, 0, units.data(), count, text.data(), static_cast<int>(text.size()),
-                      nullptr, nullptr);
+  const int count = GetWindowTextW(g_edit, units.data(), static_cast<int>(units.size()));
+  std::string text(static_cast<size_t>(count) * 3, '\0');
+  text.resize(static_cast<size_t>(
+      WideCharToMultiByte(g_wide ? CP_UTF8 : CP_ACP, 0, units.data(), count, text.data(),
+                          static_cast<int>(text.size()), nullptr, nullptr)));
   return text;
 }
 
 void WriteReport() {
-  const std::string text = EditText();
   const std::string temporary = g_reportPath + ".tmp";
-  if (std::ofstream(temporary, std::ios::binary | std::ios::trunc) << text) {
+  if (std::ofstream(temporary, std::ios::binary | std::ios::trunc) << EditText())
     MoveFileExA(temporary.c_str(), g_reportPath.c_str(), MOVEFILE_REPLACE_EXISTING);
-  }
-}
-
-LRESULT CALLBACK EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  const char* name = message == WM_KEYDOWN ? "keydown"
-                     : message == WM_KEYUP ? "keyup"
-                     : message == WM_CHAR  ? "char"
-                                           : nullptr;
-  if (name) {
-    char line[48];
-    std::snprintf(line, sizeof line, "%s %02x\n", name, static_cast<unsigned>(wParam & 0xFFFF));
-    g_keyLog << line << std::flush;
-  }
-  return g_wide ? CallWindowProcW(g_editDefaultProc, hwnd, message, wParam, lParam)
-                : CallWindowProcA(g_editDefaultProc, hwnd, message, wParam, lParam);
 }
 
 LRESULT CALLBACK TargetWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -72,17 +48,12 @@ LRESULT CALLBACK TargetWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
     case WM_CREATE: {
       constexpr DWORD kStyle =
           WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
-      const HINSTANCE instance = reinterpret_cast<CREATESTRUCTA*>(lParam)->hInstance;
+      const HINSTANCE instance = reinterpret_cast<CREATESTRUCTW*>(lParam)->hInstance;
       g_edit = g_wide ? CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", kStyle, 0, 0, 0, 0, hwnd,
                                         nullptr, instance, nullptr)
                       : CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", kStyle, 0, 0, 0, 0, hwnd,
                                         nullptr, instance, nullptr);
-      if (!g_edit) return -1;
-      const auto proc = reinterpret_cast<LONG_PTR>(&EditProc);
-      g_editDefaultProc =
-          reinterpret_cast<WNDPROC>(g_wide ? SetWindowLongPtrW(g_edit, GWLP_WNDPROC, proc)
-                                           : SetWindowLongPtrA(g_edit, GWLP_WNDPROC, proc));
-      return 0;
+      return g_edit ? 0 : -1;
     }
     case WM_SIZE:
       MoveWindow(g_edit, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
@@ -97,8 +68,7 @@ LRESULT CALLBACK TargetWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
       PostQuitMessage(0);
       return 0;
     default:
-      return g_wide ? DefWindowProcW(hwnd, message, wParam, lParam)
-                    : DefWindowProcA(hwnd, message, wParam, lParam);
+      return DefWindowProcW(hwnd, message, wParam, lParam);
   }
 }
 
@@ -108,53 +78,38 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   bool holdHotkey = false;
   for (int i = 3; i < __argc; ++i) {
     const std::string option = __argv[i];
-    if (option == "wide") {
-      g_wide = true;
-    } else if (option == "hotkey") {
-      holdHotkey = true;
-    } else {
-      return 2;
-    }
+    if (option != "wide" && option != "hotkey") return 2;
+    (option == "wide" ? g_wide : holdHotkey) = true;
   }
   if (__argc < 3) return 2;
   g_reportPath = __argv[1];
   g_keyLog.open(__argv[2], std::ios::binary | std::ios::trunc);
+  g_keyLog << std::hex << std::setfill('0');
 
   // A fixed place in the upper left, clear of the taskbar and of the tray
   // menu, which opens at the lower right.
-  HWND window = nullptr;
-  if (g_wide) {
-    WNDCLASSW windowClass{};
-    windowClass.lpfnWndProc = &TargetWndProc;
-    windowClass.hInstance = instance;
-    windowClass.lpszClassName = kWideClassName;
-    if (!RegisterClassW(&windowClass)) return 1;
-    window = CreateWindowExW(0, kWideClassName, L"Zorvakomat Target", WS_OVERLAPPEDWINDOW, 40, 40,
-                             640, 420, nullptr, nullptr, instance, nullptr);
-  } else {
-    WNDCLASSA windowClass{};
-    windowClass.lpfnWndProc = &TargetWndProc;
-    windowClass.hInstance = instance;
-    windowClass.lpszClassName = kClassName;
-    if (!RegisterClassA(&windowClass)) return 1;
-    window = CreateWindowExA(0, kClassName, "Zorvakomat Target", WS_OVERLAPPEDWINDOW, 40, 40, 640,
-                             420, nullptr, nullptr, instance, nullptr);
-  }
+  const WNDCLASSW windowClass{0, &TargetWndProc, 0, 0, instance, {}, {}, {}, {}, kClassName};
+  if (!RegisterClassW(&windowClass)) return 1;
+  const HWND window = CreateWindowExW(0, kClassName, L"Zorvakomat Target", WS_OVERLAPPEDWINDOW, 40,
+                                      40, 640, 420, nullptr, nullptr, instance, nullptr);
   if (!window) return 1;
-  // A third argument: the target holds Ctrl+Alt+Z, as another program may.
+  // Held as another program may hold it.
   if (holdHotkey && !RegisterHotKey(window, 1, MOD_CONTROL | MOD_ALT, 'Z')) return 1;
   ShowWindow(window, SW_SHOWNORMAL);
   WriteReport();
 
   MSG message;
-  while ((g_wide ? GetMessageW(&message, nullptr, 0, 0) : GetMessageA(&message, nullptr, 0, 0)) >
-         0) {
-    TranslateMessage(&message);
-    if (g_wide) {
-      DispatchMessageW(&message);
-    } else {
-      DispatchMessageA(&message);
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    const UINT kind = message.message;
+    const char* name = kind == WM_KEYDOWN ? "keydown"
+                       : kind == WM_KEYUP ? "keyup"
+                       : kind == WM_CHAR  ? "char"
+                                          : nullptr;
+    if (name && message.hwnd == g_edit) {
+      g_keyLog << name << ' ' << std::setw(2) << (message.wParam & 0xFFFF) << '\n' << std::flush;
     }
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
   }
   return static_cast<int>(message.wParam);
 }
