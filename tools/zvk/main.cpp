@@ -5,21 +5,12 @@
 #include <string>
 
 #include "tools/zvk/commands.h"
+#include "tools/zvk/heap.h"
 #include "tools/zvk/tool_error.h"
 #include "tools/zvk/usage.h"
 
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
-
 int main(int argc, char** argv) {
-#ifdef __GLIBC__
-  // Every command ends by freeing the document it loaded, and the process
-  // ends right after. glibc would hand its heap back to the system as the
-  // texts are freed, about one system call for each (2,338 for a file of
-  // 49 submenus of 48 texts of 8 KiB), more than loading the file takes.
-  mallopt(M_TRIM_THRESHOLD, 1 << 30);
-#endif
+  TuneHeap();
   const Arguments all(argv + 1, argv + argc);
   if (all.empty()) {
     std::cerr << UsageText();
