@@ -22,12 +22,16 @@ void TuneHeap() {
   constexpr std::size_t kReserve = std::size_t{30} << 20;
   constexpr std::uintptr_t kHugePage = std::uintptr_t{2} << 20;
   mallopt(M_MMAP_THRESHOLD, 32 << 20);  // the most glibc allows
-  const auto end = reinterpret_cast<std::uintptr_t>(sbrk(0));
+  const auto offset = [](const char* at) {
+    return reinterpret_cast<std::uintptr_t>(at) % kHugePage;
+  };
+  char* const end = static_cast<char*>(sbrk(0));
   void* volatile reserve = std::malloc(kReserve);  // volatile: not left out as unused
   std::free(reserve);
-  const auto top = reinterpret_cast<std::uintptr_t>(sbrk(0)) & ~(kHugePage - 1);
-  const auto bottom = (end + kHugePage - 1) & ~(kHugePage - 1);
-  if (top > bottom) madvise(reinterpret_cast<void*>(bottom), top - bottom, MADV_HUGEPAGE);
+  char* const grown = static_cast<char*>(sbrk(0));
+  char* const bottom = end + (offset(end) == 0 ? 0 : kHugePage - offset(end));
+  char* const top = grown - offset(grown);
+  if (top > bottom) madvise(bottom, static_cast<std::size_t>(top - bottom), MADV_HUGEPAGE);
 }
 #else
 void TuneHeap() {}
