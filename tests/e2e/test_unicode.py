@@ -1,15 +1,18 @@
 """Every script in a document: a file named in Chinese opened from the
 command line, a submenu, an item and its text in several scripts with an
 emoji, typed and pasted into a Unicode edit box as written; Edit SubMenus
-shows them and OK keeps them, as the saved file's wide strings show."""
+shows them and OK keeps them, as the saved file's wide strings show; the
+name goes into the recent files."""
 import os
 
 from harness.e2e_case import E2ETestCase, Item, SubMenu, document_bytes, read
 from harness.polling import wait_until
+from harness.wine import windows_path
 from harness.zorvakomat import entry
 from test_documents import EditSubMenusDialog
 
 TEXT = "Zo\u00eb \u4e2d\u6587 \u0416 \U0001F642"
+RECENT = r"HKEY_CURRENT_USER\Software\Zorvak\Zorvakomat\Recent File List"
 DOCUMENT = [SubMenu(TEXT, [Item(TEXT, f'["{TEXT}"]'), Item("Pasted", TEXT)])]
 
 
@@ -43,3 +46,9 @@ class Unicode(E2ETestCase):
         program.menu("s")
         wait_until(lambda: read(path), lambda data: data == document_bytes(DOCUMENT),
                    what="the saved document to hold every character")
+
+        # At its end the program keeps the name among the recent files.
+        program.menu("x")
+        self.assertEqual(program.wait_ended(), 0)
+        recent = self.registry.read(RECENT)[RECENT.lower()]
+        self.assertEqual(recent.get("file1"), windows_path(path))
