@@ -3,8 +3,6 @@ command line, a submenu, an item and its text in several scripts with an
 emoji, typed and pasted into a Unicode edit box as written; Edit SubMenus
 shows them and OK keeps them, as the saved file's wide strings show; the
 name goes into the recent files."""
-import os
-
 from harness.e2e_case import E2ETestCase, Item, SubMenu, document_bytes, read
 from harness.polling import wait_until
 from harness.wine import windows_path
