@@ -1,8 +1,8 @@
 """Every script in a document: a file named in Chinese opened from the
 command line, a submenu, an item and its text in several scripts with an
 emoji, typed and pasted into a Unicode edit box as written; Edit SubMenus
-shows them and OK keeps them, as the saved file's wide strings show; the
-name goes into the recent files."""
+shows them and OK keeps them, as the saved file's wide strings show; such
+names are handed over by a later start and kept among the recent files."""
 from harness.e2e_case import E2ETestCase, Item, SubMenu, document_bytes, read
 from harness.polling import wait_until
 from harness.wine import windows_path
@@ -45,7 +45,14 @@ class Unicode(E2ETestCase):
         wait_until(lambda: read(path), lambda data: data == document_bytes(DOCUMENT),
                    what="the saved document to hold every character")
 
-        # At its end the program keeps the name among the recent files.
+        # A later start hands such a name over (opened as by the tray's Open,
+        # which leaves the recent files as they are); at its end the program
+        # keeps the name it was started with among the recent files.
+        second = self.document([SubMenu("other")], "\u0416 \U0001F642.zvk")
+        later = self.zorvakomat().launch(second, cwd=self.scratch)
+        self.assertEqual(wait_until(later.process.poll, lambda code: code is not None, timeout=30,
+                                    what="the later start to end"), 0)
+        program.wait_caption(second)
         program.menu("x")
         self.assertEqual(program.wait_ended(), 0)
         recent = self.registry.read(RECENT)[RECENT.lower()]
