@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "framework/modal_window.h"
+#include "storage/utf8.h"
 
 static_assert(OFN::kOverwritePrompt == OFN_OVERWRITEPROMPT);
 static_assert(OFN::kHideReadOnly == OFN_HIDEREADONLY);
@@ -30,9 +31,11 @@ std::string FilterString(const FileDialogRequest& request) {
 }  // namespace
 
 std::optional<std::string> Win32FileDialogs::Show(const FileDialogRequest& request) {
-  // Room for long paths; the initial name is cut to fit.
+  // Room for long paths; the initial name is cut to fit, where a character
+  // starts.
   std::vector<char> path(4 * MAX_PATH, '\0');
-  request.initial_file_name.copy(path.data(), path.size() - 1);
+  const std::string_view initial = Utf8Prefix(request.initial_file_name, path.size() - 1);
+  initial.copy(path.data(), initial.size());
   const std::string filter = FilterString(request);
 
   OPENFILENAMEA ofn{};

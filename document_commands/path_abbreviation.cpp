@@ -2,6 +2,13 @@
 
 namespace {
 
+// The characters of a UTF-8 text: its bytes but the continuation bytes.
+std::size_t Characters(const std::string& text) {
+  std::size_t count = 0;
+  for (const char c : text) count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  return count;
+}
+
 bool IsSeparator(char c) { return c == '\\' || c == '/'; }
 
 // Length of the volume at the start of path: "C:" or "\\server\share".
@@ -20,11 +27,11 @@ std::size_t VolumeLength(const std::string& path) {
 }  // namespace
 
 std::string AbbreviatePath(const std::string& path, std::size_t maxLength) {
-  if (path.size() <= maxLength) return path;
+  if (Characters(path) <= maxLength) return path;
   const auto lastSeparator = path.find_last_of("\\/");
   const std::size_t nameStart = lastSeparator == std::string::npos ? 0 : lastSeparator + 1;
   std::string name = path.substr(nameStart);
-  if (name.size() > maxLength || nameStart == 0) return name;
+  if (Characters(name) > maxLength || nameStart == 0) return name;
 
   const std::size_t volume = VolumeLength(path);
   // The root's own separator is kept in "\..."; every later separator is a
@@ -32,7 +39,7 @@ std::string AbbreviatePath(const std::string& path, std::size_t maxLength) {
   for (std::size_t i = volume + 1; i < nameStart; ++i) {
     if (!IsSeparator(path[i])) continue;
     std::string shortened = path.substr(0, volume) + "\\..." + path.substr(i);
-    if (shortened.size() <= maxLength) return shortened;
+    if (Characters(shortened) <= maxLength) return shortened;
   }
   return name;
 }

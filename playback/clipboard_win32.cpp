@@ -1,11 +1,14 @@
-// Putting a text on the clipboard: each step's failure is reported, the
-// memory block is freed on every failure and handed over only once the
-// clipboard has accepted it. Keeping what the clipboard held and giving it
-// back, in the formats clipboard_formats.h names.
+// Putting a text on the clipboard, as Unicode text and as legacy text:
+// each step's failure is reported, the memory blocks are freed on every
+// failure and each is handed over only once the clipboard has accepted it.
+// Keeping what the clipboard held and giving it back, in the formats
+// clipboard_formats.h names.
 #include <windows.h>
 
 #include <algorithm>
 #include <cstring>
+#include <iterator>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -13,7 +16,9 @@
 #include "playback/clipboard_block.h"
 #include "playback/clipboard_formats.h"
 #include "playback/playback_platform_win32.h"
+#include "storage/legacy_code_page.h"
 #include "storage/non_copyable.h"
+#include "storage/utf8.h"
 
 namespace {
 
@@ -73,6 +78,21 @@ UniqueGlobal BlockOf(const std::string& bytes) {
   return block;
 }
 
+// A new block for a clipboard text (its bytes, a NUL of either width and
+// zeros up to the block's end) in block, or the step that failed.
+std::optional<ClipboardFailure> TextBlock(std::string_view bytes, UniqueGlobal& block) {
+  block.reset(GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, ClipboardBlockSize(bytes)));
+  if (!block) return Failed(ClipboardStep::alloc);
+  LockedMemory locked(block.get());
+  if (locked.Bytes() == nullptr) return Failed(ClipboardStep::lock);
+  // All of the block that the system gave, which may be more than asked.
+  const std::size_t size =
+      std::max<std::size_t>(GlobalSize(block.get()), ClipboardBlockSize(bytes));
+  FillClipboardBlock(locked.Bytes(), size, bytes);
+  if (const DWORD error = locked.Unlock(); error != 0) return Failed(ClipboardStep::unlock, error);
+  return std::nullopt;
+}
+
 // Marks what the open clipboard now holds as the program's own: clipboard
 // monitors, the history and the cloud clipboard leave it alone. A mark
 // that cannot be set costs only that mark.
@@ -87,23 +107,26 @@ void MarkPrivate() {
 }  // namespace
 
 std::optional<ClipboardFailure> Win32Clipboard::SetText(std::string_view text, WindowId owner) {
-  UniqueGlobal block(GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, ClipboardBlockSize(text)));
-  if (!block) return Failed(ClipboardStep::alloc);
-  {
-    LockedMemory locked(block.get());
-    if (locked.Bytes() == nullptr) return Failed(ClipboardStep::lock);
-    // All of the block that the system gave, which may be more than asked.
-    const std::size_t size =
-        std::max<std::size_t>(GlobalSize(block.get()), ClipboardBlockSize(text));
-    FillClipboardBlock(locked.Bytes(), size, text);
-    if (const DWORD error = locked.Unlock(); error != 0)
-      return Failed(ClipboardStep::unlock, error);
+  // The text as every Unicode program reads it, and in the legacy code page
+  // for older ones.
+  const std::u16string wide = Utf8ToUtf16(text);
+  const std::string wide_bytes(reinterpret_cast<const char*>(wide.data()),
+                               wide.size() * sizeof(char16_t));
+  const std::pair<UINT, std::string> forms[] = {{CF_UNICODETEXT, wide_bytes},
+                                                {CF_TEXT, Utf8ToLegacyOrQuestionMarks(text)}};
+  UniqueGlobal blocks[std::size(forms)];
+  for (std::size_t i = 0; i < std::size(forms); ++i) {
+    if (std::optional<ClipboardFailure> failure = TextBlock(forms[i].second, blocks[i]))
+      return failure;
   }
   OpenedClipboard clipboard(reinterpret_cast<HWND>(owner));
   if (!clipboard) return Failed(ClipboardStep::open);
   if (!EmptyClipboard()) return Failed(ClipboardStep::empty);
-  if (SetClipboardData(CF_TEXT, block.get()) == nullptr) return Failed(ClipboardStep::set);
-  block.release();  // the clipboard owns it now
+  for (std::size_t i = 0; i < std::size(forms); ++i) {
+    if (SetClipboardData(forms[i].first, blocks[i].get()) == nullptr)
+      return Failed(ClipboardStep::set);
+    blocks[i].release();  // the clipboard owns it now
+  }
   MarkPrivate();
   if (!clipboard.Close()) return Failed(ClipboardStep::close);
   return std::nullopt;

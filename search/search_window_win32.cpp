@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "framework/window_text_win32.h"
+
 namespace {
 
 constexpr char kSearchClass[] = "ZorvakomatSearch";
@@ -161,10 +163,7 @@ LRESULT CALLBACK SearchWindow::EditKeys(HWND edit, UINT message, WPARAM wParam, 
 }
 
 void SearchWindow::OnTextChanged() {
-  const int length = GetWindowTextLengthA(edit_);
-  std::string typed(static_cast<std::size_t>(length) + 1, '\0');
-  typed.resize(static_cast<std::size_t>(GetWindowTextA(edit_, typed.data(), length + 1)));
-  box_->Type(typed);
+  box_->Type(GetWindowString(edit_));
   ShowLines();
 }
 

@@ -5,7 +5,9 @@
 #include <stdexcept>
 
 #include "storage/ascii_case.h"
+#include "storage/legacy_code_page.h"
 #include "storage/safe_save.h"
+#include "storage/utf8.h"
 
 namespace {
 
@@ -54,6 +56,9 @@ void IniProfile::Read() {
                "file as it is.";
     return;
   }
+  // The program keeps its settings in UTF-8; a file that is not UTF-8 was
+  // written by an older version, in the legacy code page.
+  if (!IsUtf8(text)) text = LegacyToUtf8(text);
   std::size_t start = 0;
   int number = 0;
   bool inSection = false;

@@ -16,3 +16,8 @@ std::string LegacyToUtf8(std::string_view bytes);
 // The legacy bytes of a UTF-8 text, or nothing when a character of it has
 // no byte there (or only a look-alike), or the text is not UTF-8.
 std::optional<std::string> Utf8ToLegacy(std::string_view text);
+
+// The legacy bytes of a text for a reader that takes nothing else (an
+// older program's clipboard text): each character the code page lacks, or
+// holds only as a look-alike, as one '?'.
+std::string Utf8ToLegacyOrQuestionMarks(std::string_view text);

@@ -19,9 +19,15 @@ SubMenu = namedtuple("SubMenu", "name items", defaults=[()])
 def document_bytes(submenus):
     """The .zvk file of a list of submenus."""
     def counted(text):
-        data = text.encode("cp1252")
-        assert len(data) < 0xFFFE, "longer strings are written differently"
-        return (bytes([len(data)]) if len(data) < 0xFF else b"\xff" + struct.pack("<H", len(data))) + data
+        # Windows-1252 where it holds the text, else the wide form: a marker
+        # and a count of UTF-16 units.
+        try:
+            marker, data, count = b"", text.encode("cp1252"), len(text)
+        except UnicodeEncodeError:
+            marker, data = b"\xff\xfe\xff", text.encode("utf-16-le")
+            count = len(data) // 2
+        assert count < 0xFFFE, "longer strings are written differently"
+        return marker + (bytes([count]) if count < 0xFF else b"\xff" + struct.pack("<H", count)) + data
     out = [struct.pack("<iiii", 1, 0, 0, len(submenus))]
     for submenu in submenus:
         out += [struct.pack("<i", len(submenu.items)), counted(submenu.name)]

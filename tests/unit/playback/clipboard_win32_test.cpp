@@ -1,7 +1,8 @@
 // The Windows clipboard, through the system itself: another program reads
-// the text and nothing but zeros after it, marked as kept out of the
-// clipboard history, and the clipboard is closed again; what it held before
-// is kept in every format that can be copied and given back.
+// the text, as Unicode and as legacy text, and nothing but zeros after it,
+// marked as kept out of the clipboard history, and the clipboard is closed
+// again; what it held before is kept in every format that can be copied
+// and given back.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -28,15 +29,22 @@ void Put(UINT format, const std::string& bytes) {
   if (SetClipboardData(format, block) == nullptr) GlobalFree(block);
 }
 
-TEST(Win32ClipboardTest, PutsTheTextWithZerosAfterIt) {
-  const std::string text = "line 1\r\nline 2";
+// Unicode programs read every character; older ones read the legacy code
+// page's form (the test prefix's is Windows-1252), '?' for what it lacks.
+TEST(Win32ClipboardTest, PutsTheTextAsUnicodeAndLegacyTextWithZerosAfterIt) {
+  const std::string text = "line 1\r\nZo\u00EB \u4E2D\u6587 \u0416 \U0001F642";
+  const std::u16string wide = u"line 1\r\nZo\u00EB \u4E2D\u6587 \u0416 \U0001F642";
+  const std::string unicode(reinterpret_cast<const char*>(wide.data()), wide.size() * 2),
+      legacy = "line 1\r\nZo\xEB ?? ? ?";
   EXPECT_FALSE(Win32Clipboard().SetText(text, 0).has_value());
   ASSERT_TRUE(OpenClipboard(nullptr));
-  const std::string block = Data(CF_TEXT);
+  const std::string block = Data(CF_TEXT), wide_block = Data(CF_UNICODETEXT);
   const std::string history = Data(RegisterClipboardFormatA("CanIncludeInClipboardHistory"));
   CloseClipboard();
-  ASSERT_GT(block.size(), text.size()) << block;
-  EXPECT_EQ(block, text + std::string(block.size() - text.size(), '\0'));
+  ASSERT_GT(block.size(), legacy.size()) << block;
+  EXPECT_EQ(block, legacy + std::string(block.size() - legacy.size(), '\0'));
+  ASSERT_GT(wide_block.size(), unicode.size() + 1);
+  EXPECT_EQ(wide_block, unicode + std::string(wide_block.size() - unicode.size(), '\0'));
   EXPECT_EQ(history, std::string(4, '\0'));
 }
 
