@@ -1,5 +1,8 @@
 #include "framework/single_instance.h"
 
+#include "storage/legacy_code_page.h"
+#include "storage/utf8.h"
+
 std::string InstanceMutexName(std::string_view appName, std::string_view userName) {
   std::string name = "Local\\";
   name += appName;
@@ -13,7 +16,8 @@ std::string EncodeHandOver(const HandOver& handOver) { return handOver.file; }
 std::optional<HandOver> DecodeHandOver(std::uint32_t tag, std::string_view data) {
   if (tag != kHandOverTag || data.size() > kMaxHandOverPath) return std::nullopt;
   if (data.find('\0') != std::string_view::npos) return std::nullopt;
-  return HandOver{std::string(data)};
+  // An older version sends its path in the legacy code page, not in UTF-8.
+  return HandOver{IsUtf8(data) ? std::string(data) : LegacyToUtf8(data)};
 }
 
 StartClaim ClaimOrHandOver(InstancePort& port, const HandOver& handOver) {

@@ -51,6 +51,12 @@ TEST(RecentFileList, IsReadAtStartWrittenBackWithoutRemovedEntriesAndShownShorte
       {"C:\\a_rather_long_folder_name\\some_file_name.zvk", 20, "some_file_name.zvk"},
       {"C:\\x\\an_extremely_long_file_name_indeed.zvk", 30,
        "an_extremely_long_file_name_indeed.zvk"},
+      // Characters count, not bytes: 30 characters in 50 bytes fit.
+      {"C:\\\u0416\u0416\u0416\\\u4E2D\u6587\u4E2D\u6587\u4E2D\u6587\u4E2D\u6587 "
+       "\u00E9\u00E9\u00E9.zvk",
+       23,
+       "C:\\\u0416\u0416\u0416\\\u4E2D\u6587\u4E2D\u6587\u4E2D\u6587\u4E2D\u6587 "
+       "\u00E9\u00E9\u00E9.zvk"},
   };
   for (const auto& [path, length, shown] : rows)
     EXPECT_EQ(AbbreviatePath(path, length), shown) << path;

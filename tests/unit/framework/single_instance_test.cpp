@@ -60,6 +60,8 @@ TEST(SingleInstanceTest, OnlyAHandOverOfAPlainPathIsTakenAndNeverCarriedOutInsid
     ASSERT_TRUE(taken.has_value()) << path.size();
     EXPECT_EQ(taken->file, path);
   }
+  // An older version's later start sends its path in the legacy code page.
+  EXPECT_EQ(DecodeHandOver(kHandOverTag, "C:\\Caf\xE9.zvk")->file, "C:\\Caf\u00E9.zvk");
   EXPECT_FALSE(DecodeHandOver(kHandOverTag + 1, "C:\\a.zvk"));  // another program's data
   EXPECT_FALSE(DecodeHandOver(kHandOverTag, longest + "x"));
   EXPECT_FALSE(DecodeHandOver(kHandOverTag, std::string("C:\\a.zvk\0rest", 13)));

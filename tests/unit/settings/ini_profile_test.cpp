@@ -51,6 +51,11 @@ TEST_F(IniProfileTest, SettingsAreReadAndChangedInPlaceAndTheUsersNotesStay) {
             "[More]\r\nX=1\r\n");
   // Every change is in the file at once.
   EXPECT_EQ(IniProfile(files, kPath).ReadString("settings", "restoreclipboard"), "0");
+  // Settings are kept in UTF-8; an older version's file is in the legacy code page.
+  Put("[Recent File List]\nFile1=C:\\\u0416.zvk\n");
+  EXPECT_EQ(IniProfile(files, kPath).ReadString("Recent File List", "File1"), "C:\\\u0416.zvk");
+  Put("[Recent File List]\nFile1=C:\\Caf\xE9.zvk\n");
+  EXPECT_EQ(IniProfile(files, kPath).ReadString("Recent File List", "File1"), "C:\\Caf\u00E9.zvk");
 }
 
 TEST_F(IniProfileTest, ADamagedOrUnreadableFileGivesTheDefaultsAndIsLeftAsItIs) {
