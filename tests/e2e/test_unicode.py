@@ -29,7 +29,6 @@ class Unicode(E2ETestCase):
 
         # The dialog opens on the first submenu and item: each box, copied,
         # holds what the document does.
-        program.menu("e")
         dialog = EditSubMenusDialog(program)
         for box, expected in (("submenu_name", TEXT), ("item_name", TEXT), ("item_text", f'["{TEXT}"]')):
             self.x11.set_clipboard("-")
