@@ -192,15 +192,12 @@ def usage_errors():
 
 
 def trace_shows_each_effect_of_a_text_or_a_pick_and_refuses_what_the_menu_cannot():
-    traces = [(["[tab] "], ['clipboard "[tab] "'] + PASTE + ["pasted"]),
-              (["--answer", "Bob", '["[&1Name?][%1]"]'], ['prompt 1 "Name?" single', "down 10",
+    traces = [(["--answer", "Bob", '["[&1Name?][%1]"]'], ['prompt 1 "Name?" single', "down 10",
                "down 42", "up 42", "up 10", "down 4f", "up 4f", "down 42", "up 42", "recognised"])]
     if not ARGS.emulator:   # Wine hands the program its arguments in the system code page
         # A character the layout lacks goes as itself; AltGr is Ctrl with Alt;
         # a key the macro left down is released at the end.
-        traces += [(['["\u00e9\u20ac"]'], ["down u+00e9", "up u+00e9", "down u+20ac", "up u+20ac",
-                                          "recognised"]),
-                   (["--layout", "de", '["@\u00e9[shift]"]'],
+        traces += [(["--layout", "de", '["@\u00e9[shift]"]'],
                     ["down 11", "down 12", "down 51", "up 51", "up 12", "up 11", "down u+00e9",
                      "up u+00e9", "down 10", "released 10", "recognised"]),
                    (["--layout", "fr", '["1\u00e9"]'], ["down 10", "down 31", "up 31", "up 10",
