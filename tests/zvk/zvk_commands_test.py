@@ -109,25 +109,17 @@ def build_and_dump_go_both_ways_byte_for_byte():
            '"TopLevel": 2 items\n  submenu 1 "Help": 0 items\nno warnings\n')
     write("empty.zvk", b"")
     expect(zvk("dump", "empty.zvk"), 0, stdout='{\n  "version": 1,\n  "submenus": []\n}\n')
-    # A name the code page holds keeps the single-byte form, any other takes
-    # the wide one; both come back, and check says what older versions show.
-    # Half of a surrogate pair reads as U+FFFD, and check says where.
-    world = {"submenus": [{"name": "Zo\u00eb \u4e2d\u6587 \u0416 \U0001f642",
-                           "items": [{"name": "Zo\u00eb", "text": "\u0395\u03bb\u03bb\u03ac\u03b4\u03b1", "chain": 0}]}]}
-    build(world, "world.zvk")
-    check(read("world.zvk") == HEAD + i32(1) + i32(1) + b"\xff\xfe\xff\x0b"
-          + "Zo\u00eb \u4e2d\u6587 \u0416 \U0001f642".encode("utf-16le") + b"\x03Zo\xeb\xff\xfe\xff\x06"
-          + "\u0395\u03bb\u03bb\u03ac\u03b4\u03b1".encode("utf-16le") + i32(0), "the wide form only where needed")
-    check(json.loads(expect(zvk("dump", "world.zvk"), 0).out)["submenus"] == world["submenus"], "dumped whole")
+    # Check says what older versions show of a name or text the code page
+    # lacks, and where half of a surrogate pair was read as U+FFFD.
+    build({"submenus": [{"name": "Zo\u00eb \u4e2d\u6587 \u0416 \U0001f642",
+                         "items": [{"name": "Zo\u00eb", "text": "\u0395\u03bb\u03bb\u03ac\u03b4\u03b1"}]}]}, "world.zvk")
     write("half.zvk", HEAD + i32(1) + i32(0) + b"\xff\xfe\xff\x02" + "\ud83dA".encode("utf-16le", "surrogatepass"))
-    check(json.loads(expect(zvk("dump", "half.zvk"), 0).out)["submenus"][0]["name"] == "\ufffdA", "U+FFFD")
-    if not ARGS.emulated:
-        said = expect(zvk("check", "world.zvk"), 0).out + expect(zvk("check", "half.zvk"), 0).out
-        for warning in ('The name of submenu 0 "Zo\u00eb \u4e2d\u6587 \u0416 \U0001f642" is saved in the file\'s '
-                        'UTF-16 form: older versions show these characters as question marks.',
-                        'The text of item 0.0 "Zo\u00eb" is saved', 'The name of submenu 0 "\ufffdA" holds '
-                        'U+FFFD, which stands where the file had half of a UTF-16 surrogate pair'):
-            check(warning in said, f"check warns: {warning}", said)
+    said = expect(zvk("check", "world.zvk"), 0).out + expect(zvk("check", "half.zvk"), 0).out
+    for warning in ('The name of submenu 0 "Zo\u00eb \u4e2d\u6587 \u0416 \U0001f642" is saved in the file\'s '
+                    'UTF-16 form: older versions show these characters as question marks.',
+                    'The text of item 0.0 "Zo\u00eb" is saved', 'The name of submenu 0 "\ufffdA" holds '
+                    'U+FFFD, which stands where the file had half of a UTF-16 surrogate pair'):
+        check(warning in said, f"check warns: {warning}", said)
     if not ARGS.emulator:
         with open("/dev/full", "wb") as full:
             proc = subprocess.run([ARGS.zvk, "dump", "ex.zvk"], stdout=full, stderr=subprocess.PIPE)
@@ -192,15 +184,12 @@ def usage_errors():
 
 
 def trace_shows_each_effect_of_a_text_or_a_pick_and_refuses_what_the_menu_cannot():
-    traces = [(["[tab] "], ['clipboard "[tab] "'] + PASTE + ["pasted"]),
-              (["--answer", "Bob", '["[&1Name?][%1]"]'], ['prompt 1 "Name?" single', "down 10",
+    traces = [(["--answer", "Bob", '["[&1Name?][%1]"]'], ['prompt 1 "Name?" single', "down 10",
                "down 42", "up 42", "up 10", "down 4f", "up 4f", "down 42", "up 42", "recognised"])]
     if not ARGS.emulator:   # Wine hands the program its arguments in the system code page
         # A character the layout lacks goes as itself; AltGr is Ctrl with Alt;
         # a key the macro left down is released at the end.
-        traces += [(['["\u00e9\u20ac"]'], ["down u+00e9", "up u+00e9", "down u+20ac", "up u+20ac",
-                                          "recognised"]),
-                   (["--layout", "de", '["@\u00e9[shift]"]'],
+        traces += [(["--layout", "de", '["@\u00e9[shift]"]'],
                     ["down 11", "down 12", "down 51", "up 51", "up 12", "up 11", "down u+00e9",
                      "up u+00e9", "down 10", "released 10", "recognised"]),
                    (["--layout", "fr", '["1\u00e9"]'], ["down 10", "down 31", "up 31", "up 10",
