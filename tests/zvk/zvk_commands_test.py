@@ -109,10 +109,13 @@ def build_and_dump_go_both_ways_byte_for_byte():
            '"TopLevel": 2 items\n  submenu 1 "Help": 0 items\nno warnings\n')
     write("empty.zvk", b"")
     expect(zvk("dump", "empty.zvk"), 0, stdout='{\n  "version": 1,\n  "submenus": []\n}\n')
-    # Check says what older versions show of a name or text the code page
-    # lacks, and where half of a surrogate pair was read as U+FFFD.
-    build({"submenus": [{"name": "Zo\u00eb \u4e2d\u6587 \u0416 \U0001f642",
-                         "items": [{"name": "Zo\u00eb", "text": "\u0395\u03bb\u03bb\u03ac\u03b4\u03b1"}]}]}, "world.zvk")
+    # Dump gives all of Unicode back; check says what older versions show of
+    # a name or text the code page lacks, and where half of a surrogate pair
+    # was read as U+FFFD.
+    world = {"submenus": [{"name": "Zo\u00eb \u4e2d\u6587 \u0416 \U0001f642",
+                           "items": [{"name": "Zo\u00eb", "text": "\u0395\u03bb\u03bb\u03ac\u03b4\u03b1", "chain": 0}]}]}
+    build(world, "world.zvk")
+    check(json.loads(expect(zvk("dump", "world.zvk"), 0).out)["submenus"] == world["submenus"], "dumped whole")
     write("half.zvk", HEAD + i32(1) + i32(0) + b"\xff\xfe\xff\x02" + "\ud83dA".encode("utf-16le", "surrogatepass"))
     said = expect(zvk("check", "world.zvk"), 0).out + expect(zvk("check", "half.zvk"), 0).out
     for warning in ('The name of submenu 0 "Zo\u00eb \u4e2d\u6587 \u0416 \U0001f642" is saved in the file\'s '
