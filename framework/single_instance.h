@@ -25,7 +25,7 @@ struct HandOver {
 inline constexpr std::uint32_t kHandOverTag = 0x5A564B31;  // "ZVK1"
 // The longest path a hand-over may carry, in bytes: the longest path
 // Windows has, 32767 UTF-16 units, in UTF-8 (at most three bytes a unit).
-inline constexpr std::size_t kMaxHandOverPath = 3 * 32767;
+inline constexpr std::size_t kMaxHandOverPath = std::size_t{3} * 32767;
 
 std::string EncodeHandOver(const HandOver& handOver);
 // Nothing unless the data is a hand-over: the tag, a path of no more than
