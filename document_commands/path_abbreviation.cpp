@@ -1,13 +1,8 @@
 #include "document_commands/path_abbreviation.h"
 
-namespace {
+#include "storage/utf8.h"
 
-// The characters of a UTF-8 text: its bytes but the continuation bytes.
-std::size_t Characters(const std::string& text) {
-  std::size_t count = 0;
-  for (const char c : text) count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-  return count;
-}
+namespace {
 
 bool IsSeparator(char c) { return c == '\\' || c == '/'; }
 
@@ -27,11 +22,11 @@ std::size_t VolumeLength(const std::string& path) {
 }  // namespace
 
 std::string AbbreviatePath(const std::string& path, std::size_t maxLength) {
-  if (Characters(path) <= maxLength) return path;
+  if (Utf8Length(path) <= maxLength) return path;
   const auto lastSeparator = path.find_last_of("\\/");
   const std::size_t nameStart = lastSeparator == std::string::npos ? 0 : lastSeparator + 1;
   std::string name = path.substr(nameStart);
-  if (Characters(name) > maxLength || nameStart == 0) return name;
+  if (Utf8Length(name) > maxLength || nameStart == 0) return name;
 
   const std::size_t volume = VolumeLength(path);
   // The root's own separator is kept in "\..."; every later separator is a
@@ -39,7 +34,7 @@ std::string AbbreviatePath(const std::string& path, std::size_t maxLength) {
   for (std::size_t i = volume + 1; i < nameStart; ++i) {
     if (!IsSeparator(path[i])) continue;
     std::string shortened = path.substr(0, volume) + "\\..." + path.substr(i);
-    if (Characters(shortened) <= maxLength) return shortened;
+    if (Utf8Length(shortened) <= maxLength) return shortened;
   }
   return name;
 }

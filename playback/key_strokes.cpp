@@ -1,6 +1,7 @@
 #include "playback/key_strokes.h"
 
 #include "framework/virtual_keys.h"
+#include "storage/utf8.h"
 
 bool IsExtendedKey(std::uint8_t vk) {
   switch (vk) {
@@ -39,16 +40,10 @@ KeyStrokes CharacterKeyStrokes(char32_t c, Guard guard, const std::optional<Layo
   KeyStrokes strokes;
   if (c == 0) return strokes;
   if (!key || key->dead) {
-    if (c < 0x10000) {
-      strokes.AddUnit(static_cast<char16_t>(c), false);
-      strokes.AddUnit(static_cast<char16_t>(c), true);
-      return strokes;
-    }
-    const auto high = static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
-    const auto low = static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
-    for (const char16_t unit : {high, low}) {
-      strokes.AddUnit(unit, false);
-      strokes.AddUnit(unit, true);
+    const Utf16Units units = ToUtf16(c);
+    for (std::size_t i = 0; i < units.count; ++i) {
+      strokes.AddUnit(units.units[i], false);
+      strokes.AddUnit(units.units[i], true);
     }
     return strokes;
   }

@@ -41,9 +41,8 @@ std::string LegacyToUtf8(std::string_view bytes) {
 
 std::optional<std::string> Utf8ToLegacy(std::string_view text) {
   if (IsAscii(text)) return std::string(text);
+  if (!IsUtf8(text)) return std::nullopt;
   const std::u16string units = Utf8ToUtf16(text);
-  // Not UTF-8 (it held a byte that stands for nothing): no exact form.
-  if (Utf16ToUtf8(units) != text) return std::nullopt;
   const UINT page = LegacyCodePage();
   if (page == CP_UTF8) return std::string(text);
   const auto* source = reinterpret_cast<const wchar_t*>(units.data());

@@ -131,17 +131,20 @@ void Utf16ToUtf8Appender::Finish() {
   high_ = 0;
 }
 
-void AppendUtf16AsUtf8(std::string& out, std::u16string_view units) {
-  out.reserve(out.size() + units.size());
+std::string Utf16ToUtf8(std::u16string_view units) {
+  std::string out;
+  out.reserve(units.size());
   Utf16ToUtf8Appender appender(out);
   for (const char16_t unit : units) appender.Unit(unit);
   appender.Finish();
+  return out;
 }
 
-std::string Utf16ToUtf8(std::u16string_view units) {
-  std::string out;
-  AppendUtf16AsUtf8(out, units);
-  return out;
+Utf16Units ToUtf16(char32_t cp) {
+  if (cp < 0x10000) return {{static_cast<char16_t>(cp), 0}, 1};
+  return {{static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10)),
+           static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF))},
+          2};
 }
 
 std::u16string Utf8ToUtf16(std::string_view text) {
@@ -149,15 +152,16 @@ std::u16string Utf8ToUtf16(std::string_view text) {
   out.reserve(text.size());
   std::size_t pos = 0;
   while (pos < text.size()) {
-    const char32_t cp = NextCodePoint(text, pos);
-    if (cp < 0x10000) {
-      out += static_cast<char16_t>(cp);
-    } else {
-      out += static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10));
-      out += static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF));
-    }
+    const Utf16Units units = ToUtf16(NextCodePoint(text, pos));
+    out.append(units.units, units.count);
   }
   return out;
+}
+
+std::size_t Utf8Length(std::string_view text) {
+  std::size_t count = 0;
+  for (const char c : text) count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  return count;
 }
 
 bool IsUtf8(std::string_view text) {

@@ -46,10 +46,19 @@ class Utf16ToUtf8Appender {
   char16_t high_ = 0;
 };
 
-void AppendUtf16AsUtf8(std::string& out, std::u16string_view units);
 std::string Utf16ToUtf8(std::u16string_view units);
+
+// The UTF-16 units of a code point: one, or the two of a surrogate pair.
+struct Utf16Units {
+  char16_t units[2] = {};
+  std::size_t count = 0;
+};
+Utf16Units ToUtf16(char32_t codePoint);
 // UTF-8 as UTF-16, each byte that starts no character as U+FFFD.
 std::u16string Utf8ToUtf16(std::string_view text);
+
+// The characters of a UTF-8 text: its bytes but the continuation bytes.
+std::size_t Utf8Length(std::string_view text);
 
 // Whether the text is UTF-8 throughout.
 bool IsUtf8(std::string_view text);

@@ -12,21 +12,22 @@ std::string Plural(int n, const char* one, const char* many) {
   return std::to_string(n) + " " + (n == 1 ? one : many);
 }
 
-// What older versions make of a text, and what a damaged one was read as;
-// what() names it, made only for a warning: most texts have none.
-template <typename What>
-void WarnAboutText(What what, const std::string& text, std::vector<std::string>& out) {
-  if (IsAscii(text)) return;
+// What older versions make of a text, and what a damaged one was read as:
+// the ends of the warnings' sentences (none for most texts).
+std::vector<const char*> TextFindings(const std::string& text) {
+  std::vector<const char*> findings;
+  if (IsAscii(text)) return findings;
   if (!Utf8ToLegacy(text)) {
-    out.push_back(what() +
-                  " is saved in the file's UTF-16 form: older versions show these "
-                  "characters as question marks.");
+    findings.push_back(
+        " is saved in the file's UTF-16 form: older versions show these characters as question "
+        "marks.");
   }
   if (text.find("\xEF\xBF\xBD") != std::string::npos) {
-    out.push_back(what() +
-                  " holds U+FFFD, which stands where the file had half of a UTF-16 "
-                  "surrogate pair (or U+FFFD itself).");
+    findings.push_back(
+        " holds U+FFFD, which stands where the file had half of a UTF-16 surrogate pair (or "
+        "U+FFFD itself).");
   }
+  return findings;
 }
 
 void WarnAboutItems(const MacroData& doc, int s, std::vector<std::string>& out) {
@@ -45,11 +46,10 @@ void WarnAboutItems(const MacroData& doc, int s, std::vector<std::string>& out) 
     out.push_back(text);
   }
   for (int j = 0; j < count; ++j) {
-    const auto label = [&doc, s, j](const char* part) {
-      return [&doc, s, j, part] { return std::string(part) + ItemLabel(doc, s, j); };
-    };
-    WarnAboutText(label("The name of item "), doc.strSubMenuItemName[ItemSlot(s, j)], out);
-    WarnAboutText(label("The text of item "), doc.strSubMenuItemText[ItemSlot(s, j)], out);
+    for (const char* finding : TextFindings(doc.strSubMenuItemName[ItemSlot(s, j)]))
+      out.push_back("The name of item " + ItemLabel(doc, s, j) + finding);
+    for (const char* finding : TextFindings(doc.strSubMenuItemText[ItemSlot(s, j)]))
+      out.push_back("The text of item " + ItemLabel(doc, s, j) + finding);
     if (doc.strSubMenuItemText[ItemSlot(s, j)].empty()) {
       out.push_back("Item " + ItemLabel(doc, s, j) +
                     " has an empty text: it is shown grayed and runs only through a chain, as an "
@@ -122,8 +122,8 @@ std::vector<std::string> CheckWarnings(const MacroData& doc, std::int32_t versio
                   "): the items of each stand directly in the pick menu, at its own place.");
   }
   for (int s = 0; s < doc.SubMenuCount(); ++s) {
-    WarnAboutText([&doc, s] { return "The name of submenu " + SubMenuLabel(doc, s); },
-                  doc.strSubMenuName[s], out);
+    for (const char* finding : TextFindings(doc.strSubMenuName[s]))
+      out.push_back("The name of submenu " + SubMenuLabel(doc, s) + finding);
     WarnAboutItems(doc, s, out);
   }
   return out;
