@@ -196,14 +196,12 @@ void CArchive::WriteString(const std::string& text) {
   // every reader of the format reads; anything else in the wide form.
   // A text that is not UTF-8 came from somewhere that spoke the legacy code
   // page: its bytes go as they are.
-  if (IsAscii(text) || !IsUtf8(text)) {
-    WriteLength(text.size());
-    WriteBytes(text.data(), text.size());
-    return;
-  }
-  if (const std::optional<std::string> legacy = Utf8ToLegacy(text)) {
-    WriteLength(legacy->size());
-    WriteBytes(legacy->data(), legacy->size());
+  const bool as_is = IsAscii(text) || !IsUtf8(text);
+  const std::optional<std::string> legacy = as_is ? std::nullopt : Utf8ToLegacy(text);
+  if (as_is || legacy) {
+    const std::string& bytes = legacy ? *legacy : text;
+    WriteLength(bytes.size());
+    WriteBytes(bytes.data(), bytes.size());
     return;
   }
   const std::u16string units = Utf8ToUtf16(text);
